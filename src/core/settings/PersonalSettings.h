@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+namespace pennywell {
+
+// The three things a user personalises, kept in "Personal.pws" next to the program.
+struct PersonalSettings {
+    static constexpr int FontChoiceCount = 4; // 0 printer standard, 1..3 Courier New 10/11/12 pt
+    static constexpr int MaximumNameLength = 97;
+    static constexpr int MaximumSymbolLength = 2;
+
+    QString CurrencySymbol = QStringLiteral("$");
+    int PrinterFontChoice = 0;
+    QString UserName;
+};
+
+struct SettingsLoadResult {
+    PersonalSettings settings;
+    // False when the file was missing or a field could not be read; the values read before
+    // the failure are kept in `settings`.
+    bool complete = false;
+};
+
+inline const QString SettingsFileName = QStringLiteral("Personal.pws");
+
+// Reads the settings file: quoted symbol, plain font number, quoted name. An empty symbol
+// becomes "$"; a font choice outside 0..3 becomes 0.
+SettingsLoadResult loadSettings(const QString& path);
+
+// The one line of the file, CR LF included: "$",2,"Sam"
+QByteArray settingsLine(const PersonalSettings& settings);
+
+// Replaces the file atomically; false when it could not be written (the old file stays).
+bool saveSettings(const QString& path, const PersonalSettings& settings);
+
+} // namespace pennywell

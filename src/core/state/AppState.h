@@ -1,0 +1,32 @@
+#pragma once
+
+#include "settings/PersonalSettings.h"
+
+#include <QDate>
+#include <QString>
+
+namespace pennywell {
+
+// Values a planner leaves behind for the graph screen and the printouts.
+struct GraphHandOff {
+    int ResultCount = 0; // 0 while nothing has been calculated
+    QString GraphTitle;
+    int GraphKind = 0;
+};
+
+enum PlanKindValue { MortgagePlan = 1, LoanPlan = 2 };
+
+// Everything the windows share, owned by the application and handed to each window.
+struct AppState {
+    QString programFolder;
+    PersonalSettings settings;
+    int LinesPerPage = 53;
+    int EditStarted = 0; // 1 from the first key in a box until the box is left
+    int PlanKind = MortgagePlan;
+    int ScreenMode = 0; // meaning belongs to the open planner; 0 when none is open
+    int HelpShown = 0;
+    QDate FirstPayDate;
+    GraphHandOff graph;
+};
+
+} // namespace pennywell

@@ -1,0 +1,20 @@
+#include "common/Fonts.h"
+
+#include <QFontDatabase>
+
+namespace pennywell::ui {
+
+QFont fixedPitchFont() {
+    QFont font(QStringLiteral("Liberation Mono"), 10);
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    return font;
+}
+
+QFont titleFont() {
+    QFont font(QStringLiteral("Liberation Serif"), 24, QFont::Bold);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+} // namespace pennywell::ui

@@ -1,0 +1,145 @@
+#include "common/InputBox.h"
+
+#include "common/Beeper.h"
+#include "format/KeyFilter.h"
+#include "state/AppState.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace pennywell::ui {
+namespace {
+
+constexpr int EnterCode = 13;
+constexpr int BackspaceCode = 8;
+
+// The character code a key press delivers, or 0 for keys that type nothing (arrows, Delete,
+// function keys), which the box handles as usual.
+int keyCodeOf(const QKeyEvent* key) {
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return EnterCode;
+    case Qt::Key_Backspace:
+        return BackspaceCode;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 0;
+    default:
+        break;
+    }
+    const QString text = key->text();
+    return text.isEmpty() ? 0 : int(text.at(0).unicode());
+}
+
+bool isIgnoredFocusChange(Qt::FocusReason reason) {
+    // Another window or a popup taking the focus does not leave the box.
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
+} // namespace
+
+KeyFilter amountKeyFilter(Beeper& beeper) {
+    return [&beeper](int keyCode) {
+        const int result = FilterAmountKey(keyCode);
+        if (result == 0)
+            beeper.beep();
+        return result;
+    };
+}
+
+KeyFilter digitKeyFilter(Beeper& beeper) {
+    return [&beeper](int keyCode) {
+        const int result = FilterDigitKey(keyCode);
+        if (result == 0)
+            beeper.beep();
+        return result;
+    };
+}
+
+KeyFilter anyKeyFilter() {
+    return [](int keyCode) { return keyCode; };
+}
+
+InputBox::InputBox(QWidget* focusTarget, QLineEdit* edit, AppState& state, InputBoxRules rules)
+    : QObject(focusTarget), focusTarget_(focusTarget), edit_(edit), state_(state),
+      rules_(std::move(rules)) {
+    focusTarget_->installEventFilter(this);
+    if (edit_ != focusTarget_)
+        edit_->installEventFilter(this);
+}
+
+InputBox* InputBox::attach(QLineEdit* edit, AppState& state, InputBoxRules rules) {
+    return new InputBox(edit, edit, state, std::move(rules));
+}
+
+InputBox* InputBox::attach(QComboBox* combo, AppState& state, InputBoxRules rules) {
+    return new InputBox(combo, combo->lineEdit(), state, std::move(rules));
+}
+
+void InputBox::startEdit() {
+    edit_->clear();
+    state_.EditStarted = 1;
+    if (rules_.onFirstKey)
+        rules_.onFirstKey();
+}
+
+bool InputBox::keyPressed(int keyCode) {
+    if (keyCode == EnterCode) {
+        if (next_)
+            next_->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (rules_.droppedKeys.contains(QChar(keyCode)))
+        return true;
+    const int accepted = rules_.filter(keyCode);
+    if (state_.EditStarted == 0 && rules_.emptiesOnFirstKey)
+        startEdit();
+    return accepted == 0;
+}
+
+void InputBox::leave() {
+    if (state_.EditStarted == 0 && !rules_.commitsWithoutEdit)
+        return;
+    if (rules_.onLeave)
+        edit_->setText(rules_.onLeave(edit_->text()));
+    state_.EditStarted = 0;
+}
+
+bool InputBox::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        if (watched != focusTarget_)
+            return false;
+        const int keyCode = keyCodeOf(static_cast<QKeyEvent*>(event));
+        return keyCode != 0 && keyPressed(keyCode);
+    }
+    case QEvent::FocusIn: {
+        if (watched != focusTarget_)
+            return false;
+        edit_->selectAll();
+        // A click places the cursor after the focus arrives; select again once it has.
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+            QTimer::singleShot(0, edit_, &QLineEdit::selectAll);
+        return false;
+    }
+    case QEvent::FocusOut:
+        if (watched == focusTarget_ &&
+            !isIgnoredFocusChange(static_cast<QFocusEvent*>(event)->reason()))
+            leave();
+        return false;
+    case QEvent::MouseButtonPress:
+        if (rules_.emptiesOnClick && watched == edit_) {
+            edit_->clear();
+            state_.EditStarted = 1;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+} // namespace pennywell::ui

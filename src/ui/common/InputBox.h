@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class QComboBox;
+class QLineEdit;
+
+namespace pennywell {
+struct AppState;
+}
+
+namespace pennywell::ui {
+
+class Beeper;
+
+// Turns a typed key code into the code the box takes (0 refuses it).
+using KeyFilter = std::function<int(int keyCode)>;
+
+KeyFilter amountKeyFilter(Beeper& beeper); // digits and "."; a refused key beeps
+KeyFilter digitKeyFilter(Beeper& beeper);  // digits only; a refused key beeps
+KeyFilter anyKeyFilter();                  // takes every key
+
+struct InputBoxRules {
+    KeyFilter filter = anyKeyFilter();
+    QString droppedKeys;              // dropped silently, before anything else
+    bool emptiesOnFirstKey = true;    // the first key (taken or refused) empties the box
+    bool emptiesOnClick = false;      // a mouse click empties the box as the first key would
+    bool commitsWithoutEdit = false;  // the leave step runs even when nothing was typed
+    std::function<void()> onFirstKey; // e.g. the planner clears its results
+    std::function<QString(const QString&)> onLeave; // stores the value, returns the box text
+};
+
+// The one input-box behaviour every box shares: select all on entry, the first key empties
+// the box, keys are filtered (a refused key beeps), Enter moves to the next control, and
+// leaving the box after an edit stores the value and rewrites the box formatted.
+class InputBox : public QObject {
+    Q_OBJECT
+public:
+    static InputBox* attach(QLineEdit* edit, AppState& state, InputBoxRules rules);
+    static InputBox* attach(QComboBox* combo, AppState& state, InputBoxRules rules);
+
+    void setNext(QWidget* next) { next_ = next; }
+    // The leave step, also used when a button takes over without the box losing the focus.
+    void leave();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    InputBox(QWidget* focusTarget, QLineEdit* edit, AppState& state, InputBoxRules rules);
+    bool keyPressed(int keyCode);
+    void startEdit();
+
+    QWidget* focusTarget_;
+    QLineEdit* edit_;
+    AppState& state_;
+    InputBoxRules rules_;
+    QPointer<QWidget> next_;
+};
+
+} // namespace pennywell::ui

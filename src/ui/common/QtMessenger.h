@@ -1,0 +1,12 @@
+#pragma once
+
+#include "common/Messenger.h"
+
+namespace pennywell::ui {
+
+class QtMessenger final : public Messenger {
+public:
+    MessageAnswer show(QWidget* parent, const Message& message) override;
+};
+
+} // namespace pennywell::ui

@@ -1,0 +1,33 @@
+#include "shell/Application.h"
+
+#include "common/MnemonicFocus.h"
+#include "settings/PersonalSettings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace pennywell::ui {
+
+Application::Application() {
+    MnemonicFocus::install();
+    QObject::connect(&menu_, &MenuMain::exitRequested, QCoreApplication::instance(),
+                     &QCoreApplication::quit);
+}
+
+void Application::start(const QString& programFolder, const QDate& today) {
+    state_.programFolder = programFolder;
+    QDir::setCurrent(programFolder); // on failure the current folder stays, unreported
+
+    const SettingsLoadResult loaded = loadSettings(QDir(programFolder).filePath(SettingsFileName));
+    state_.settings = loaded.settings;
+    if (loaded.complete)
+        menu_.showUserName();
+    else
+        state_.LinesPerPage = 53;
+
+    backdrop_.show();
+    state_.FirstPayDate = today;
+    menu_.show();
+}
+
+} // namespace pennywell::ui

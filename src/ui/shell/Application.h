@@ -1,0 +1,36 @@
+#pragma once
+
+#include "common/Beeper.h"
+#include "common/QtMessenger.h"
+#include "common/Services.h"
+#include "shell/Backdrop.h"
+#include "shell/MenuMain.h"
+#include "state/AppState.h"
+
+#include <QDate>
+
+namespace pennywell::ui {
+
+// Owns the program-wide state, the real people-facing services and the windows that live for
+// the whole run, and starts them in the documented order.
+class Application {
+public:
+    Application();
+
+    // Makes the folder current, loads the settings, shows the backdrop, sets the first
+    // payment date to today and shows the menu.
+    void start(const QString& programFolder, const QDate& today);
+
+    AppState& state() { return state_; }
+    MenuMain& menu() { return menu_; }
+
+private:
+    AppState state_;
+    QtMessenger messenger_;
+    SystemBeeper beeper_;
+    Services services_{messenger_, beeper_};
+    Backdrop backdrop_;
+    MenuMain menu_{state_, services_};
+};
+
+} // namespace pennywell::ui

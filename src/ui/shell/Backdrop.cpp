@@ -1,0 +1,19 @@
+#include "shell/Backdrop.h"
+
+#include "common/WindowPlacement.h"
+
+#include <QCloseEvent>
+
+namespace pennywell::ui {
+
+Backdrop::Backdrop() {
+    setObjectName(QStringLiteral("bakgnd"));
+    setWindowTitle(QStringLiteral("Pennywell Win9"));
+    placeAsMainWindow(this);
+}
+
+void Backdrop::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
+
+} // namespace pennywell::ui

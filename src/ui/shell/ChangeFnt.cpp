@@ -1,0 +1,120 @@
+#include "shell/ChangeFnt.h"
+
+#include "common/Fonts.h"
+#include "common/InputBox.h"
+#include "common/Twips.h"
+#include "format/RightAlign.h"
+#include "settings/PersonalSettings.h"
+#include "state/AppState.h"
+
+#include <QButtonGroup>
+#include <QDir>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace pennywell::ui {
+namespace {
+
+const QString DoubleQuote = QStringLiteral("\"");
+
+} // namespace
+
+ChangeFnt::ChangeFnt(AppState& state, QWidget* parent) : QDialog(parent), state_(state) {
+    setObjectName(QStringLiteral("ChangeFnt"));
+    setWindowTitle(tr("Personalize"));
+    setFixedSize(fromTwips(3735), fromTwips(4710));
+
+    buildFontOptions();
+
+    auto* nameLabel = new QLabel(tr("Type in your name"), this);
+    nameLabel->setObjectName(QStringLiteral("Label3"));
+    nameLabel->setGeometry(twipsRect(240, 2280, 3255, 285));
+
+    inMyName_ = new QLineEdit(state_.settings.UserName, this);
+    inMyName_->setObjectName(QStringLiteral("InMyName"));
+    inMyName_->setMaxLength(PersonalSettings::MaximumNameLength);
+    inMyName_->setGeometry(twipsRect(240, 2580, 3255, 360));
+
+    auto* currencyLabel = new QLabel(tr("  Change Currency Symbol."), this);
+    currencyLabel->setObjectName(QStringLiteral("Label2"));
+    currencyLabel->setGeometry(twipsRect(240, 3150, 2400, 285));
+
+    inCurrency_ = new QLineEdit(state_.settings.CurrencySymbol, this);
+    inCurrency_->setObjectName(QStringLiteral("InCurrency"));
+    inCurrency_->setMaxLength(PersonalSettings::MaximumSymbolLength);
+    inCurrency_->setFont(fixedPitchFont());
+    inCurrency_->setGeometry(twipsRect(2760, 3105, 735, 360));
+
+    exitFonts_ = new QPushButton(tr("E&xit to Menu"), this);
+    exitFonts_->setObjectName(QStringLiteral("ExitFonts"));
+    exitFonts_->setGeometry(twipsRect(840, 3840, 2055, 450));
+    exitFonts_->setAutoDefault(false);
+    connect(exitFonts_, &QPushButton::clicked, this, &ChangeFnt::saveSettings);
+
+    attachInputBehaviour();
+}
+
+void ChangeFnt::buildFontOptions() {
+    auto* frame = new QGroupBox(tr("Change Printer Font"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(twipsRect(240, 120, 3255, 2000));
+
+    const QStringList captions = {tr("Standard Printer Font"), tr("Courier New 10 point font"),
+                                  tr("Courier New 11 point font"), tr("Courier New 12 point font")};
+    fontOptions_ = new QButtonGroup(this);
+    for (int index = 0; index < captions.size(); ++index) {
+        auto* option = new QRadioButton(captions[index], frame);
+        // One option group: every option is "PtrFt", its index is its place in the group.
+        option->setObjectName(QStringLiteral("PtrFt"));
+        option->setGeometry(twipsRect(240, 360 + index * 390, 2900, 330));
+        fontOptions_->addButton(option, index);
+    }
+    fontOptions_->button(state_.settings.PrinterFontChoice)->setChecked(true);
+    connect(fontOptions_, &QButtonGroup::idClicked, this,
+            [this](int index) { state_.settings.PrinterFontChoice = index; });
+}
+
+void ChangeFnt::attachInputBehaviour() {
+    InputBoxRules currency;
+    currency.droppedKeys = DoubleQuote;
+    currency.emptiesOnClick = true;
+    currency.onLeave = [](const QString& text) {
+        return RightAlign(text, PersonalSettings::MaximumSymbolLength);
+    };
+    InputBox::attach(inCurrency_, state_, std::move(currency))->setNext(inMyName_);
+
+    InputBoxRules name;
+    name.droppedKeys = DoubleQuote;
+    name.emptiesOnFirstKey = false;
+    name.commitsWithoutEdit = true;
+    name.onLeave = [this](const QString& text) {
+        state_.settings.UserName = text;
+        return text;
+    };
+    InputBox::attach(inMyName_, state_, std::move(name))->setNext(exitFonts_);
+}
+
+void ChangeFnt::saveSettings() {
+    state_.settings.CurrencySymbol = inCurrency_->text().trimmed();
+    // A failed write is not reported: the new values stay in use until the program ends.
+    pennywell::saveSettings(QDir(state_.programFolder).filePath(SettingsFileName), state_.settings);
+    state_.EditStarted = 0;
+    accept();
+}
+
+void ChangeFnt::reject() {
+    exitFonts_->setFocus(Qt::OtherFocusReason); // the box being edited is left first
+    saveSettings();
+}
+
+void ChangeFnt::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace pennywell::ui

@@ -1,0 +1,123 @@
+#include "settings/PersonalSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace pennywell;
+
+namespace {
+
+class SettingsFile : public testing::Test {
+protected:
+    QString path() const { return dir_.filePath(SettingsFileName); }
+
+    void write(const QByteArray& content) {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    QByteArray read() const {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir_;
+};
+
+} // namespace
+
+TEST_F(SettingsFile, MissingFileGivesTheDefaults) {
+    const SettingsLoadResult loaded = loadSettings(path());
+    EXPECT_FALSE(loaded.complete);
+    EXPECT_EQ(loaded.settings.CurrencySymbol, "$");
+    EXPECT_EQ(loaded.settings.PrinterFontChoice, 0);
+    EXPECT_TRUE(loaded.settings.UserName.isEmpty());
+}
+
+TEST_F(SettingsFile, ReadsTheThreeFieldsInOrder) {
+    write("\"EU\",2,\"Sam Smith\"\r\n");
+    const SettingsLoadResult loaded = loadSettings(path());
+    EXPECT_TRUE(loaded.complete);
+    EXPECT_EQ(loaded.settings.CurrencySymbol, "EU");
+    EXPECT_EQ(loaded.settings.PrinterFontChoice, 2);
+    EXPECT_EQ(loaded.settings.UserName, "Sam Smith");
+}
+
+TEST_F(SettingsFile, EmptySymbolBecomesTheDollarAndOtherFieldsAreKept) {
+    write("\"\",3,\"Ann\"\r\n");
+    const SettingsLoadResult loaded = loadSettings(path());
+    EXPECT_TRUE(loaded.complete);
+    EXPECT_EQ(loaded.settings.CurrencySymbol, "$");
+    EXPECT_EQ(loaded.settings.PrinterFontChoice, 3);
+    EXPECT_EQ(loaded.settings.UserName, "Ann");
+}
+
+TEST_F(SettingsFile, NamesMayBeEmptyOrBlanksOnly) {
+    write("\"$\",0,\"\"\r\n");
+    EXPECT_TRUE(loadSettings(path()).settings.UserName.isEmpty());
+    write("\"$\",0,\"   \"\r\n");
+    EXPECT_EQ(loadSettings(path()).settings.UserName, "   ");
+}
+
+TEST_F(SettingsFile, BlanksBeforeFieldsAndTrailingTextAreSkipped) {
+    write("  \"#\",  1,   \"Jo, the saver\",\"extra\",9\nsecond line\r\n");
+    const SettingsLoadResult loaded = loadSettings(path());
+    EXPECT_TRUE(loaded.complete);
+    EXPECT_EQ(loaded.settings.CurrencySymbol, "#");
+    EXPECT_EQ(loaded.settings.PrinterFontChoice, 1);
+    EXPECT_EQ(loaded.settings.UserName, "Jo, the saver");
+}
+
+TEST_F(SettingsFile, FontChoiceOutsideTheFourOptionsIsTheStandardFont) {
+    write("\"$\",7,\"Sam\"\r\n");
+    EXPECT_EQ(loadSettings(path()).settings.PrinterFontChoice, 0);
+    write("\"$\",-1,\"Sam\"\r\n");
+    EXPECT_EQ(loadSettings(path()).settings.PrinterFontChoice, 0);
+}
+
+TEST_F(SettingsFile, AFailedReadKeepsWhatWasReadBeforeIt) {
+    write("\"EU\",x,\"Sam\"\r\n");
+    SettingsLoadResult loaded = loadSettings(path());
+    EXPECT_FALSE(loaded.complete);
+    EXPECT_EQ(loaded.settings.CurrencySymbol, "EU");
+    EXPECT_TRUE(loaded.settings.UserName.isEmpty());
+
+    write("\"EU\",1");
+    loaded = loadSettings(path());
+    EXPECT_FALSE(loaded.complete);
+    EXPECT_EQ(loaded.settings.PrinterFontChoice, 1);
+
+    write("");
+    loaded = loadSettings(path());
+    EXPECT_FALSE(loaded.complete);
+    EXPECT_EQ(loaded.settings.CurrencySymbol, "$");
+}
+
+TEST_F(SettingsFile, WritesOneQuotedLineWithCrLf) {
+    EXPECT_EQ(settingsLine({QStringLiteral("$"), 2, QStringLiteral("Sam")}),
+              QByteArray("\"$\",2,\"Sam\"\r\n"));
+    EXPECT_EQ(settingsLine({QString(), 0, QString()}), QByteArray("\"\",0,\"\"\r\n"));
+}
+
+TEST_F(SettingsFile, RoundTripsThroughTheFile) {
+    const PersonalSettings saved{QStringLiteral("£"), 1, QStringLiteral("  Zoë Ann  ")};
+    ASSERT_TRUE(saveSettings(path(), saved));
+    EXPECT_EQ(read(), settingsLine(saved));
+    const SettingsLoadResult loaded = loadSettings(path());
+    EXPECT_TRUE(loaded.complete);
+    EXPECT_EQ(loaded.settings.CurrencySymbol, saved.CurrencySymbol);
+    EXPECT_EQ(loaded.settings.PrinterFontChoice, 1);
+    EXPECT_EQ(loaded.settings.UserName, saved.UserName);
+}
+
+TEST_F(SettingsFile, AFailedWriteLeavesTheOldFileAndReportsIt) {
+    write("\"$\",1,\"Old\"\r\n");
+    const QString missingFolder = dir_.filePath(QStringLiteral("missing/Personal.pws"));
+    EXPECT_FALSE(saveSettings(missingFolder, {QStringLiteral("$"), 2, QStringLiteral("New")}));
+    EXPECT_FALSE(QFileInfo::exists(missingFolder));
+    EXPECT_EQ(read(), QByteArray("\"$\",1,\"Old\"\r\n"));
+}

@@ -1,0 +1,315 @@
+#include "TestServices.h"
+#include "common/MnemonicFocus.h"
+#include "settings/PersonalSettings.h"
+#include "shell/Application.h"
+#include "shell/ChangeFnt.h"
+#include "shell/MenuMain.h"
+#include "state/AppState.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace pennywell;
+using namespace pennywell::ui;
+
+class ShellTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { MnemonicFocus::install(); }
+    void init();
+
+    void startUpWithoutSettingsUsesTheDefaults();
+    void startUpShowsTheSavedName();
+    void startUpWithAnEmptyNameKeepsTheNameHidden();
+    void menuHasItsButtonsAndCaptions();
+    void plannerButtonsOpenTheirPlannerAndTheMenuReturns();
+    void aboutBoxShowsItsTitleAndPlainText();
+    void exitButtonEndsTheProgram();
+
+    void settingsWindowShowsTheCurrentSettings();
+    void currencyBoxTakesTwoCharactersAndRefusesQuotes();
+    void currencyIsShownAlignedAndStoredTrimmed();
+    void enterMovesFromCurrencyToNameToExit();
+    void exitRewritesTheFileAndTheMenuShowsTheNewName();
+    void optionClickTakesEffectAtOnce();
+    void clickInTheCurrencyBoxEmptiesIt();
+
+private:
+    QString settingsPath() const { return QDir(folder_->path()).filePath(SettingsFileName); }
+    void writeSettings(const QByteArray& line);
+    QByteArray readSettings() const;
+    void showAndActivate(QWidget* window);
+
+    std::unique_ptr<QTemporaryDir> folder_;
+    AppState state_;
+    testing::TestServices services_;
+};
+
+void ShellTest::init() {
+    folder_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(folder_->isValid());
+    state_ = AppState();
+    state_.programFolder = folder_->path();
+    services_.messenger.shown.clear();
+}
+
+void ShellTest::writeSettings(const QByteArray& line) {
+    QFile file(settingsPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(line);
+}
+
+QByteArray ShellTest::readSettings() const {
+    QFile file(settingsPath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void ShellTest::showAndActivate(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+void ShellTest::startUpWithoutSettingsUsesTheDefaults() {
+    Application application;
+    const QDate today(2026, 12, 8);
+    application.start(folder_->path(), today);
+
+    const AppState& state = application.state();
+    QCOMPARE(state.settings.CurrencySymbol, QStringLiteral("$"));
+    QCOMPARE(state.settings.PrinterFontChoice, 0);
+    QCOMPARE(state.LinesPerPage, 53);
+    QCOMPARE(state.FirstPayDate, today);
+    QCOMPARE(QDir::current(), QDir(folder_->path()));
+    QVERIFY(application.menu().isVisible());
+    QVERIFY(!application.menu().findChild<QLabel*>("MyName")->isVisible());
+    QWidget* backdrop = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == "bakgnd")
+            backdrop = window;
+    QVERIFY(backdrop && backdrop->isVisible());
+    QCOMPARE(backdrop->windowTitle(), QStringLiteral("Pennywell Win9"));
+    QCOMPARE(backdrop->geometry(), application.menu().geometry());
+}
+
+void ShellTest::startUpShowsTheSavedName() {
+    writeSettings("\"EU\",3,\"Sam\"\r\n");
+    Application application;
+    application.start(folder_->path(), QDate(2026, 1, 31));
+    QCOMPARE(application.state().settings.CurrencySymbol, QStringLiteral("EU"));
+    QCOMPARE(application.state().settings.PrinterFontChoice, 3);
+    auto* myName = application.menu().findChild<QLabel*>("MyName");
+    QVERIFY(myName->isVisible());
+    QCOMPARE(myName->text(), QStringLiteral("Sam"));
+}
+
+void ShellTest::startUpWithAnEmptyNameKeepsTheNameHidden() {
+    writeSettings("\"\",1,\"\"\r\n");
+    Application application;
+    application.start(folder_->path(), QDate(2026, 1, 31));
+    QCOMPARE(application.state().settings.CurrencySymbol, QStringLiteral("$"));
+    QVERIFY(!application.menu().findChild<QLabel*>("MyName")->isVisible());
+}
+
+void ShellTest::menuHasItsButtonsAndCaptions() {
+    MenuMain menu(state_, services_.services);
+    QCOMPARE(menu.windowTitle(), QStringLiteral("Pennywell Win9"));
+    QCOMPARE(menu.size(), QSize(632, 424));
+    QCOMPARE(menu.findChild<QLabel*>("Label2")->text(), QStringLiteral("Pennywell Win9"));
+
+    const QList<std::pair<const char*, const char*>> buttons = {
+        {"ToBudget", "Planning your &Budget"}, {"Savings", "Planning your &Savings"},
+        {"LoanPmt", "Planning your &Loans"},   {"Canadian", "Planning your &Mortgage"},
+        {"HowTo", "&How to Use the Program"},  {"About", "&About..."},
+        {"PTrFnt", "Personali&ze Settings"},   {"ExitButten", "E&xit from Program"}};
+    int top = -1;
+    for (const auto& [name, caption] : buttons) {
+        auto* button = menu.findChild<QPushButton*>(name);
+        QVERIFY2(button, name);
+        QCOMPARE(button->text(), QString::fromLatin1(caption));
+        QCOMPARE(button->size(), QSize(180, 30));
+        QVERIFY(button->y() > top);
+        top = button->y();
+    }
+    // A planner's button waits for its planner.
+    QVERIFY(!menu.findChild<QPushButton*>("ToBudget")->isEnabled());
+    QVERIFY(menu.findChild<QPushButton*>("About")->isEnabled());
+}
+
+void ShellTest::plannerButtonsOpenTheirPlannerAndTheMenuReturns() {
+    MenuMain menu(state_, services_.services);
+    QPointer<QWidget> opened;
+    int kindWhenCreated = 0;
+    menu.setPlannerFactory(Planner::Loans, [&] {
+        kindWhenCreated = state_.PlanKind;
+        opened = new QWidget;
+        return opened.data();
+    });
+    menu.setPlannerFactory(Planner::Mortgage, [&] {
+        kindWhenCreated = state_.PlanKind;
+        opened = new QWidget;
+        return opened.data();
+    });
+    showAndActivate(&menu);
+
+    menu.findChild<QPushButton*>("LoanPmt")->click();
+    QCOMPARE(kindWhenCreated, int(LoanPlan));
+    QVERIFY(!menu.isVisible());
+    QVERIFY(opened && opened->isVisible());
+    QCOMPARE(opened->geometry(), menu.geometry());
+
+    opened->close();
+    QTRY_VERIFY(!opened);
+    QTRY_VERIFY(menu.isVisible());
+
+    menu.findChild<QPushButton*>("Canadian")->click();
+    QCOMPARE(kindWhenCreated, int(MortgagePlan));
+    opened->close();
+    QTRY_VERIFY(menu.isVisible());
+}
+
+void ShellTest::aboutBoxShowsItsTitleAndPlainText() {
+    MenuMain menu(state_, services_.services);
+    menu.findChild<QPushButton*>("About")->click();
+    QCOMPARE(services_.messenger.shown.size(), 1);
+    const Message& about = services_.messenger.shown.first();
+    QCOMPARE(about.title, QStringLiteral(" Pennywell Win9"));
+    QCOMPARE(about.buttons, MessageButtons::Ok);
+    QCOMPARE(about.icon, MessageIcon::Information);
+    QVERIFY(about.text.startsWith(QStringLiteral("Pennywell Win9\r\nVersion ")));
+}
+
+void ShellTest::exitButtonEndsTheProgram() {
+    MenuMain menu(state_, services_.services);
+    QSignalSpy exit(&menu, &MenuMain::exitRequested);
+    menu.findChild<QPushButton*>("ExitButten")->click();
+    QCOMPARE(exit.size(), 1);
+}
+
+void ShellTest::settingsWindowShowsTheCurrentSettings() {
+    state_.settings = {QStringLiteral("EU"), 2, QStringLiteral("Sam")};
+    ChangeFnt window(state_);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Personalize"));
+    const auto options = window.findChildren<QRadioButton*>("PtrFt");
+    QCOMPARE(options.size(), 4);
+    QCOMPARE(options[0]->text(), QStringLiteral("Standard Printer Font"));
+    QCOMPARE(options[3]->text(), QStringLiteral("Courier New 12 point font"));
+    QVERIFY(options[2]->isChecked());
+    QCOMPARE(window.findChild<QLineEdit*>("InCurrency")->text(), QStringLiteral("EU"));
+    QCOMPARE(window.findChild<QLineEdit*>("InMyName")->text(), QStringLiteral("Sam"));
+    QCOMPARE(window.findChild<QLabel*>("Label2")->text(),
+             QStringLiteral("  Change Currency Symbol."));
+    QCOMPARE(window.findChild<QPushButton*>("ExitFonts")->text(), QStringLiteral("E&xit to Menu"));
+}
+
+void ShellTest::currencyBoxTakesTwoCharactersAndRefusesQuotes() {
+    ChangeFnt window(state_);
+    showAndActivate(&window);
+    auto* currency = window.findChild<QLineEdit*>("InCurrency");
+    currency->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(currency, QStringLiteral("E\"UR"));
+    QCOMPARE(currency->text(), QStringLiteral("EU"));
+
+    auto* name = window.findChild<QLineEdit*>("InMyName");
+    name->setFocus(Qt::TabFocusReason);
+    name->end(false);
+    QTest::keyClicks(name, QStringLiteral("Jo \"Q\""));
+    QCOMPARE(name->text(), QStringLiteral("Jo Q"));
+
+    QTest::mouseClick(window.findChild<QPushButton*>("ExitFonts"), Qt::LeftButton);
+    QCOMPARE(state_.settings.CurrencySymbol, QStringLiteral("EU"));
+    QCOMPARE(state_.settings.UserName, QStringLiteral("Jo Q"));
+}
+
+void ShellTest::currencyIsShownAlignedAndStoredTrimmed() {
+    ChangeFnt window(state_);
+    showAndActivate(&window);
+    auto* currency = window.findChild<QLineEdit*>("InCurrency");
+    currency->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(currency, Qt::Key_Dollar);
+    window.findChild<QLineEdit*>("InMyName")->setFocus(Qt::TabFocusReason);
+    QCOMPARE(currency->text(), QStringLiteral(" $"));
+
+    window.findChild<QPushButton*>("ExitFonts")->click();
+    QCOMPARE(state_.settings.CurrencySymbol, QStringLiteral("$"));
+    QCOMPARE(readSettings(), QByteArray("\"$\",0,\"\"\r\n"));
+}
+
+void ShellTest::enterMovesFromCurrencyToNameToExit() {
+    ChangeFnt window(state_);
+    showAndActivate(&window);
+    auto* currency = window.findChild<QLineEdit*>("InCurrency");
+    currency->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(currency, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), window.findChild<QLineEdit*>("InMyName"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), window.findChild<QPushButton*>("ExitFonts"));
+    QVERIFY(window.isVisible()); // Enter only moves on
+}
+
+void ShellTest::exitRewritesTheFileAndTheMenuShowsTheNewName() {
+    writeSettings("\"$\",0,\"Old\"\r\n");
+    Application application;
+    application.start(folder_->path(), QDate(2026, 12, 8));
+    MenuMain& menu = application.menu();
+
+    bool menuHiddenMeanwhile = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* window = qobject_cast<ChangeFnt*>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        menuHiddenMeanwhile = !menu.isVisible();
+        if (QTest::qWaitForWindowActive(window)) {
+            auto* name = window->findChild<QLineEdit*>("InMyName");
+            name->setFocus(Qt::TabFocusReason);
+            name->selectAll();
+            QTest::keyClicks(name, QStringLiteral("Ann Lee"));
+            window->findChildren<QRadioButton*>("PtrFt")[1]->click();
+            // Alt+X leaves the name box first, so the typed name is the one saved.
+            QTest::keyClick(window, Qt::Key_X, Qt::AltModifier);
+        }
+        QTimer::singleShot(2000, window, &QDialog::reject); // never leave the test blocked
+    });
+    menu.findChild<QPushButton*>("PTrFnt")->click();
+
+    QVERIFY(menuHiddenMeanwhile);
+    QVERIFY(menu.isVisible());
+    QCOMPARE(readSettings(), QByteArray("\"$\",1,\"Ann Lee\"\r\n"));
+    auto* myName = menu.findChild<QLabel*>("MyName");
+    QVERIFY(myName->isVisible());
+    QCOMPARE(myName->text(), QStringLiteral("Ann Lee"));
+}
+
+void ShellTest::optionClickTakesEffectAtOnce() {
+    ChangeFnt window(state_);
+    showAndActivate(&window);
+    window.findChildren<QRadioButton*>("PtrFt")[3]->click();
+    QCOMPARE(state_.settings.PrinterFontChoice, 3);
+    QVERIFY(readSettings().isEmpty()); // written only when the window is left
+    window.close();
+    QCOMPARE(readSettings(), QByteArray("\"$\",3,\"\"\r\n"));
+}
+
+void ShellTest::clickInTheCurrencyBoxEmptiesIt() {
+    ChangeFnt window(state_);
+    showAndActivate(&window);
+    auto* currency = window.findChild<QLineEdit*>("InCurrency");
+    QTest::mouseClick(currency, Qt::LeftButton);
+    QCOMPARE(currency->text(), QString());
+    QCOMPARE(state_.EditStarted, 1);
+    window.findChild<QLineEdit*>("InMyName")->setFocus(Qt::TabFocusReason);
+    QCOMPARE(currency->text(), QStringLiteral("  "));
+    QCOMPARE(state_.EditStarted, 0);
+}
+
+QTEST_MAIN(ShellTest)
+#include "ShellTest.moc"

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "common/Beeper.h"
+#include "common/Messenger.h"
+#include "common/Services.h"
+
+#include <QList>
+#include <QQueue>
+
+namespace pennywell::ui::testing {
+
+// Records every message shown and answers from a queue (OK or Yes when it is empty).
+class ScriptedMessenger final : public Messenger {
+public:
+    MessageAnswer show(QWidget*, const Message& message) override {
+        shown.append(message);
+        if (!answers.isEmpty())
+            return answers.dequeue();
+        return message.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    }
+
+    QList<Message> shown;
+    QQueue<MessageAnswer> answers;
+};
+
+class CountingBeeper final : public Beeper {
+public:
+    void beep() override { ++count; }
+    int count = 0;
+};
+
+struct TestServices {
+    ScriptedMessenger messenger;
+    CountingBeeper beeper;
+    Services services{messenger, beeper};
+};
+
+} // namespace pennywell::ui::testing
