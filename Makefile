@@ -1,7 +1,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test format clean
+.PHONY: deps configure build run test bench format clean
 
 deps:
 	./scripts/install-deps
@@ -17,6 +17,10 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	cmake --build $(BUILD_DIR) --target benchmarks -j $(JOBS)
+	for b in $(BUILD_DIR)/bench/bench_*; do $$b; done
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
