@@ -1,9 +1,12 @@
 #include "Command.h"
+#include "MortgageCommand.h"
 
 namespace pennywell::cli {
 
 const QList<Command>& commands() {
-    static const QList<Command> all = {};
+    static const QList<Command> all = {
+        mortgageCommand(),
+    };
     return all;
 }
 

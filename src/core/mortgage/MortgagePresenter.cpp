@@ -46,9 +46,9 @@ int gridRows(const MortgageResult& result) {
     return std::max(rows, MinimumGridRows);
 }
 
-QString firstColumnCell(const MortgageResult& result, const PayRow& row, const QLocale& locale) {
+QString firstColumnCell(const MortgageResult& result, const PayRow& row, const DateStyle& dates) {
     if (result.DateView == 1)
-        return shortDate(row.date, locale);
+        return dates.text(row.date);
     if (result.view == View::Annual)
         return wholeNumber(row.number.toDouble(), u"####", 4);
     return wholeNumber(row.number.toDouble(), u"####", 4) +
@@ -93,7 +93,7 @@ MortgageGrid freshGrid(Mode mode) {
 }
 
 MortgageGrid filledGrid(const MortgageResult& result, const QString& currencySymbol,
-                        const QLocale& locale) {
+                        const DateStyle& dates) {
     MortgageGrid grid;
     grid.headers = headings(firstColumnHeading(result.view, result.DateView));
     grid.rows.resize(std::size_t(gridRows(result)) - 1);
@@ -103,7 +103,7 @@ MortgageGrid filledGrid(const MortgageResult& result, const QString& currencySym
 
     for (int r = 1; r <= result.RowCount; ++r) {
         const PayRow& row = result.PayTable[std::size_t(r)];
-        cell(r, 0) = firstColumnCell(result, row, locale);
+        cell(r, 0) = firstColumnCell(result, row, dates);
         cell(r, 1) = formatNumber(row.interest.toDouble(), MoneyPattern);
         cell(r, 2) = formatNumber(row.principal.toDouble(), MoneyPattern);
         cell(r, 3) = formatNumber(row.balance.toDouble(), MoneyPattern);
@@ -147,8 +147,8 @@ QString extrasText(const MortgageResult& result) {
     return text;
 }
 
-QString shortDate(const QDate& date, const QLocale& locale) {
-    return locale.toString(date, QLocale::ShortFormat);
+QString DateStyle::text(const QDate& date) const {
+    return iso ? date.toString(Qt::ISODate) : locale.toString(date, QLocale::ShortFormat);
 }
 
 } // namespace pennywell::mortgage

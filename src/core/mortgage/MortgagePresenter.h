@@ -35,17 +35,23 @@ MortgageBoxes boxTexts(const MortgageResult& result, const QString& currencySymb
 // The grid of a freshly opened window: its headings and 25 empty rows.
 MortgageGrid freshGrid(Mode mode);
 
+// How dates are written: the locale's short form for people, ISO yyyy-mm-dd for machines.
+struct DateStyle {
+    QLocale locale;
+    bool iso = false;
+
+    QString text(const QDate& date) const;
+};
+
 // The grid after a calculation: the schedule, the "Total:" row and the additional payments,
-// in as many rows as the grid is given. Dates use the locale's short form.
+// in as many rows as the grid is given.
 MortgageGrid filledGrid(const MortgageResult& result, const QString& currencySymbol,
-                        const QLocale& locale = QLocale());
+                        const DateStyle& dates = DateStyle());
 
 // Column 0's heading for a calculation shown in this view.
 QString firstColumnHeading(View view, int DateView);
 
 // The additional payments applied, as a block of lines for the printout ("" when none).
 QString extrasText(const MortgageResult& result);
-
-QString shortDate(const QDate& date, const QLocale& locale = QLocale());
 
 } // namespace pennywell::mortgage

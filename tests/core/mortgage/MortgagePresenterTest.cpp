@@ -12,7 +12,7 @@ using namespace pennywell::mortgage::testing;
 namespace {
 
 MortgageGrid gridOf(const MortgageInputs& in, const QString& symbol = QStringLiteral("$")) {
-    return filledGrid(calculateMortgage(in), symbol, QLocale::c());
+    return filledGrid(calculateMortgage(in), symbol, {QLocale::c()});
 }
 
 } // namespace
@@ -97,7 +97,9 @@ TEST(MortgagePresenter, AllGridShowsPaymentAndYearNumbersOrDates) {
     in.DateView = 1;
     const MortgageGrid dates = gridOf(in);
     EXPECT_EQ(dates.headers[0], QStringLiteral(" Payment  Date"));
-    EXPECT_EQ(dates.rows[1][0], shortDate(QDate(2027, 2, 28), QLocale::c()));
+    EXPECT_EQ(dates.rows[1][0], QLocale::c().toString(QDate(2027, 2, 28), QLocale::ShortFormat));
+    const MortgageGrid iso = filledGrid(calculateMortgage(in), "$", {QLocale::c(), true});
+    EXPECT_EQ(iso.rows[1][0], QStringLiteral("2027-02-28"));
 }
 
 TEST(MortgagePresenter, SmallScheduleStillFillsTheMinimumGrid) {
@@ -116,7 +118,7 @@ TEST(MortgagePresenter, AdditionalPaymentsAreListedBelowTheTotal) {
     in.extraPayments[5] = {money(5), money(500000)}; // too large: skipped, not listed
     in.ExtraCount = 2;
     const MortgageResult result = calculateMortgage(in);
-    const MortgageGrid grid = filledGrid(result, "$", QLocale::c());
+    const MortgageGrid grid = filledGrid(result, "$", {QLocale::c()});
     const int rows = result.RowCount;
     ASSERT_EQ(grid.rows.size(), std::size_t(rows + 4 + 2 + 4 - 1));
     EXPECT_EQ(grid.rows[std::size_t(rows + 5)],
