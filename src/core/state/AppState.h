@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mortgage/MortgageHandOff.h"
 #include "settings/PersonalSettings.h"
 
 #include <QDate>
@@ -27,6 +28,7 @@ struct AppState {
     int HelpShown = 0;
     QDate FirstPayDate;
     GraphHandOff graph;
+    mortgage::MortgageHandOff mortgage; // left by the mortgage planner's last calculation
 };
 
 } // namespace pennywell

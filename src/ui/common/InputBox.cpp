@@ -114,7 +114,10 @@ bool InputBox::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress: {
         if (watched != focusTarget_)
             return false;
-        const int keyCode = keyCodeOf(static_cast<QKeyEvent*>(event));
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Delete && rules_.onDeleteKey)
+            rules_.onDeleteKey();
+        const int keyCode = keyCodeOf(key);
         return keyCode != 0 && keyPressed(keyCode);
     }
     case QEvent::FocusIn: {

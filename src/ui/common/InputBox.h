@@ -32,6 +32,7 @@ struct InputBoxRules {
     bool commitsWithoutEdit = false;  // the leave step runs even when nothing was typed
     std::function<void()> onFirstKey; // e.g. the planner clears its results
     std::function<QString(const QString&)> onLeave; // stores the value, returns the box text
+    std::function<void()> onDeleteKey;              // runs before the Delete key edits the box
 };
 
 // The one input-box behaviour every box shares: select all on entry, the first key empties

@@ -1,6 +1,7 @@
 #include "shell/Application.h"
 
 #include "common/MnemonicFocus.h"
+#include "mortgage/MortgageCalc.h"
 #include "settings/PersonalSettings.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,9 @@ Application::Application() {
     MnemonicFocus::install();
     QObject::connect(&menu_, &MenuMain::exitRequested, QCoreApplication::instance(),
                      &QCoreApplication::quit);
+    menu_.setPlannerFactory(Planner::Mortgage,
+                            [this] { return new MortgageCalc(state_, services_); });
+    menu_.setPlannerFactory(Planner::Loans, [this] { return new MortgageCalc(state_, services_); });
 }
 
 void Application::start(const QString& programFolder, const QDate& today) {
