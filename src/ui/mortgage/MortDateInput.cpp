@@ -55,7 +55,7 @@ MortDateInput::MortDateInput(AppState& state, Services& services, QWidget* paren
     okExit_->setObjectName(QStringLiteral("OkExit"));
     okExit_->setGeometry(twipsRect(1080, 1440, 1440, 450));
     okExit_->setAutoDefault(false);
-    connect(okExit_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(okExit_, &QPushButton::clicked, this, &MortDateInput::reject);
 
     InputBoxRules rules;
     rules.commitsWithoutEdit = true; // every leave checks the date
@@ -76,7 +76,8 @@ QString MortDateInput::checkedDate(const QString& text) {
 }
 
 void MortDateInput::reject() {
-    okExit_->setFocus(Qt::OtherFocusReason); // the date being typed is checked first
+    // The date being typed is checked first, however the dialog is closed.
+    okExit_->setFocus(Qt::OtherFocusReason);
     accept();
 }
 

@@ -162,6 +162,7 @@ QString MortPrePay::enterAmount(const QString& text) {
 }
 
 void MortPrePay::useAll() {
+    usePrePay_->setFocus(Qt::OtherFocusReason); // an amount being typed is entered first
     ExtraCount_ = 0;
     for (int y = 1; y <= std::min(TermYears_, mortgage::LastExtraYear); ++y) {
         if (extraPayments_[std::size_t(y)].amount > Currency())
@@ -178,9 +179,7 @@ void MortPrePay::eraseAll() {
 }
 
 void MortPrePay::reject() {
-    // Closing by the title bar keeps what was entered, as "OK" does.
-    usePrePay_->setFocus(Qt::OtherFocusReason);
-    useAll();
+    useAll(); // closing by the title bar keeps what was entered, as "OK" does
 }
 
 } // namespace pennywell::ui

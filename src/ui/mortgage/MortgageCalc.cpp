@@ -97,8 +97,10 @@ QComboBox* addList(QWidget* parent, const char* name, bool editable, const Colum
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
     list->setEditable(editable);
-    if (editable)
+    if (editable) {
         list->setInsertPolicy(QComboBox::NoInsert);
+        list->setCompleter(nullptr); // what is typed stays as typed
+    }
     paintAsInput(list);
     list->setGeometry(boxRect(column, row));
     return list;
@@ -309,7 +311,8 @@ void MortgageCalc::load() {
     termLabel_->setText(texts.termLabel);
     totalPaidLabel_->setText(texts.totalPaidLabel);
     toFinalLabel_->setText(texts.toFinalLabel);
-    inPrincipal_->setText(texts.principalText);
+    principalShown_ = texts.principalText;
+    inPrincipal_->setText(principalShown_);
     inRate_->addItems(rateList());
     inRate_->setEditText(texts.rateText);
     inTerm_->addItems(texts.termList);
@@ -319,12 +322,18 @@ void MortgageCalc::load() {
 }
 
 QString MortgageCalc::leavePrincipal(const QString& text) {
+    // A list pick or view change marks an edit as started; leaving the untouched box then must
+    // not read its "$" text as 0.
+    if (text == principalShown_)
+        return text;
     const std::optional<Currency> principal = Currency::fromDouble(leadingNumber(text));
     if (principal) // a value beyond the money range is refused; the last one stays
         inputs_.principal = *principal;
     else
         services_.beeper.beep();
-    return principalBoxText(state_.settings.CurrencySymbol, inputs_.principal.toDouble());
+    principalShown_ =
+        principalBoxText(state_.settings.CurrencySymbol, inputs_.principal.toDouble());
+    return principalShown_;
 }
 
 QString MortgageCalc::leaveRate(const QString& text) {

@@ -65,6 +65,7 @@ private:
     // days in year and the date view live here as long as the window is open.
     mortgage::MortgageInputs inputs_;
     bool exited_ = false;
+    QString principalShown_; // the principal box's text as this window last wrote it
 
     QLineEdit* inPrincipal_;
     QComboBox* inRate_;
