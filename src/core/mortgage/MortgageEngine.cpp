@@ -10,7 +10,18 @@
 namespace pennywell::mortgage {
 namespace {
 
+// Stores a value rounded to four decimals, half to even, as Currency::fromDouble does. The
+// schedule stores thousands of values, so the common range is rounded inline: adding and
+// subtracting 1.5 * 2^52 rounds to the nearest integer, ties to even, in double arithmetic.
 bool store(double value, Currency& into) {
+    const double scaled = value * Currency::UnitsPerWhole;
+    constexpr double inlineLimit = 2251799813685248.0; // 2^51
+    if (scaled > -inlineLimit && scaled < inlineLimit) {
+        constexpr double roundingShift = 6755399441055744.0; // 1.5 * 2^52
+        const double rounded = (scaled + roundingShift) - roundingShift;
+        into = Currency::fromUnits(static_cast<std::int64_t>(rounded));
+        return true;
+    }
     const std::optional<Currency> rounded = Currency::fromDouble(value);
     if (!rounded)
         return false;
@@ -158,10 +169,13 @@ MortgageResult calculateMortgage(const MortgageInputs& inputs) {
     double previousPrincipal = 0;
     Currency yearNumber;
     int n = 0;
+    int y = 0;
+    int paymentOfYear = N; // counted rather than divided: the loop runs up to 2,100 times
     for (int j = 1; j <= L; ++j) {
-        const bool firstOfYear = (j - 1) % N == 0;
+        const bool firstOfYear = paymentOfYear == N;
+        paymentOfYear = firstOfYear ? 1 : paymentOfYear + 1;
         if (firstOfYear) {
-            const int y = (j - 1) / N + 1;
+            ++y;
             const Currency E =
                 y <= LastExtraYear ? inputs.extraPayments[std::size_t(y)].amount : Currency();
             // A payment that would leave no more than the last principal part owing is skipped.

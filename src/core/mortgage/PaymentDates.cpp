@@ -11,10 +11,11 @@ QDate paymentDate(const QDate& FirstPayDate, PaymentKind kind, int j) {
         const QDate monthly = FirstPayDate.addMonths(steps / 2);
         return steps % 2 == 0 ? monthly : monthly.addDays(14);
     }
+    // Day steps are plain Julian-day arithmetic, cheap for the longest schedules.
     case PaymentKind::TwoWeekly:
-        return FirstPayDate.addDays(14LL * steps);
+        return QDate::fromJulianDay(FirstPayDate.toJulianDay() + 14LL * steps);
     case PaymentKind::Weekly:
-        return FirstPayDate.addDays(7LL * steps);
+        return QDate::fromJulianDay(FirstPayDate.toJulianDay() + 7LL * steps);
     }
     return {};
 }
