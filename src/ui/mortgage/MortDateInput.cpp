@@ -42,12 +42,15 @@ MortDateInput::MortDateInput(AppState& state, Services& services, QWidget* paren
     label->setObjectName(QStringLiteral("Label1"));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(twipsRect(240, 120, 3120, 540));
+    label->setGeometry(twipsRect(720, 120, 2160, 540));
 
     state_.EditStarted = 0;
     inDate_ = new QLineEdit(mortgage::DateStyle().text(state_.FirstPayDate), this);
     inDate_->setObjectName(QStringLiteral("InDate"));
     inDate_->setFont(fixedPitchFont());
+    QPalette palette = inDate_->palette();
+    palette.setColor(QPalette::Base, QColor(255, 255, 192));
+    inDate_->setPalette(palette);
     inDate_->setAlignment(Qt::AlignCenter);
     inDate_->setGeometry(twipsRect(600, 780, 2400, 390));
 

@@ -23,8 +23,17 @@ namespace {
 
 constexpr int MinimumGridRows = 20;
 
+void paintAsInput(QLineEdit* box) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, QColor(255, 255, 192));
+    box->setPalette(palette);
+    box->setFont(fixedPitchFont());
+    box->setAlignment(Qt::AlignRight);
+}
+
 QTableWidgetItem* cell(const QString& text) {
     auto* item = new QTableWidgetItem(text);
+    item->setFont(fixedPitchFont()); // the amounts line up; the headings stay proportional
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     item->setFlags(Qt::ItemIsEnabled);
     return item;
@@ -51,15 +60,13 @@ MortPrePay::MortPrePay(mortgage::ExtraPayments& extraPayments, int& ExtraCount, 
 
     inYear_ = new QLineEdit(this);
     inYear_->setObjectName(QStringLiteral("InYear"));
-    inYear_->setFont(fixedPitchFont());
-    inYear_->setAlignment(Qt::AlignRight);
+    paintAsInput(inYear_);
     inYear_->setMaxLength(3);
     inYear_->setGeometry(twipsRect(240, 480, 1200, 360));
 
     inPayment_ = new QLineEdit(this);
     inPayment_->setObjectName(QStringLiteral("InPayment"));
-    inPayment_->setFont(fixedPitchFont());
-    inPayment_->setAlignment(Qt::AlignRight);
+    paintAsInput(inPayment_);
     inPayment_->setMaxLength(12);
     inPayment_->setGeometry(twipsRect(1560, 480, 2000, 360));
 
@@ -77,8 +84,7 @@ MortPrePay::MortPrePay(mortgage::ExtraPayments& extraPayments, int& ExtraCount, 
 
     pGrid_ = new QTableWidget(this);
     pGrid_->setObjectName(QStringLiteral("PGrid"));
-    pGrid_->setFont(fixedPitchFont());
-    pGrid_->setGeometry(twipsRect(240, 1020, 3360, 4440));
+    pGrid_->setGeometry(twipsRect(240, 1020, 3450, 4440));
     pGrid_->verticalHeader()->hide();
     pGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     pGrid_->verticalHeader()->setDefaultSectionSize(fromTwips(285));
@@ -106,8 +112,8 @@ void MortPrePay::showYears() {
     pGrid_->setRowCount(std::max(TermYears_ + 1, MinimumGridRows) - 1);
     pGrid_->setHorizontalHeaderLabels(
         {QStringLiteral("Year Number"), QStringLiteral("Amount of Payment")});
-    pGrid_->setColumnWidth(0, fromTwips(1300));
-    pGrid_->setColumnWidth(1, fromTwips(1700));
+    pGrid_->setColumnWidth(0, fromTwips(1250));
+    pGrid_->setColumnWidth(1, fromTwips(1870));
 
     const int years = std::min(TermYears_, mortgage::LastExtraYear);
     bool anyAmount = false;
