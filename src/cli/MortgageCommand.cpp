@@ -89,11 +89,11 @@ Request parseRequest(QCommandLineParser& parser) {
         listRow("compounding", parser.value("compounding"), compoundingNames, compoundingRows());
     inputs.frequencyRow =
         listRow("frequency", parser.value("frequency"), frequencyNames, frequencyRows());
-    inputs.view = parser.value("view") == QLatin1String("all")
-                      ? View::All
-                      : (parser.value("view") == QLatin1String("annual")
-                             ? View::Annual
-                             : throw UsageError{QStringLiteral("--view: expected annual|all")});
+    const QStringList viewNames = {"annual", "all"};
+    const qsizetype view = viewNames.indexOf(parser.value("view"));
+    if (view < 0)
+        throw UsageError{QStringLiteral("--view: expected annual|all")};
+    inputs.view = view == 0 ? View::Annual : View::All;
     const qsizetype days = dayNames.indexOf(parser.value("days"));
     if (days < 0)
         throw UsageError{QStringLiteral("--days: expected one of %1").arg(dayNames.join(u'|'))};

@@ -206,9 +206,10 @@ void MortgageCalc::buildResults() {
     all_->setGeometry(twipsRect(FactorColumn.boxLeft + 120, rowTop(3), 1200, RowHeight));
     connect(annual_, &QRadioButton::clicked, this, [this] { showView(View::Annual); });
     connect(all_, &QRadioButton::clicked, this, [this] { showView(View::All); });
-    // Spare captionless labels of the layout.
+    // Captionless labels of the layout, kept clear of every control.
     addLabel(this, "Label7", QString(), FactorColumn, 4);
-    addLabel(this, "Label13", QString(), ResultColumn, 5)->hide();
+    addLabel(this, "Label13", QString(), FactorColumn, 4)
+        ->move(fromTwips(FactorColumn.boxLeft), fromTwips(rowTop(4)));
 }
 
 void MortgageCalc::buildButtons() {
@@ -392,6 +393,7 @@ void MortgageCalc::calculate() {
     ClearResults();
     state_.EditStarted = 0;
     state_.graph.ResultCount = 0;
+    state_.mortgage = MortgageHandOff();
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
     inputs_.compoundingRow = comperiod_->currentText();
