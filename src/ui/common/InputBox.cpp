@@ -40,24 +40,23 @@ bool isIgnoredFocusChange(Qt::FocusReason reason) {
     return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
 
-} // namespace
-
-KeyFilter amountKeyFilter(Beeper& beeper) {
-    return [&beeper](int keyCode) {
-        const int result = FilterAmountKey(keyCode);
+KeyFilter beepingFilter(int (*filter)(int), Beeper& beeper) {
+    return [filter, &beeper](int keyCode) {
+        const int result = filter(keyCode);
         if (result == 0)
             beeper.beep();
         return result;
     };
 }
 
+} // namespace
+
+KeyFilter amountKeyFilter(Beeper& beeper) {
+    return beepingFilter(FilterAmountKey, beeper);
+}
+
 KeyFilter digitKeyFilter(Beeper& beeper) {
-    return [&beeper](int keyCode) {
-        const int result = FilterDigitKey(keyCode);
-        if (result == 0)
-            beeper.beep();
-        return result;
-    };
+    return beepingFilter(FilterDigitKey, beeper);
 }
 
 KeyFilter anyKeyFilter() {
