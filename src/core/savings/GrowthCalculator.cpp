@@ -56,8 +56,8 @@ bool fillTable(const GrowthInputs& in, int years, GrowthTable& table) {
         if (!cell || !newTotal)
             return false;
         total = *newTotal;
-        table[std::size_t(year)] = {Currency(), wholeNumber(year), annual, *earned, *cell,
-                                    Currency()};
+        table[std::size_t(year)] = {Currency(), wholeNumber(year), annual, *earned,
+                                    *cell,      Currency()};
     }
 
     const int shown = years < 1 ? 1 : years;
@@ -67,17 +67,17 @@ bool fillTable(const GrowthInputs& in, int years, GrowthTable& table) {
     const auto gain = finalValue->minus(total);
     if (!gain)
         return false;
-    table[std::size_t(shown + 1)] = {Currency(), wholeNumber(shown), total, *gain, *finalValue,
-                                     Currency()};
+    table[std::size_t(shown + 1)] = {Currency(), wholeNumber(shown), total,
+                                     *gain,      *finalValue,        Currency()};
     return true;
 }
 
 } // namespace
 
 GrowthInputs growthInputsFrom(const SavingsState& savings) {
-    const auto& slots = savings.EntryValues;
-    return {slots[LumpSumSlot], slots[AnnualAmountSlot], slots[RateSlot],
-            slots[TermSlot],    slots[InflationSlot],    slots[IncreaseSlot]};
+    const auto& entries = savings.EntryValues;
+    return {entries[LumpSumSlot], entries[AnnualAmountSlot], entries[RateSlot],
+            entries[TermSlot],    entries[InflationSlot],    entries[IncreaseSlot]};
 }
 
 GrowthResult calculateGrowth(const GrowthInputs& inputs) {

@@ -13,8 +13,8 @@ namespace pennywell {
 std::optional<Currency> committedValue(QStringView text);
 
 struct TermEntry {
-    Currency years;           // a whole number of years
-    bool overLimit = false;   // the text asked for more than 50 years; 50 is committed
+    Currency years;         // a whole number of years
+    bool overLimit = false; // the text asked for more than 50 years; 50 is committed
 };
 
 // The years box commits the whole number the calculation will use (ties to even), so the

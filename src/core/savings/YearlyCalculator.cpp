@@ -40,8 +40,7 @@ YearlyResult calculateYearly(Currency deposit, Currency ratePercent,
         result.outcome = YearlyOutcome::Overflow;
         return result;
     }
-    const auto amount =
-        roundedToCents(Currency::fromUnits(investedUnits).toDouble() + interest);
+    const auto amount = roundedToCents(Currency::fromUnits(investedUnits).toDouble() + interest);
     if (!amount) {
         result.outcome = YearlyOutcome::Overflow;
         return result;

@@ -18,8 +18,7 @@ struct YearlyResult {
 
 // Equal investments at the start of each period, each earning simple interest for the
 // periods left in the year; the year-end amount in whole cents.
-YearlyResult calculateYearly(Currency deposit, Currency ratePercent,
-                             InvestmentFrequency frequency);
+YearlyResult calculateYearly(Currency deposit, Currency ratePercent, InvestmentFrequency frequency);
 
 // The result label's text.
 QString yearlyResultText(const QString& currencySymbol, Currency amount);

@@ -1,4 +1,5 @@
 #include "savings/GrowthCalculator.h"
+
 #include "savings/GrowthPresenter.h"
 
 #include <gtest/gtest.h>
@@ -42,8 +43,7 @@ TEST(GrowthCalculator, DefaultsGrowWithTheRateHeldInSinglePrecision) {
     EXPECT_EQ(row(grid, 2), QStringList({"2", "1,000.00", "440.00", "2,640.00"}));
     EXPECT_EQ(row(grid, 26), QStringList(4));
     // With a double-precision rate the final value would be 566,377.30.
-    EXPECT_EQ(row(grid, 27),
-              QStringList({"Total:", "$25,000.00", "$541,377.32", "$566,377.32"}));
+    EXPECT_EQ(row(grid, 27), QStringList({"Total:", "$25,000.00", "$541,377.32", "$566,377.32"}));
     EXPECT_EQ(row(grid, 28), QStringList(4));
 }
 

@@ -26,8 +26,7 @@ TEST(YearlyCalculator, WorkedExamplesForEachFrequency) {
 
 TEST(YearlyCalculator, ExactHalfCentRoundsUp) {
     // 132.00 plus 3.575 of interest: the binary double lies just below the half cent.
-    const YearlyResult result =
-        calculateYearly(money(11), money(5), InvestmentFrequency::Monthly);
+    const YearlyResult result = calculateYearly(money(11), money(5), InvestmentFrequency::Monthly);
     EXPECT_EQ(result.amount, money(135.58));
 }
 
