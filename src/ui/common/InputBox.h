@@ -26,14 +26,18 @@ KeyFilter anyKeyFilter();                  // takes every key
 
 struct InputBoxRules {
     KeyFilter filter = anyKeyFilter();
-    QString droppedKeys;               // dropped silently, before anything else
-    bool emptiesOnFirstKey = true;     // the first key (taken or refused) empties the box
-    bool emptiesOnClick = false;       // a mouse click empties the box as the first key would
-    bool commitsWithoutEdit = false;   // the leave step runs even when nothing was typed
-    std::function<void()> onFirstKey;  // e.g. the planner clears its results
-    QString restartingKeys;            // empty the box and run the first-key step, then typed
-    std::function<void()> onDeleteKey; // the Delete key, before the box handles it
+    QString droppedKeys;              // dropped silently, before anything else
+    bool emptiesOnFirstKey = true;    // the first key (taken or refused) empties the box
+    bool emptiesOnClick = false;      // a mouse click empties the box as the first key would
+    bool commitsWithoutEdit = false;  // the leave step runs even when nothing was typed
+    std::function<void()> onFirstKey; // e.g. the planner clears its results
     std::function<QString(const QString&)> onLeave; // stores the value, returns the box text
+
+    // Keys that empty the box and run the first-key step again, then are typed (a minus
+    // that starts a negative rate).
+    QString restartingKeys;
+    // The Delete key, before the box handles it (e.g. the planner clears its results).
+    std::function<void()> onDeleteKey;
 };
 
 // The one input-box behaviour every box shares: select all on entry, the first key empties
