@@ -15,4 +15,20 @@ inline const QString NoGraphData = QStringLiteral("No Data to work with. Calcula
 inline const QString NoPrintData = QStringLiteral("No data to print. Calculate.");
 inline const QString GraphTitle = QStringLiteral("Investment value at end of each Year");
 
+// Captions beside the savings boxes; the runs of blanks wrap them inside their label boxes.
+inline const QString LumpSumLabel = QStringLiteral(" Amount of  Lump Sum      Invested at Start.");
+inline const QString AnnualAmountLabel = QStringLiteral(" Annual Amount Invested   each Year.");
+inline const QString IncreaseLabel =
+    QStringLiteral(" Increase the annual         Investment rate(%) by");
+inline const QString RateLabel = QStringLiteral(" Annual Interest/Growth     Rate (%).");
+inline const QString InflationLabel =
+    QStringLiteral(" Adjust for Annual             Inflation Rate (%).     ");
+inline const QString TermLabel = QStringLiteral(" Time in Years.");
+
+// Captions of the yearly dialog.
+inline const QString DepositLabel = QStringLiteral(" Amount of each Investment");
+inline const QString YearlyRateLabel = QStringLiteral(" Annual Interest/Growth (%)");
+inline const QString FrequencyLabel = QStringLiteral("       Invested");
+inline const QString YearlyResultLabel = QStringLiteral(" Amount at end of Year");
+
 } // namespace pennywell::savings_texts

@@ -51,14 +51,12 @@ YearSaveCalc::YearSaveCalc(AppState& state, Services& services, QWidget* parent)
 }
 
 void YearSaveCalc::buildControls() {
-    addLabel(this, "Label2", QStringLiteral(" Amount of each Investment"),
-             twipsRect(120, 210, 2760, 300));
+    addLabel(this, "Label2", savings_texts::DepositLabel, twipsRect(120, 210, 2760, 300));
     deposit_ = addBox(this, "inDeposit", twipsRect(2940, 150, 2190, 390));
-    addLabel(this, "Label3", QStringLiteral(" Annual Interest/Growth (%)"),
-             twipsRect(120, 720, 2760, 300));
+    addLabel(this, "Label3", savings_texts::YearlyRateLabel, twipsRect(120, 720, 2760, 300));
     rate_ = addBox(this, "inRate", twipsRect(2940, 660, 2190, 390));
 
-    addLabel(this, "Label1", QStringLiteral("       Invested"), twipsRect(120, 1200, 2400, 300));
+    addLabel(this, "Label1", savings_texts::FrequencyLabel, twipsRect(120, 1200, 2400, 300));
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(twipsRect(120, 1500, 2400, 1380));
@@ -78,8 +76,7 @@ void YearSaveCalc::buildControls() {
     frequencies_->button(int(InvestmentFrequency::Monthly))->setChecked(true);
     connect(frequencies_, &QButtonGroup::idClicked, this, &YearSaveCalc::calculate);
 
-    addLabel(this, "Label4", QStringLiteral(" Amount at end of Year"),
-             twipsRect(2760, 1200, 2370, 300));
+    addLabel(this, "Label4", savings_texts::YearlyResultLabel, twipsRect(2760, 1200, 2370, 300));
     resultLabel_ = addLabel(this, "ResultAnt", QString(), twipsRect(2760, 1560, 2370, 420));
     resultLabel_->setFont(fixedPitchFont());
     resultLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
