@@ -110,7 +110,8 @@ void SavingsCalcTest::opensWithTheDefaultsAndAnEmptyGrid() {
     QCOMPARE(grid()->rowCount(), 24);
     QCOMPARE(grid()->columnCount(), 4);
     QCOMPARE(grid()->headerData(2, Qt::Horizontal).toString(),
-             QStringLiteral(" Interest/Growth  Compounded"));
+             QStringLiteral("Interest/Growth\nCompounded"));
+    QCOMPARE(grid()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Year Number"));
     QVERIFY(gridIsEmpty());
     QCOMPARE(state_.savings.EntryValues[AnnualAmountSlot], *Currency::fromDouble(1000));
     QCOMPARE(state_.savings.EntryValues[TermSlot], *Currency::fromDouble(25));

@@ -1,5 +1,7 @@
 #include "savings/GrowthGridModel.h"
 
+#include <QRegularExpression>
+
 namespace pennywell::ui {
 
 GrowthGridModel::GrowthGridModel(QObject* parent)
@@ -39,8 +41,11 @@ QVariant GrowthGridModel::data(const QModelIndex& index, int role) const {
 QVariant GrowthGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= grid_.headers.size())
         return {};
-    if (role == Qt::DisplayRole)
-        return grid_.headers.at(section);
+    if (role == Qt::DisplayRole) {
+        // Each heading's run of blanks is where it breaks onto its second line.
+        static const QRegularExpression blankRun(QStringLiteral(" {2,}"));
+        return grid_.headers.at(section).trimmed().replace(blankRun, QStringLiteral("\n"));
+    }
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter | Qt::TextWordWrap);
     return {};

@@ -28,8 +28,8 @@ namespace {
 const QString QuickHelpCaption = QStringLiteral("Quick &Help");
 const QString CloseHelpCaption = QStringLiteral("Close &Help");
 
-constexpr int GridDefaultColumnWidth = 375; // twips; each column adds its own increment
-constexpr int BoxPitch = 900;               // twips between the tops of two input boxes
+constexpr int GridDefaultColumnWidth = 420; // twips; each column adds its own increment
+constexpr int BoxPitch = 840;               // twips between the tops of two input boxes
 constexpr int GraphKindSavings = 1;
 
 } // namespace
@@ -85,7 +85,7 @@ QComboBox* SavingsCalc::addInputBox(const BoxSpec& spec, int index) {
     label->setObjectName(QStringLiteral("Label%1").arg(index + 1));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    label->setGeometry(twipsRect(120, top, 2790, 450));
+    label->setGeometry(twipsRect(120, top, 2640, 450));
 
     auto* box = new QComboBox(this);
     box->setObjectName(QString::fromLatin1(spec.name));
@@ -96,7 +96,7 @@ QComboBox* SavingsCalc::addInputBox(const BoxSpec& spec, int index) {
     box->setFont(fixedPitchFont());
     box->lineEdit()->setAlignment(Qt::AlignRight);
     box->setStyleSheet(QStringLiteral("QComboBox { background-color: #ffffc0; }"));
-    box->setGeometry(twipsRect(120, top + 465, 2790, 375));
+    box->setGeometry(twipsRect(120, top + 465, 2640, 375));
     return box;
 }
 
@@ -105,10 +105,13 @@ void SavingsCalc::buildGrid() {
     grid_->setObjectName(QStringLiteral("SGrid"));
     grid_->setModel(gridModel_);
     grid_->setFont(fixedPitchFont());
-    grid_->setGeometry(twipsRect(3030, 60, 6330, 5715));
+    grid_->setGeometry(twipsRect(2850, 60, 6510, 5715));
     grid_->setSelectionMode(QAbstractItemView::NoSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setFocusPolicy(Qt::NoFocus);
+    // The headings wrap in a smaller window font, named in full so the grid's font does not win.
+    grid_->horizontalHeader()->setFont(QFont(font().family(), font().pointSize() - 1));
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->verticalHeader()->hide();
     grid_->verticalHeader()->setDefaultSectionSize(fromTwips(270));
     grid_->horizontalHeader()->setFixedHeight(fromTwips(500));
@@ -141,18 +144,18 @@ void SavingsCalc::buildButtons() {
         QStringLiteral(" Calculate for Amounts      Invested throughout         each:"), this);
     yearLabel->setObjectName(QStringLiteral("Label7"));
     yearLabel->setWordWrap(true);
-    yearLabel->setGeometry(twipsRect(120, 5415, 2790, 450));
+    yearLabel->setGeometry(twipsRect(120, 5130, 2640, 720));
     yearButton_ =
-        addButton("YearSavings", QStringLiteral("&Year"), twipsRect(1920, 5880, 990, 420));
+        addButton("YearSavings", QStringLiteral("&Year"), twipsRect(1770, 5880, 990, 420));
 
     const int top = 5880;
     calculateButton_ =
-        addButton("SCalc", QStringLiteral("&Calculate"), twipsRect(3030, top, 1200, 420));
+        addButton("SCalc", QStringLiteral("&Calculate"), twipsRect(2850, top, 1230, 420));
     graphButton_ =
-        addButton("SGraphs", QStringLiteral("&Show Graph"), twipsRect(4305, top, 1200, 420));
+        addButton("SGraphs", QStringLiteral("&Show Graph"), twipsRect(4170, top, 1230, 420));
     printButton_ =
-        addButton("SPrinter", QStringLiteral("To &Printer"), twipsRect(5580, top, 1200, 420));
-    helpButton_ = addButton("SHelp", QuickHelpCaption, twipsRect(6855, top, 1200, 420));
+        addButton("SPrinter", QStringLiteral("To &Printer"), twipsRect(5490, top, 1230, 420));
+    helpButton_ = addButton("SHelp", QuickHelpCaption, twipsRect(6810, top, 1230, 420));
     exitButton_ =
         addButton("SExit", QStringLiteral("E&xit to Menu"), twipsRect(8130, top, 1230, 420));
 
