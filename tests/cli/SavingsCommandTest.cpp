@@ -66,6 +66,10 @@ TEST(SavingsCommand, TermOverTheLimitIsRefusedWithAFreshGrid) {
     EXPECT_EQ(text.exitCode, 1);
     EXPECT_TRUE(text.err.contains("Wrong entry, 50 year limit."));
     EXPECT_EQ(runCalc({"savings", "--years", "50"}).exitCode, 0);
+
+    const CliRun huge = runCalc({"savings", "--lump", "900000000000000", "--format", "json"});
+    EXPECT_EQ(huge.exitCode, 1);
+    EXPECT_EQ(json(huge)["error"].toObject()["text"].toString(), "Wrong entry, try again");
 }
 
 TEST(SavingsCommand, ValuesNoBoxWouldTakeAreBadUsage) {
