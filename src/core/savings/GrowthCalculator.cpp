@@ -88,14 +88,14 @@ GrowthResult calculateGrowth(const GrowthInputs& inputs) {
         result.outcome = GrowthOutcome::TermOverLimit;
         return result;
     }
-    result.years = rounded < 0 ? 0 : int(rounded);
-    result.yearsShown = result.years < 1 ? 1 : result.years;
-    result.gridRows = gridRowsFor(result.years);
-    if (!fillTable(inputs, result.years, result.table)) {
+    const int years = rounded < 0 ? 0 : int(rounded);
+    result.yearsShown = years < 1 ? 1 : years;
+    result.gridRows = gridRowsFor(years);
+    if (!fillTable(inputs, years, result.table)) {
         result.outcome = GrowthOutcome::Overflow;
         return result;
     }
-    result.resultCount = result.years;
+    result.resultCount = years;
     return result;
 }
 

@@ -20,8 +20,7 @@ enum class GrowthOutcome { Calculated, TermOverLimit, Overflow };
 struct GrowthResult {
     GrowthOutcome outcome = GrowthOutcome::Calculated;
     GrowthTable table{};
-    int years = 0;       // the term as calculated; 0 years still shows year 1
-    int yearsShown = 1;  // year rows in the grid
+    int yearsShown = 1;  // year rows in the grid; a term of 0 still shows year 1
     int gridRows = 25;   // the grid's rows, heading included
     int resultCount = 0; // what the graph screen and the printout may read; 0 when refused
 };
@@ -30,7 +29,7 @@ struct GrowthResult {
 GrowthInputs growthInputsFrom(const SavingsState& savings);
 
 // Year-by-year growth of a lump sum and yearly investments. The rate is held in single
-// precision, as the stored tables have always been computed; the year-end value is carried
+// precision, which the yearly interest figures depend on; the year-end value is carried
 // in double and only the table cells are rounded to currency.
 GrowthResult calculateGrowth(const GrowthInputs& inputs);
 
