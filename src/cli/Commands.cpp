@@ -1,9 +1,13 @@
 #include "Command.h"
+#include "SavingsCommand.h"
 
 namespace pennywell::cli {
 
 const QList<Command>& commands() {
-    static const QList<Command> all = {};
+    static const QList<Command> all = {
+        savingsCommand(),
+        yearlyCommand(),
+    };
     return all;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "savings/SavingsState.h"
 #include "settings/PersonalSettings.h"
 
 #include <QDate>
@@ -27,6 +28,7 @@ struct AppState {
     int HelpShown = 0;
     QDate FirstPayDate;
     GraphHandOff graph;
+    SavingsState savings; // the savings planner's inputs and growth table
 };
 
 } // namespace pennywell

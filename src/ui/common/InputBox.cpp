@@ -94,6 +94,10 @@ bool InputBox::keyPressed(int keyCode) {
     }
     if (rules_.droppedKeys.contains(QChar(keyCode)))
         return true;
+    if (rules_.restartingKeys.contains(QChar(keyCode))) {
+        startEdit();
+        return false;
+    }
     const int accepted = rules_.filter(keyCode);
     if (state_.EditStarted == 0 && rules_.emptiesOnFirstKey)
         startEdit();
@@ -113,7 +117,10 @@ bool InputBox::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress: {
         if (watched != focusTarget_)
             return false;
-        const int keyCode = keyCodeOf(static_cast<QKeyEvent*>(event));
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Delete && rules_.onDeleteKey)
+            rules_.onDeleteKey();
+        const int keyCode = keyCodeOf(key);
         return keyCode != 0 && keyPressed(keyCode);
     }
     case QEvent::FocusIn: {

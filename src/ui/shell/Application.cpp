@@ -1,6 +1,7 @@
 #include "shell/Application.h"
 
 #include "common/MnemonicFocus.h"
+#include "savings/SavingsCalc.h"
 #include "settings/PersonalSettings.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,8 @@ Application::Application() {
     MnemonicFocus::install();
     QObject::connect(&menu_, &MenuMain::exitRequested, QCoreApplication::instance(),
                      &QCoreApplication::quit);
+    menu_.setPlannerFactory(Planner::Savings,
+                            [this] { return new SavingsCalc(state_, services_); });
 }
 
 void Application::start(const QString& programFolder, const QDate& today) {
