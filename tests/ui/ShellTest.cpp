@@ -42,6 +42,7 @@ private slots:
     void exitRewritesTheFileAndTheMenuShowsTheNewName();
     void optionClickTakesEffectAtOnce();
     void clickInTheCurrencyBoxEmptiesIt();
+    void anUnwritableSettingsFileStillClosesAndKeepsTheValues();
 
 private:
     QString settingsPath() const { return QDir(folder_->path()).filePath(SettingsFileName); }
@@ -309,6 +310,20 @@ void ShellTest::clickInTheCurrencyBoxEmptiesIt() {
     window.findChild<QLineEdit*>("InMyName")->setFocus(Qt::TabFocusReason);
     QCOMPARE(currency->text(), QStringLiteral("  "));
     QCOMPARE(state_.EditStarted, 0);
+}
+
+void ShellTest::anUnwritableSettingsFileStillClosesAndKeepsTheValues() {
+    state_.programFolder = folder_->filePath(QStringLiteral("no/such/folder"));
+    ChangeFnt window(state_);
+    showAndActivate(&window);
+    auto* currency = window.findChild<QLineEdit*>("InCurrency");
+    currency->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(currency, QStringLiteral("EU"));
+    QTest::mouseClick(window.findChild<QPushButton*>("ExitFonts"), Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(window.result(), int(QDialog::Accepted));
+    QCOMPARE(state_.settings.CurrencySymbol, QStringLiteral("EU"));
+    QVERIFY(services_.messenger.shown.isEmpty());
 }
 
 QTEST_MAIN(ShellTest)

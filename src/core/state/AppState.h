@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mortgage/MortgageHandOff.h"
+#include "savings/SavingsState.h"
 #include "settings/PersonalSettings.h"
 
 #include <QDate>
@@ -29,6 +30,7 @@ struct AppState {
     QDate FirstPayDate;
     GraphHandOff graph;
     mortgage::MortgageHandOff mortgage; // left by the mortgage planner's last calculation
+    SavingsState savings; // the savings planner's inputs and growth table
 };
 
 } // namespace pennywell

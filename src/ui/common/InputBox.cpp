@@ -40,24 +40,23 @@ bool isIgnoredFocusChange(Qt::FocusReason reason) {
     return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
 
-} // namespace
-
-KeyFilter amountKeyFilter(Beeper& beeper) {
-    return [&beeper](int keyCode) {
-        const int result = FilterAmountKey(keyCode);
+KeyFilter beepingFilter(int (*filter)(int), Beeper& beeper) {
+    return [filter, &beeper](int keyCode) {
+        const int result = filter(keyCode);
         if (result == 0)
             beeper.beep();
         return result;
     };
 }
 
+} // namespace
+
+KeyFilter amountKeyFilter(Beeper& beeper) {
+    return beepingFilter(FilterAmountKey, beeper);
+}
+
 KeyFilter digitKeyFilter(Beeper& beeper) {
-    return [&beeper](int keyCode) {
-        const int result = FilterDigitKey(keyCode);
-        if (result == 0)
-            beeper.beep();
-        return result;
-    };
+    return beepingFilter(FilterDigitKey, beeper);
 }
 
 KeyFilter anyKeyFilter() {
@@ -95,6 +94,10 @@ bool InputBox::keyPressed(int keyCode) {
     }
     if (rules_.droppedKeys.contains(QChar(keyCode)))
         return true;
+    if (rules_.restartingKeys.contains(QChar(keyCode))) {
+        startEdit();
+        return false;
+    }
     const int accepted = rules_.filter(keyCode);
     if (state_.EditStarted == 0 && rules_.emptiesOnFirstKey)
         startEdit();
@@ -114,7 +117,7 @@ bool InputBox::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress: {
         if (watched != focusTarget_)
             return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Delete && rules_.onDeleteKey)
             rules_.onDeleteKey();
         const int keyCode = keyCodeOf(key);

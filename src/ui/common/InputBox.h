@@ -32,7 +32,12 @@ struct InputBoxRules {
     bool commitsWithoutEdit = false;  // the leave step runs even when nothing was typed
     std::function<void()> onFirstKey; // e.g. the planner clears its results
     std::function<QString(const QString&)> onLeave; // stores the value, returns the box text
-    std::function<void()> onDeleteKey;              // runs before the Delete key edits the box
+
+    // Keys that empty the box and run the first-key step again, then are typed (a minus
+    // that starts a negative rate).
+    QString restartingKeys;
+    // The Delete key, before the box handles it (e.g. the planner clears its results).
+    std::function<void()> onDeleteKey;
 };
 
 // The one input-box behaviour every box shares: select all on entry, the first key empties

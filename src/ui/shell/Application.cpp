@@ -2,6 +2,7 @@
 
 #include "common/MnemonicFocus.h"
 #include "mortgage/MortgageCalc.h"
+#include "savings/SavingsCalc.h"
 #include "settings/PersonalSettings.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,8 @@ Application::Application() {
     menu_.setPlannerFactory(Planner::Mortgage,
                             [this] { return new MortgageCalc(state_, services_); });
     menu_.setPlannerFactory(Planner::Loans, [this] { return new MortgageCalc(state_, services_); });
+    menu_.setPlannerFactory(Planner::Savings,
+                            [this] { return new SavingsCalc(state_, services_); });
 }
 
 void Application::start(const QString& programFolder, const QDate& today) {

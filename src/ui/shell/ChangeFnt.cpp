@@ -41,13 +41,13 @@ ChangeFnt::ChangeFnt(AppState& state, QWidget* parent) : QDialog(parent), state_
 
     auto* currencyLabel = new QLabel(tr("  Change Currency Symbol."), this);
     currencyLabel->setObjectName(QStringLiteral("Label2"));
-    currencyLabel->setGeometry(twipsRect(240, 3150, 2400, 285));
+    currencyLabel->setGeometry(twipsRect(120, 3150, 2800, 285));
 
     inCurrency_ = new QLineEdit(state_.settings.CurrencySymbol, this);
     inCurrency_->setObjectName(QStringLiteral("InCurrency"));
     inCurrency_->setMaxLength(PersonalSettings::MaximumSymbolLength);
     inCurrency_->setFont(fixedPitchFont());
-    inCurrency_->setGeometry(twipsRect(2760, 3105, 735, 360));
+    inCurrency_->setGeometry(twipsRect(2955, 3105, 540, 360));
 
     exitFonts_ = new QPushButton(tr("E&xit to Menu"), this);
     exitFonts_->setObjectName(QStringLiteral("ExitFonts"));

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QJsonObject>
+#include <QList>
+#include <QStringList>
+#include <QTextStream>
+#include <optional>
+
+class QCommandLineParser;
+
+namespace pennywell::cli {
+
+enum class OutputFormat { Text, Csv, Json };
+
+QCommandLineOption formatOption();
+// Empty when --format names no known format.
+std::optional<OutputFormat> outputFormat(const QCommandLineParser& parser);
+
+// Reports a usage problem with the usage text on the error stream.
+int badUsage(QTextStream& err, const QString& problem, const QString& usage);
+
+// A calculation the window refuses: the message box it would show.
+struct Refusal {
+    QString title;
+    QString text;
+};
+QJsonObject refusalJson(const Refusal& refusal);
+
+void writeJson(QTextStream& out, const QJsonObject& document);
+
+// Rows of cells in fixed-width columns two blanks apart. Grid columns are right-aligned;
+// label columns put the first column on the left.
+QString fixedWidthTable(const QList<QStringList>& rows, bool rightAligned = true);
+
+} // namespace pennywell::cli

@@ -1,0 +1,60 @@
+#include "savings/GrowthPresenter.h"
+
+#include "format/NumberFormat.h"
+
+namespace pennywell {
+namespace {
+
+constexpr int FreshGridRows = 25;
+
+QList<QStringList> emptyRows(int count) {
+    return QList<QStringList>(count, QStringList(GrowthGridColumns));
+}
+
+QString yearCell(Currency amount) {
+    return formatNumber(amount.toDouble(), u"###,###.00"); // zero shows ".00"
+}
+
+QString totalCell(const QString& currencySymbol, Currency amount) {
+    return currencySymbol + formatNumber(amount.toDouble(), u"####,,##0.00");
+}
+
+} // namespace
+
+QStringList growthGridHeaders() {
+    return {QStringLiteral(" Year Number"), QStringLiteral("     Annual       Investment"),
+            QStringLiteral(" Interest/Growth  Compounded"),
+            QStringLiteral("        Current          Value")};
+}
+
+GrowthGrid freshGrowthGrid() {
+    return {growthGridHeaders(), emptyRows(FreshGridRows - 1)};
+}
+
+GrowthGrid presentGrowth(const GrowthResult& result, const QString& currencySymbol) {
+    GrowthGrid grid{growthGridHeaders(), emptyRows(result.gridRows - 1)};
+    if (result.outcome != GrowthOutcome::Calculated)
+        return grid;
+    for (int year = 1; year <= result.yearsShown; ++year) {
+        const GrowthRow& row = result.table[std::size_t(year)];
+        grid.rows[year - 1] = {QString::number(year), yearCell(row[2]), yearCell(row[3]),
+                               yearCell(row[4])};
+    }
+    const GrowthRow& totals = result.table[std::size_t(result.yearsShown + 1)];
+    grid.rows[result.yearsShown + 1] = {
+        QStringLiteral("Total:"), totalCell(currencySymbol, totals[2]),
+        totalCell(currencySymbol, totals[3]), totalCell(currencySymbol, totals[4])};
+    return grid;
+}
+
+QString plainNumber(Currency value) {
+    const std::int64_t units = value.units();
+    const std::uint64_t magnitude = units < 0 ? 0 - std::uint64_t(units) : std::uint64_t(units);
+    QString fraction = QString::number(magnitude % Currency::UnitsPerWhole).rightJustified(4, u'0');
+    while (fraction.size() > 2 && fraction.endsWith(u'0'))
+        fraction.chop(1);
+    return (units < 0 ? QStringLiteral("-") : QString()) +
+           QString::number(magnitude / Currency::UnitsPerWhole) + u'.' + fraction;
+}
+
+} // namespace pennywell

@@ -1,0 +1,67 @@
+#include "savings/SavingsInputs.h"
+
+#include "format/KeyFilter.h"
+#include "format/LeadingNumber.h"
+#include "format/NumberFormat.h"
+#include "format/RightAlign.h"
+#include "savings/GrowthCalculator.h"
+
+#include <cmath>
+
+namespace pennywell {
+namespace {
+
+constexpr char16_t MoneyPattern[] = u"###,###.00";
+constexpr char16_t RatePattern[] = u"###.00";
+
+} // namespace
+
+std::optional<Currency> committedValue(QStringView text) {
+    return Currency::fromDouble(leadingNumber(text));
+}
+
+TermEntry committedTerm(QStringView text) {
+    TermEntry entry;
+    double years = leadingNumber(text);
+    if (years > MaximumSavingsTerm) {
+        entry.overLimit = true;
+        years = MaximumSavingsTerm;
+    } else if (!(years >= 0)) {
+        years = 0; // only a pasted text can hold a sign
+    }
+    const double whole = std::nearbyint(years); // ties to even, as the calculation rounds
+    entry.years = Currency::fromUnits(std::int64_t(whole) * Currency::UnitsPerWhole);
+    return entry;
+}
+
+QString savingsAmountBoxText(const QString& currencySymbol, Currency amount, int width) {
+    return moneyText(currencySymbol, amount.toDouble(), MoneyPattern, width);
+}
+
+QString savingsRateBoxText(Currency percent) {
+    return percentText(percent.toDouble(), RatePattern, 14);
+}
+
+QString savingsTermBoxText(Currency years) {
+    return RightAlign(QString::number(years.units() / Currency::UnitsPerWhole), 17);
+}
+
+QString yearlyDepositBoxText(const QString& currencySymbol, Currency amount) {
+    return moneyText(currencySymbol, amount.toDouble(), MoneyPattern, 13);
+}
+
+QString yearlyRateBoxText(Currency percent) {
+    return percentText(percent.toDouble(), RatePattern, 15);
+}
+
+bool isTypeableAmount(QStringView text, bool minusAllowed) {
+    if (minusAllowed && text.startsWith(u'-'))
+        text = text.mid(1);
+    for (const QChar c : text) {
+        if (FilterAmountKey(c.unicode()) == 0 || c.unicode() == 8 || c.unicode() == 127)
+            return false;
+    }
+    return true;
+}
+
+} // namespace pennywell

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "money/Currency.h"
+
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+namespace pennywell {
+
+// The value a box's text commits, by the leading-number rule; empty when it does not fit the
+// currency range (the box then keeps its previous value).
+std::optional<Currency> committedValue(QStringView text);
+
+struct TermEntry {
+    Currency years;         // a whole number of years
+    bool overLimit = false; // the text asked for more than 50 years; 50 is committed
+};
+
+// The years box commits the whole number the calculation will use (ties to even), so the
+// box, the table and the printout always agree.
+TermEntry committedTerm(QStringView text);
+
+// Display forms of the savings boxes.
+QString savingsAmountBoxText(const QString& currencySymbol, Currency amount, int width = 13);
+QString savingsRateBoxText(Currency percent);
+QString savingsTermBoxText(Currency years);
+
+// Display forms of the yearly dialog.
+QString yearlyDepositBoxText(const QString& currencySymbol, Currency amount);
+QString yearlyRateBoxText(Currency percent);
+
+// Which characters the boxes take: those the amount filter passes, and in the two boxes that
+// take a negative rate, one leading minus.
+bool isTypeableAmount(QStringView text, bool minusAllowed);
+
+} // namespace pennywell

@@ -1,0 +1,346 @@
+#include "savings/SavingsCalc.h"
+
+#include "common/Fonts.h"
+#include "common/InputBox.h"
+#include "common/Messenger.h"
+#include "common/Services.h"
+#include "common/Twips.h"
+#include "savings/GrowthCalculator.h"
+#include "savings/GrowthGridModel.h"
+#include "savings/HelpPanel.h"
+#include "savings/SavingsHelpText.h"
+#include "savings/SavingsInputs.h"
+#include "savings/SavingsTexts.h"
+#include "savings/YearSaveCalc.h"
+#include "state/AppState.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+
+namespace pennywell::ui {
+namespace {
+
+const QString QuickHelpCaption = QStringLiteral("Quick &Help");
+const QString CloseHelpCaption = QStringLiteral("Close &Help");
+
+constexpr int GridDefaultColumnWidth = 420; // twips; each column adds its own increment
+constexpr int BoxPitch = 840;               // twips between the tops of two input boxes
+constexpr int GraphKindSavings = 1;
+
+} // namespace
+
+struct SavingsCalc::BoxSpec {
+    const char* name;
+    int slot;
+    QString label;
+    QStringList presets;
+};
+
+SavingsCalc::SavingsCalc(AppState& state, Services& services, QWidget* parent)
+    : QWidget(parent), state_(state), services_(services), gridModel_(new GrowthGridModel(this)) {
+    setObjectName(QStringLiteral("SavingsCalc"));
+    setWindowTitle(QStringLiteral("Investment Growth Calculations"));
+
+    state_.savings = SavingsState();
+    state_.EditStarted = 0;
+    state_.HelpShown = 0;
+    state_.graph.ResultCount = 0;
+
+    buildInputBoxes();
+    buildGrid();
+    buildButtons();
+    attachInputBehaviour();
+    writeDefaults();
+}
+
+void SavingsCalc::buildInputBoxes() {
+    // Top to bottom in the order Enter moves through them; the help panel's examples line up.
+    const BoxSpec specs[] = {
+        {"InLumpInv",
+         LumpSumSlot,
+         savings_texts::LumpSumLabel,
+         {"10000", "15000", "20000", "25000", "30000", "35000"}},
+        {"InInvest",
+         AnnualAmountSlot,
+         savings_texts::AnnualAmountLabel,
+         {"1000", "1500", "2000", "2500", "3000", "3500"}},
+        {"InIncrRate", IncreaseSlot, savings_texts::IncreaseLabel, {"3", "4", "5", "6", "7"}},
+        {"InRate", RateSlot, savings_texts::RateLabel, {"10", "12.5", "15", "17.5", "20"}},
+        {"inInflatRate", InflationSlot, savings_texts::InflationLabel, {"3", "4", "5", "6", "7"}},
+        {"InTerm", TermSlot, savings_texts::TermLabel, {"5", "10", "15", "20", "25", "30"}},
+    };
+    int index = 0;
+    for (const BoxSpec& spec : specs)
+        boxes_[std::size_t(spec.slot)] = addInputBox(spec, index++);
+}
+
+QComboBox* SavingsCalc::addInputBox(const BoxSpec& spec, int index) {
+    const int top = 60 + index * BoxPitch;
+    auto* label = new QLabel(spec.label, this);
+    label->setObjectName(QStringLiteral("Label%1").arg(index + 1));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    label->setGeometry(twipsRect(120, top, 2640, 450));
+
+    auto* box = new QComboBox(this);
+    box->setObjectName(QString::fromLatin1(spec.name));
+    box->setEditable(true);
+    box->setCompleter(nullptr); // the box must show what is typed, not a completed preset
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems(spec.presets);
+    box->setFont(fixedPitchFont());
+    box->lineEdit()->setAlignment(Qt::AlignRight);
+    box->setStyleSheet(QStringLiteral("QComboBox { background-color: #ffffc0; }"));
+    box->setGeometry(twipsRect(120, top + 465, 2640, 375));
+    return box;
+}
+
+void SavingsCalc::buildGrid() {
+    grid_ = new QTableView(this);
+    grid_->setObjectName(QStringLiteral("SGrid"));
+    grid_->setModel(gridModel_);
+    grid_->setFont(fixedPitchFont());
+    grid_->setGeometry(twipsRect(2850, 60, 6510, 5715));
+    grid_->setSelectionMode(QAbstractItemView::NoSelection);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setFocusPolicy(Qt::NoFocus);
+    // The headings wrap in a smaller window font, named in full so the grid's font does not win.
+    grid_->horizontalHeader()->setFont(QFont(font().family(), font().pointSize() - 1));
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setDefaultSectionSize(fromTwips(270));
+    grid_->horizontalHeader()->setFixedHeight(fromTwips(500));
+    grid_->horizontalHeader()->setDefaultAlignment(
+        Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    const int increments[] = {300, 1400, 1400, 1510};
+    for (int column = 0; column < GrowthGridColumns; ++column)
+        grid_->setColumnWidth(column, fromTwips(GridDefaultColumnWidth + increments[column]));
+
+    helpPanel_ = new HelpPanel(services_.beeper, this);
+    helpPanel_->setObjectName(QStringLiteral("STextBox"));
+    helpPanel_->setFont(fixedPitchFont());
+    helpPanel_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    helpPanel_->setGeometry(grid_->geometry());
+    helpPanel_->hide();
+    connect(helpPanel_, &HelpPanel::enterPressed, this,
+            [this] { boxes_[LumpSumSlot]->setFocus(Qt::TabFocusReason); });
+}
+
+void SavingsCalc::buildButtons() {
+    auto addButton = [this](const char* name, const QString& caption, const QRect& geometry) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(geometry);
+        button->setAutoDefault(true); // Enter on a focused button presses it
+        return button;
+    };
+    auto* yearLabel = new QLabel(
+        QStringLiteral(" Calculate for Amounts      Invested throughout         each:"), this);
+    yearLabel->setObjectName(QStringLiteral("Label7"));
+    yearLabel->setWordWrap(true);
+    yearLabel->setGeometry(twipsRect(120, 5130, 2640, 720));
+    yearButton_ =
+        addButton("YearSavings", QStringLiteral("&Year"), twipsRect(1770, 5880, 990, 420));
+
+    const int top = 5880;
+    calculateButton_ =
+        addButton("SCalc", QStringLiteral("&Calculate"), twipsRect(2850, top, 1230, 420));
+    graphButton_ =
+        addButton("SGraphs", QStringLiteral("&Show Graph"), twipsRect(4170, top, 1230, 420));
+    printButton_ =
+        addButton("SPrinter", QStringLiteral("To &Printer"), twipsRect(5490, top, 1230, 420));
+    helpButton_ = addButton("SHelp", QuickHelpCaption, twipsRect(6810, top, 1230, 420));
+    exitButton_ =
+        addButton("SExit", QStringLiteral("E&xit to Menu"), twipsRect(8130, top, 1230, 420));
+
+    connect(calculateButton_, &QPushButton::clicked, this, &SavingsCalc::calculate);
+    connect(graphButton_, &QPushButton::clicked, this, &SavingsCalc::showGraph);
+    connect(printButton_, &QPushButton::clicked, this, &SavingsCalc::print);
+    connect(helpButton_, &QPushButton::clicked, this, &SavingsCalc::toggleHelp);
+    connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(yearButton_, &QPushButton::clicked, this, &SavingsCalc::openYearlyCalculator);
+}
+
+void SavingsCalc::attachInputBehaviour() {
+    const int enterOrder[] = {LumpSumSlot, AnnualAmountSlot, IncreaseSlot,
+                              RateSlot,    InflationSlot,    TermSlot};
+    QWidget* previous = nullptr;
+    InputBox* previousBox = nullptr;
+    for (const int slot : enterOrder) {
+        QComboBox* box = boxes_[std::size_t(slot)];
+        InputBoxRules rules;
+        rules.filter = amountKeyFilter(services_.beeper);
+        rules.onFirstKey = [this] { clearResults(); };
+        rules.onDeleteKey = [this] { clearResults(); };
+        if (slot == IncreaseSlot || slot == InflationSlot)
+            rules.restartingKeys = QStringLiteral("-"); // starts a negative rate
+        if (slot == TermSlot)
+            rules.onLeave = [this](const QString& text) { return commitTerm(text); };
+        else if (slot == LumpSumSlot || slot == AnnualAmountSlot)
+            rules.onLeave = [this, slot](const QString& text) { return commitAmount(slot, text); };
+        else
+            rules.onLeave = [this, slot](const QString& text) { return commitRate(slot, text); };
+        InputBox* inputBox = InputBox::attach(box, state_, std::move(rules));
+        connect(box, &QComboBox::activated, this, [this] { clearResults(); });
+        if (previousBox)
+            previousBox->setNext(box);
+        if (previous)
+            setTabOrder(previous, box);
+        previous = box;
+        previousBox = inputBox;
+    }
+    previousBox->setNext(calculateButton_);
+    setTabOrder(previous, calculateButton_);
+}
+
+void SavingsCalc::writeDefaults() {
+    auto& entries = state_.savings.EntryValues;
+    const auto whole = [](int value) {
+        return Currency::fromUnits(std::int64_t(value) * Currency::UnitsPerWhole);
+    };
+    entries[LumpSumSlot] = Currency();
+    entries[AnnualAmountSlot] = whole(1000);
+    entries[RateSlot] = whole(20);
+    entries[TermSlot] = whole(25);
+    entries[InflationSlot] = Currency();
+    entries[IncreaseSlot] = Currency();
+    boxes_[LumpSumSlot]->setEditText(amountBoxText(LumpSumSlot, 15));
+    boxes_[AnnualAmountSlot]->setEditText(amountBoxText(AnnualAmountSlot));
+    for (const int slot : {RateSlot, InflationSlot, IncreaseSlot})
+        boxes_[std::size_t(slot)]->setEditText(savingsRateBoxText(entries[std::size_t(slot)]));
+    boxes_[TermSlot]->setEditText(savingsTermBoxText(entries[TermSlot]));
+}
+
+QString SavingsCalc::amountBoxText(int slot, int width) const {
+    return savingsAmountBoxText(state_.settings.CurrencySymbol,
+                                state_.savings.EntryValues[std::size_t(slot)], width);
+}
+
+void SavingsCalc::showMessage(const QString& text, const QString& title) {
+    services_.messenger.show(this, Message{text, title, MessageButtons::Ok, MessageIcon::None});
+}
+
+QString SavingsCalc::commitAmount(int slot, const QString& text) {
+    if (const auto value = committedValue(text))
+        state_.savings.EntryValues[std::size_t(slot)] = *value;
+    else
+        showMessage(savings_texts::WrongEntry, savings_texts::HelpTitle);
+    return amountBoxText(slot);
+}
+
+QString SavingsCalc::commitRate(int slot, const QString& text) {
+    auto& stored = state_.savings.EntryValues[std::size_t(slot)];
+    if (const auto value = committedValue(text))
+        stored = *value;
+    else
+        showMessage(savings_texts::WrongEntry, savings_texts::HelpTitle);
+    return savingsRateBoxText(stored);
+}
+
+QString SavingsCalc::commitTerm(const QString& text) {
+    const TermEntry entry = committedTerm(text);
+    if (entry.overLimit)
+        showMessage(savings_texts::TermBoxLimit, savings_texts::HelpTitle);
+    state_.savings.EntryValues[TermSlot] = entry.years;
+    return savingsTermBoxText(entry.years);
+}
+
+void SavingsCalc::clearResults() {
+    state_.EditStarted = 1;
+    if (state_.HelpShown == 1)
+        return;
+    helpPanel_->clear();
+    gridModel_->clearCells();
+    // Results no longer on screen can be neither graphed nor printed.
+    state_.graph.ResultCount = 0;
+    if (helpButton_->text() == CloseHelpCaption) {
+        helpButton_->setText(QuickHelpCaption);
+        printButton_->setEnabled(true);
+        graphButton_->setEnabled(true);
+        helpPanel_->hide();
+        grid_->show();
+        state_.EditStarted = 0;
+        state_.HelpShown = 0;
+    }
+}
+
+void SavingsCalc::calculate() {
+    state_.HelpShown = 0;
+    clearResults();
+    state_.graph.ResultCount = 0;
+    state_.EditStarted = 0;
+
+    const GrowthResult result = calculateGrowth(growthInputsFrom(state_.savings));
+    state_.savings.growthTable = result.table;
+    gridModel_->setGrid(presentGrowth(result, state_.settings.CurrencySymbol));
+    if (result.outcome == GrowthOutcome::TermOverLimit) {
+        showMessage(savings_texts::TermCalculationLimit, savings_texts::HelpTitle);
+        return;
+    }
+    if (result.outcome == GrowthOutcome::Overflow) {
+        showMessage(savings_texts::WrongEntry, savings_texts::HelpTitle);
+        return;
+    }
+    state_.graph.ResultCount = result.resultCount;
+    state_.graph.GraphTitle = savings_texts::GraphTitle;
+}
+
+void SavingsCalc::toggleHelp() {
+    state_.HelpShown = state_.HelpShown == 0 ? 1 : 0;
+    if (helpButton_->text() != QuickHelpCaption) {
+        clearResults(); // also closes the panel
+        return;
+    }
+    helpButton_->setText(CloseHelpCaption);
+    printButton_->setEnabled(false);
+    graphButton_->setEnabled(false);
+    grid_->hide();
+    helpPanel_->show();
+    helpPanel_->setFocus(Qt::OtherFocusReason);
+    helpPanel_->setPlainText(
+        savingsHelpText(state_.settings.CurrencySymbol).replace(QStringLiteral("\r\n"), "\n"));
+}
+
+void SavingsCalc::showGraph() {
+    if (state_.graph.ResultCount == 0) {
+        showMessage(savings_texts::NoGraphData, savings_texts::AdvisoryTitle);
+        return;
+    }
+    state_.graph.GraphKind = GraphKindSavings;
+    emit graphRequested();
+}
+
+void SavingsCalc::print() {
+    if (state_.graph.ResultCount == 0) {
+        showMessage(savings_texts::NoPrintData, savings_texts::HelpTitle);
+        return;
+    }
+    emit printRequested();
+}
+
+void SavingsCalc::openYearlyCalculator() {
+    YearSaveCalc dialog(state_, services_, this);
+    connect(&dialog, &YearSaveCalc::annualAmountInserted, this,
+            [this] { boxes_[AnnualAmountSlot]->setEditText(amountBoxText(AnnualAmountSlot)); });
+    dialog.exec();
+    clearResults();
+    state_.EditStarted = 0;
+}
+
+void SavingsCalc::closeEvent(QCloseEvent* event) {
+    state_.savings = SavingsState();
+    state_.ScreenMode = 0;
+    state_.graph.ResultCount = 0;
+    state_.graph.GraphKind = 0;
+    state_.EditStarted = 0;
+    state_.HelpShown = 0;
+    event->accept();
+}
+
+} // namespace pennywell::ui

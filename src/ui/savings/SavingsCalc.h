@@ -1,0 +1,73 @@
+#pragma once
+
+#include "money/Currency.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <array>
+
+class QComboBox;
+class QPushButton;
+class QTableView;
+
+namespace pennywell {
+struct AppState;
+}
+
+namespace pennywell::ui {
+
+struct Services;
+class GrowthGridModel;
+class HelpPanel;
+
+// "SavingsCalc": a lump sum and yearly investments projected year by year.
+class SavingsCalc : public QWidget {
+    Q_OBJECT
+public:
+    SavingsCalc(AppState& state, Services& services, QWidget* parent = nullptr);
+
+signals:
+    // Calculated results are ready for the graph screen (GraphKind is set) or the printout.
+    void graphRequested();
+    void printRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct BoxSpec;
+    QComboBox* addInputBox(const BoxSpec& spec, int index);
+    void buildInputBoxes();
+    void buildGrid();
+    void buildButtons();
+    void attachInputBehaviour();
+    void writeDefaults();
+
+    QString commitAmount(int slot, const QString& text);
+    QString commitRate(int slot, const QString& text);
+    QString commitTerm(const QString& text);
+    QString amountBoxText(int slot, int width = 13) const;
+    void showMessage(const QString& text, const QString& title);
+
+    void clearResults();
+    void calculate();
+    void toggleHelp();
+    void showGraph();
+    void print();
+    void openYearlyCalculator();
+
+    AppState& state_;
+    Services& services_;
+    std::array<QComboBox*, 7> boxes_{}; // by slot, 1 to 6
+    GrowthGridModel* gridModel_;
+    QTableView* grid_ = nullptr;
+    HelpPanel* helpPanel_ = nullptr;
+    QPushButton* calculateButton_ = nullptr;
+    QPushButton* graphButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
+    QPushButton* yearButton_ = nullptr;
+};
+
+} // namespace pennywell::ui

@@ -1,0 +1,153 @@
+#include "savings/YearSaveCalc.h"
+
+#include "common/Fonts.h"
+#include "common/InputBox.h"
+#include "common/Messenger.h"
+#include "common/Services.h"
+#include "common/Twips.h"
+#include "savings/SavingsInputs.h"
+#include "savings/SavingsState.h"
+#include "savings/SavingsTexts.h"
+#include "savings/YearlyCalculator.h"
+#include "state/AppState.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace pennywell::ui {
+namespace {
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLineEdit* addBox(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setFont(fixedPitchFont());
+    box->setAlignment(Qt::AlignRight);
+    box->setStyleSheet(QStringLiteral("QLineEdit { background-color: #ffffc0; }"));
+    box->setGeometry(geometry);
+    return box;
+}
+
+} // namespace
+
+YearSaveCalc::YearSaveCalc(AppState& state, Services& services, QWidget* parent)
+    : QDialog(parent), state_(state), services_(services) {
+    setObjectName(QStringLiteral("YearSaveCalc"));
+    setWindowTitle(QStringLiteral("Investments made during each Year"));
+    setFixedSize(fromTwips(5310), fromTwips(3780));
+    buildControls();
+    attachInputBehaviour();
+    deposit_->setFocus(Qt::OtherFocusReason);
+}
+
+void YearSaveCalc::buildControls() {
+    addLabel(this, "Label2", savings_texts::DepositLabel, twipsRect(120, 210, 2760, 300));
+    deposit_ = addBox(this, "inDeposit", twipsRect(2940, 150, 2190, 390));
+    addLabel(this, "Label3", savings_texts::YearlyRateLabel, twipsRect(120, 720, 2760, 300));
+    rate_ = addBox(this, "inRate", twipsRect(2940, 660, 2190, 390));
+
+    addLabel(this, "Label1", savings_texts::FrequencyLabel, twipsRect(120, 1200, 2400, 300));
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(twipsRect(120, 1500, 2400, 1380));
+    frequencies_ = new QButtonGroup(this);
+    const std::pair<const char*, InvestmentFrequency> options[] = {
+        {"Monthly", InvestmentFrequency::Monthly},
+        {"Quarterly", InvestmentFrequency::Quarterly},
+        {"Semiannually", InvestmentFrequency::Semiannual}};
+    int index = 0;
+    for (const auto& [caption, frequency] : options) {
+        auto* option = new QRadioButton(QString::fromLatin1(caption), frame);
+        option->setObjectName(QStringLiteral("Option%1").arg(index + 1));
+        option->setGeometry(twipsRect(240, 150 + index * 390, 2040, 330));
+        frequencies_->addButton(option, int(frequency));
+        ++index;
+    }
+    frequencies_->button(int(InvestmentFrequency::Monthly))->setChecked(true);
+    connect(frequencies_, &QButtonGroup::idClicked, this, &YearSaveCalc::calculate);
+
+    addLabel(this, "Label4", savings_texts::YearlyResultLabel, twipsRect(2760, 1200, 2370, 300));
+    resultLabel_ = addLabel(this, "ResultAnt", QString(), twipsRect(2760, 1560, 2370, 420));
+    resultLabel_->setFont(fixedPitchFont());
+    resultLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    resultLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    auto addButton = [this](const char* name, const QString& caption, int left) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(twipsRect(left, 3120, 1530, 450));
+        return button;
+    };
+    calculateButton_ = addButton("YCalc", QStringLiteral("&Calculate"), 120);
+    insertButton_ = addButton("YInsert", QStringLiteral("&Insert"), 1890);
+    exitButton_ = addButton("YExit", QStringLiteral("E&xit"), 3660);
+    connect(calculateButton_, &QPushButton::clicked, this, &YearSaveCalc::calculate);
+    connect(insertButton_, &QPushButton::clicked, this, &YearSaveCalc::insert);
+    connect(exitButton_, &QPushButton::clicked, this, &YearSaveCalc::exitDialog);
+}
+
+void YearSaveCalc::attachInputBehaviour() {
+    auto rulesFor = [this](int slot) {
+        InputBoxRules rules;
+        rules.filter = amountKeyFilter(services_.beeper);
+        rules.onFirstKey = [this] { resultLabel_->clear(); };
+        rules.onLeave = [this, slot](const QString& text) { return commitValue(slot, text); };
+        return rules;
+    };
+    InputBox::attach(deposit_, state_, rulesFor(YearlyDepositSlot))->setNext(rate_);
+    InputBox::attach(rate_, state_, rulesFor(YearlyRateSlot))->setNext(calculateButton_);
+}
+
+QString YearSaveCalc::commitValue(int slot, const QString& text) {
+    auto& stored = state_.savings.EntryValues[std::size_t(slot)];
+    if (const auto value = committedValue(text))
+        stored = *value;
+    else
+        services_.messenger.show(this, Message{savings_texts::WrongEntry, savings_texts::HelpTitle,
+                                               MessageButtons::Ok, MessageIcon::None});
+    return slot == YearlyDepositSlot ? yearlyDepositBoxText(state_.settings.CurrencySymbol, stored)
+                                     : yearlyRateBoxText(stored);
+}
+
+void YearSaveCalc::calculate() {
+    result_ = Currency();
+    const auto& entries = state_.savings.EntryValues;
+    const YearlyResult result = calculateYearly(entries[YearlyDepositSlot], entries[YearlyRateSlot],
+                                                InvestmentFrequency(frequencies_->checkedId()));
+    if (result.outcome == YearlyOutcome::Overflow) {
+        services_.messenger.show(this, Message{savings_texts::WrongEntry, savings_texts::HelpTitle,
+                                               MessageButtons::Ok, MessageIcon::None});
+        return;
+    }
+    if (result.outcome == YearlyOutcome::NoRate)
+        return; // the label keeps what it showed
+    result_ = result.amount;
+    resultLabel_->setText(yearlyResultText(state_.settings.CurrencySymbol, result_));
+}
+
+void YearSaveCalc::insert() {
+    state_.savings.EntryValues[AnnualAmountSlot] = result_;
+    emit annualAmountInserted();
+}
+
+void YearSaveCalc::exitDialog() {
+    state_.savings.EntryValues[YearlyRateSlot] = Currency();
+    state_.savings.EntryValues[YearlyDepositSlot] = Currency();
+    QDialog::accept();
+}
+
+void YearSaveCalc::reject() {
+    exitDialog();
+}
+
+} // namespace pennywell::ui
