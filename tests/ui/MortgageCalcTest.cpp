@@ -44,6 +44,7 @@ private slots:
     void listKeysBeepAndClearWithoutChangingTheChoice();
     void deleteKeyClearsTheResults();
     void untouchedPrincipalKeepsItsValueAfterAListPick();
+    void principalBeyondTheMoneyRangeIsRefused();
     void viewOptionsSwitchBetweenYearsAndPayments();
     void dateToggleAsksForTheFirstDateAndShowsDates();
     void additionalPaymentsAreListedUntilATermIsPicked();
@@ -346,6 +347,17 @@ void MortgageCalcTest::untouchedPrincipalKeepsItsValueAfterAListPick() {
     click("MCalc");
     QCOMPARE(principal->text(), QStringLiteral("   $100,000.00"));
     QCOMPARE(box("InMonthPI"), QStringLiteral("     $458.76"));
+}
+
+void MortgageCalcTest::principalBeyondTheMoneyRangeIsRefused() {
+    open(MortgagePlan);
+    auto* principal = child<QLineEdit>("InPrincipal");
+    principal->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(principal, QStringLiteral("99999999999999999999"));
+    click("MCalc");
+    QCOMPARE(services_.beeper.count, 1);
+    QCOMPARE(principal->text(), QStringLiteral("     $100,000.00"));
+    QCOMPARE(box("InMonthPI"), QStringLiteral("     $917.53"));
 }
 
 void MortgageCalcTest::viewOptionsSwitchBetweenYearsAndPayments() {

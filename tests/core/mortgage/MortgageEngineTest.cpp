@@ -208,3 +208,21 @@ TEST(MortgageEngine, AllViewKeepsTheYearNumberOfEachPayment) {
     EXPECT_EQ(result.PayTable[13].yearNumber, money(13.0 / 12 + 1));
     EXPECT_EQ(result.GraphTitle, QStringLiteral("Mortgage balance at start of each Year"));
 }
+
+TEST(MortgageEngine, AnnualSumsOfAPartYearCoverOnlyThePaymentsMade) {
+    const MortgageResult all =
+        calculateMortgage(inputs(100000, 10.125, 25, Semiannual, BiweeklyAcc));
+    const MortgageResult annual =
+        calculateMortgage(inputs(100000, 10.125, 25, Semiannual, BiweeklyAcc, View::Annual));
+    ASSERT_TRUE(annual.succeeded());
+    const int years = annual.RowCount;
+    EXPECT_EQ(years, int(std::ceil(all.YearsToFinal)));
+    pennywell::Currency lastYearInterest;
+    for (int j = (years - 1) * 26 + 1; j <= all.paymentsMade; ++j)
+        lastYearInterest = *lastYearInterest.plus(all.PayTable[std::size_t(j)].interest);
+    const PayRow& lastYear = annual.PayTable[std::size_t(years)];
+    EXPECT_EQ(lastYear.interest, lastYearInterest);
+    EXPECT_EQ(lastYear.balance, Currency());
+    EXPECT_EQ(lastYear.cumulativePrincipal, money(100000));
+    EXPECT_EQ(annual.ResultCount, int(std::nearbyint(all.YearsToFinal)));
+}

@@ -130,6 +130,19 @@ TEST(MortgagePresenter, AdditionalPaymentsAreListedBelowTheTotal) {
     EXPECT_EQ(extrasText(calculateMortgage(inputs(100000, 10, 25))), QString());
 }
 
+TEST(MortgagePresenter, GridHoldsEveryListedPaymentEvenWhenFewerYearsWereCounted) {
+    // Amounts left from a longer term are applied, though the dialog last counted one year.
+    MortgageInputs in = inputs(100000, 10.125, 25, Semiannual, PayMonthly, View::Annual);
+    in.extraPayments[3] = {money(3), money(1000)};
+    in.extraPayments[20] = {money(20), money(1000)};
+    in.ExtraCount = 1;
+    const MortgageResult result = calculateMortgage(in);
+    ASSERT_EQ(result.listedExtras.size(), 2u);
+    const MortgageGrid grid = filledGrid(result, "$", {QLocale::c()});
+    ASSERT_GE(grid.rows.size(), std::size_t(result.RowCount + 9));
+    EXPECT_EQ(grid.rows[std::size_t(result.RowCount + 8)][0], QStringLiteral("Year   20"));
+}
+
 TEST(MortgageTexts, BoxesAreRewrittenInTheirFormats) {
     EXPECT_EQ(rateBoxText(7), QStringLiteral("         7.000%"));
     EXPECT_EQ(principalBoxText("$", 250000), QStringLiteral("     $250,000.00"));
