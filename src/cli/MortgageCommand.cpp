@@ -173,8 +173,12 @@ void writeText(QTextStream& out, const MortgageInputs& inputs, const MortgageBox
     for (const auto& [label, box] : lines)
         out << label.simplified().leftJustified(34) << box << '\n';
     out << '\n' << gridLine(grid.headers) << '\n';
-    for (const GridRow& row : grid.rows)
-        out << gridLine(row) << '\n';
+    // The grid's spare rows at the end are left out of the printed text.
+    std::size_t shown = grid.rows.size();
+    while (shown > 0 && grid.rows[shown - 1] == GridRow{})
+        --shown;
+    for (std::size_t row = 0; row < shown; ++row)
+        out << gridLine(grid.rows[row]) << '\n';
 }
 
 QString rawNumber(Currency value) {
@@ -230,6 +234,12 @@ int report(const Request& request, QTextStream& out, QTextStream& err) {
     return Success;
 }
 
+// Qt's help text without its own usage line, which names the executable's path.
+QString optionsHelp(const QCommandLineParser& parser) {
+    const QString help = parser.helpText();
+    return help.mid(help.indexOf(u'\n') + 1);
+}
+
 void addOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QStringLiteral("Mortgage or personal-loan schedule, as one press of Calculate."));
@@ -239,14 +249,16 @@ void addOptions(QCommandLineParser& parser) {
         {"principal", "Principal amount.", "P"},
         {"rate", "Annual interest rate in percent.", "R"},
         {"term", "Term in years (months with --loan).", "N"},
-        {"compounding", "monthly|bimonthly|quarterly|semiannual|annual", "C", "monthly"},
-        {"frequency", "monthly|semimonthly|2weeks|1week|biweekly-acc|weekly-acc", "F", "monthly"},
-        {"view", "annual|all", "V", "annual"},
-        {"days", "365.25|365|364|363", "D", "365"},
+        {"compounding", "monthly|bimonthly|quarterly|semiannual|annual (default monthly)", "C",
+         "monthly"},
+        {"frequency", "monthly|semimonthly|2weeks|1week|biweekly-acc|weekly-acc (default monthly)",
+         "F", "monthly"},
+        {"view", "annual|all (default annual)", "V", "annual"},
+        {"days", "365.25|365|364|363 (default 365)", "D", "365"},
         {"extra", "Additional payment in a year of the term (repeatable).", "YEAR=AMOUNT"},
         {"dates", "Show payment dates instead of numbers."},
         {"first-date", "Date of the first payment (default today).", "yyyy-mm-dd"},
-        {"format", "text|csv|json", "FORMAT", "text"},
+        {"format", "text|csv|json (default text)", "FORMAT", "text"},
     });
 }
 
@@ -256,23 +268,23 @@ int runMortgage(const QStringList& arguments, QTextStream& out, QTextStream& err
     const QString usage = QStringLiteral("usage: pennywell-calc mortgage [options]\n\n");
     if (!parser.parse(QStringList{QStringLiteral("pennywell-calc mortgage")} + arguments)) {
         err << "pennywell-calc mortgage: " << parser.errorText() << "\n\n"
-            << usage << parser.helpText();
+            << usage << optionsHelp(parser);
         return BadUsage;
     }
     if (parser.isSet("help")) {
-        out << usage << parser.helpText();
+        out << usage << optionsHelp(parser);
         return Success;
     }
     if (!parser.positionalArguments().isEmpty()) {
         err << "pennywell-calc mortgage: unexpected argument '"
             << parser.positionalArguments().first() << "'\n\n"
-            << usage << parser.helpText();
+            << usage << optionsHelp(parser);
         return BadUsage;
     }
     try {
         return report(parseRequest(parser), out, err);
     } catch (const UsageError& error) {
-        err << "pennywell-calc mortgage: " << error.text << "\n\n" << usage << parser.helpText();
+        err << "pennywell-calc mortgage: " << error.text << "\n\n" << usage << optionsHelp(parser);
         return BadUsage;
     }
 }
