@@ -197,7 +197,7 @@ MortgageResult calculateMortgage(const MortgageInputs& inputs) {
         CI += interest;
         CP += principal;
 
-        PayRow row;
+        PayRow& row = table.emplace_back();
         row.number = Currency::fromUnits(std::int64_t(j) * Currency::UnitsPerWhole);
         if (!store(interest, row.interest) || !store(principal, row.principal) ||
             !store(B, row.balance) || !store(CI, row.cumulativeInterest) ||
@@ -210,7 +210,6 @@ MortgageResult calculateMortgage(const MortgageInputs& inputs) {
                 return failed(std::move(result), Failure::WrongEntry);
             row.yearNumber = yearNumber;
         }
-        table.push_back(row);
         previousPrincipal = principal;
         n = j;
     }
