@@ -29,7 +29,8 @@ struct AppState {
     int HelpShown = 0;
     QDate FirstPayDate;
     GraphHandOff graph;
-    mortgage::MortgageHandOff mortgage; // left by the mortgage planner's last calculation
+    // Left by the mortgage planner's last calculation for its printout and graph.
+    mortgage::MortgageHandOff mortgage;
     SavingsState savings; // the savings planner's inputs and growth table
 };
 
