@@ -9,7 +9,6 @@ void ScheduleModel::setGrid(mortgage::MortgageGrid grid) {
     beginResetModel();
     grid_ = std::move(grid);
     endResetModel();
-    emit headerDataChanged(Qt::Horizontal, 0, mortgage::GridColumns - 1);
 }
 
 void ScheduleModel::clearCells() {
