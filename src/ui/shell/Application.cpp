@@ -1,5 +1,6 @@
 #include "shell/Application.h"
 
+#include "budget/Budget.h"
 #include "common/MnemonicFocus.h"
 #include "settings/PersonalSettings.h"
 
@@ -12,6 +13,7 @@ Application::Application() {
     MnemonicFocus::install();
     QObject::connect(&menu_, &MenuMain::exitRequested, QCoreApplication::instance(),
                      &QCoreApplication::quit);
+    menu_.setPlannerFactory(Planner::Budget, [this] { return new Budget(state_, services_); });
 }
 
 void Application::start(const QString& programFolder, const QDate& today) {
