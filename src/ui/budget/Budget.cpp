@@ -20,7 +20,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -62,8 +61,15 @@ QFont gridFont() {
     return font;
 }
 
+QFont captionFont() {
+    QFont font;
+    font.setPointSize(8);
+    return font;
+}
+
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
     auto* label = new QLabel(text, parent);
+    label->setFont(captionFont());
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(geometry);
@@ -88,7 +94,7 @@ QLineEdit* addBox(QWidget* parent, const char* name, const QRect& geometry, bool
     box->setGeometry(geometry);
     box->setStyleSheet(QStringLiteral("QLineEdit { background-color: %1; }").arg(InputColour));
     if (numeric) {
-        box->setFont(fixedPitchFont());
+        box->setFont(gridFont());
         box->setAlignment(Qt::AlignRight);
     }
     return box;
@@ -107,7 +113,7 @@ QComboBox* addList(QWidget* parent, const char* name, const QStringList& entries
                    const QRect& geometry) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
-    list->setFont(fixedPitchFont());
+    list->setFont(gridFont());
     list->addItems(entries);
     list->setGeometry(geometry);
     return list;
@@ -218,12 +224,12 @@ void Budget::buildHalf(Half& half, const HalfNames& names, int left) {
 
     addLabel(frame, "", names.descriptionCaption, twipsRect(120, 255, 4380, 240));
     half.description = addBox(frame, names.description, twipsRect(120, 495, 4380, 330), false);
-    addLabel(frame, "", names.amountCaption, twipsRect(120, 870, 1500, 240));
-    addLabel(frame, "", QStringLiteral("# paymts per year"), twipsRect(1560, 870, 1200, 240));
-    addLabel(frame, "", QStringLiteral("Amount budgeted"), twipsRect(2820, 870, 1500, 240));
+    addLabel(frame, "", names.amountCaption, twipsRect(120, 870, 1560, 240));
+    addLabel(frame, "", QStringLiteral("# paymts per year"), twipsRect(1680, 870, 1440, 240));
+    addLabel(frame, "", QStringLiteral("Amount budgeted"), twipsRect(3120, 870, 1380, 240));
     half.amount = addBox(frame, names.amount, twipsRect(120, 1110, 1380, 330), true);
-    half.payments = addBox(frame, names.payments, twipsRect(1560, 1110, 1140, 330), true);
-    half.budgeted = addBox(frame, names.budgeted, twipsRect(2760, 1110, 1380, 330), true);
+    half.payments = addBox(frame, names.payments, twipsRect(1680, 1110, 1080, 330), true);
+    half.budgeted = addBox(frame, names.budgeted, twipsRect(3120, 1110, 1380, 330), true);
 
     half.add = addButton(frame, names.add, names.addCaption, twipsRect(120, 1530, 1380, 375));
     half.whatIf =
@@ -243,6 +249,7 @@ void Budget::buildHalf(Half& half, const HalfNames& names, int left) {
     half.grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     half.grid->setSelectionMode(QAbstractItemView::SingleSelection);
     half.grid->setWordWrap(false);
+    half.grid->setTextElideMode(Qt::ElideNone); // figures are already cut to their width
     half.grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     half.grid->verticalHeader()->hide();
     half.grid->verticalHeader()->setMinimumSectionSize(fromTwips(240));
@@ -251,12 +258,12 @@ void Budget::buildHalf(Half& half, const HalfNames& names, int left) {
     columns->setFont(font());
     columns->setSectionResizeMode(QHeaderView::Fixed);
     columns->setSectionResizeMode(1, QHeaderView::Stretch);
-    columns->resizeSection(0, fromTwips(480));
-    columns->resizeSection(2, fromTwips(1170));
-    columns->resizeSection(3, fromTwips(1170));
+    columns->resizeSection(0, fromTwips(420));
+    columns->resizeSection(2, fromTwips(1230));
+    columns->resizeSection(3, fromTwips(1230));
 
     half.totalsLabel =
-        addLabel(frame, names.totalsLabel, names.totalsCaption, twipsRect(120, 4410, 1380, 330));
+        addLabel(frame, names.totalsLabel, names.totalsCaption, twipsRect(120, 4395, 1380, 390));
     half.totalsLabel->setWordWrap(true);
     half.total = addResult(frame, names.total, twipsRect(1530, 4410, 1470, 330));
     half.totalBudgeted = addResult(frame, names.totalBudgeted, twipsRect(3030, 4410, 1470, 330));
@@ -314,27 +321,27 @@ void Budget::buildCommonControls() {
     for (const BudgetSortChoice& choice : budgetSortChoices())
         orders.append(choice.listText);
 
-    addLabel(this, "", QStringLiteral(" Show for period"), twipsRect(60, 4995, 1200, 240));
-    freqPeriod_ = addList(this, "FreqPeriod", periods, twipsRect(1260, 4935, 1740, 360));
+    addLabel(this, "", QStringLiteral(" Show for period"), twipsRect(60, 4995, 1260, 240));
+    freqPeriod_ = addList(this, "FreqPeriod", periods, twipsRect(1320, 4935, 1800, 360));
     freqPeriod_->setCurrentText(annualPeriod().listText);
-    addLabel(this, "", QStringLiteral(" Sorted by"), twipsRect(3060, 4995, 780, 240));
-    sortBy_ = addList(this, "SortBy", orders, twipsRect(3840, 4935, 1740, 360));
+    addLabel(this, "", QStringLiteral(" Sorted by"), twipsRect(3180, 4995, 780, 240));
+    sortBy_ = addList(this, "SortBy", orders, twipsRect(3960, 4935, 1920, 360));
     for (QComboBox* list : {freqPeriod_, sortBy_}) {
         list->installEventFilter(this);
         connect(list, &QComboBox::activated, this, &Budget::chooseListEntry);
     }
 
     QLabel* existing = addLabel(this, "Label16", QStringLiteral("Existing "),
-                                twipsRect(5760, 4995, 1680, 240));
+                                twipsRect(6180, 4995, 1500, 240));
     existing->setAlignment(Qt::AlignCenter);
     QLabel* budgeted = addLabel(this, "Label15", QStringLiteral("Budgeted"),
-                                twipsRect(7560, 4995, 1680, 240));
+                                twipsRect(7860, 4995, 1500, 240));
     budgeted->setAlignment(Qt::AlignCenter);
     netLabel_ = addLabel(this, "Label7", QStringLiteral(" Annual Net Balance"),
-                         twipsRect(2760, 5370, 2940, 300));
+                         twipsRect(3000, 5370, 3060, 300));
     netLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    netBalance_ = addResult(this, "NetBalance", twipsRect(5760, 5340, 1680, 360));
-    netBalanceBudgeted_ = addResult(this, "NetBalanceBgt", twipsRect(7560, 5340, 1680, 360));
+    netBalance_ = addResult(this, "NetBalance", twipsRect(6180, 5340, 1500, 360));
+    netBalanceBudgeted_ = addResult(this, "NetBalanceBgt", twipsRect(7860, 5340, 1500, 360));
 
     QPushButton* open =
         addButton(this, "FilOpen", QStringLiteral("&Open File"), twipsRect(90, 5835, 1740, 420));
@@ -549,8 +556,7 @@ bool Budget::userGoesBackToSave() {
 
 std::optional<QString> Budget::chooseFile(bool save) {
     const FileDialogRequest request{save ? FileDialogKind::Save : FileDialogKind::Open,
-                                    BudgetFilter,
-                                    QDir(currentFolder_).filePath(currentFileName_)};
+                                    BudgetFilter, currentFolder_, currentFileName_};
     const std::optional<QString> chosen = services_.fileDialogs.choose(nullptr, request);
     if (chosen) {
         const QFileInfo file(*chosen);

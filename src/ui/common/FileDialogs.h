@@ -12,7 +12,8 @@ enum class FileDialogKind { Open, Save };
 struct FileDialogRequest {
     FileDialogKind kind = FileDialogKind::Open;
     QString filter;     // "Description (*.ext)|*.ext"
-    QString presetPath; // folder and preset file name
+    QString folder;
+    QString fileName; // preset in the dialog; may be empty
 };
 
 // The standard open and save dialogs; tests answer them from a script. An empty result

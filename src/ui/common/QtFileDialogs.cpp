@@ -32,10 +32,9 @@ std::optional<QString> QtFileDialogs::choose(QWidget* parent, const FileDialogRe
     dialog.setNameFilter(qtFilter(request.filter));
     if (save)
         dialog.setDefaultSuffix(defaultSuffix(request.filter));
-    const QFileInfo preset(request.presetPath);
-    dialog.setDirectory(preset.absolutePath());
-    if (!preset.fileName().isEmpty())
-        dialog.selectFile(preset.fileName());
+    dialog.setDirectory(request.folder);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
