@@ -2,8 +2,12 @@
 
 namespace pennywell::cli {
 
+Command budgetCommand(); // BudgetCommand.cpp
+
 const QList<Command>& commands() {
-    static const QList<Command> all = {};
+    static const QList<Command> all = {
+        budgetCommand(),
+    };
     return all;
 }
 
