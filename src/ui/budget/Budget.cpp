@@ -569,7 +569,6 @@ std::optional<QString> Budget::chooseFile(bool save) {
 
 void Budget::showAgain() {
     show();
-    raise();
     activateWindow();
 }
 
