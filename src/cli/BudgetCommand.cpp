@@ -82,9 +82,9 @@ void writeCsvTable(QTextStream& out, const char* side, const BudgetTable& table,
     for (const BudgetRecord& record : table.records) {
         out << side << ',' << record.number << ',' << csvText(record.description) << ','
             << csvNumber(record.annualAmount / divisor) << ','
-            << csvNumber(record.annualBudgeted / divisor) << ','
-            << csvNumber(record.annualAmount) << ',' << csvNumber(record.paymentsPerYear) << ','
-            << csvNumber(record.annualBudgeted) << '\n';
+            << csvNumber(record.annualBudgeted / divisor) << ',' << csvNumber(record.annualAmount)
+            << ',' << csvNumber(record.paymentsPerYear) << ',' << csvNumber(record.annualBudgeted)
+            << '\n';
     }
 }
 
@@ -111,9 +111,7 @@ QJsonObject jsonView(const BudgetView& view) {
                           {"budgeted", view.netBalanceBudgeted},
                           {"existingRed", view.netBalanceRed},
                           {"budgetedRed", view.netBalanceBudgetedRed}};
-    return {{"income", jsonHalf(view.income)},
-            {"expense", jsonHalf(view.expense)},
-            {"net", net}};
+    return {{"income", jsonHalf(view.income)}, {"expense", jsonHalf(view.expense)}, {"net", net}};
 }
 
 std::optional<BudgetRequest> parseRequest(const QStringList& arguments, QTextStream& err) {
@@ -135,12 +133,11 @@ std::optional<BudgetRequest> parseRequest(const QStringList& arguments, QTextStr
     const auto chosenOrder = sortOrderFromKey(parser.value(sort));
     const QString chosenFormat = parser.value(format);
     const bool knownFormat =
-        QStringList{QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("json")}
-            .contains(chosenFormat);
+        QStringList{QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("json")}.contains(
+            chosenFormat);
     if (files.size() != 1 || !chosenPeriod || !chosenOrder || !knownFormat) {
         err << "pennywell-calc budget: "
-            << (files.size() != 1 ? "one budget file expected" : "unknown option value")
-            << "\n\n";
+            << (files.size() != 1 ? "one budget file expected" : "unknown option value") << "\n\n";
         return std::nullopt;
     }
     return BudgetRequest{files.first(), *chosenPeriod, *chosenOrder, chosenFormat};
@@ -182,8 +179,8 @@ int runBudget(const QStringList& arguments, QTextStream& out, QTextStream& err) 
 } // namespace
 
 Command budgetCommand() {
-    return {QStringLiteral("budget"), QStringLiteral("a budget file's records, totals and net balance"),
-            runBudget};
+    return {QStringLiteral("budget"),
+            QStringLiteral("a budget file's records, totals and net balance"), runBudget};
 }
 
 } // namespace pennywell::cli

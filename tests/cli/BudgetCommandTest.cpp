@@ -78,7 +78,8 @@ TEST(BudgetCommand, TextAndCsv) {
 
 TEST(BudgetCommand, AFileThatCannotBeLoadedIsRefusedWithTheWindowsMessage) {
     QTemporaryDir folder;
-    const CliRun json = runCalc({"budget", writeBudget(folder, "600\r\n0\r\n"), "--format", "json"});
+    const CliRun json =
+        runCalc({"budget", writeBudget(folder, "600\r\n0\r\n"), "--format", "json"});
     EXPECT_EQ(json.exitCode, 1);
     const QJsonObject error = jsonOf(json)["error"].toObject();
     EXPECT_EQ(error["title"].toString(), "Load File");

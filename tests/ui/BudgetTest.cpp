@@ -1,5 +1,6 @@
-#include "TestServices.h"
 #include "budget/Budget.h"
+
+#include "TestServices.h"
 #include "budget/InRecNum.h"
 #include "common/MnemonicFocus.h"
 #include "state/AppState.h"
@@ -56,8 +57,7 @@ private slots:
     void exitAsksOnlyWhileRecordsAreUnsaved();
 
 private:
-    template <typename T>
-    T* child(const char* name) const {
+    template <typename T> T* child(const char* name) const {
         T* widget = window_->findChild<T*>(QString::fromLatin1(name));
         if (!widget)
             qFatal("no widget %s", name);
@@ -134,8 +134,7 @@ void BudgetTest::addRecord(bool income, const QString& description, const QStrin
     typeInto(income ? "InIncAmt" : "InExpAmt", amount);
     typeInto(income ? "InIncFreq" : "InExpFreq", payments);
     typeInto(income ? "InIncBgtAmt" : "InExpBgtAmt", budgeted);
-    QTest::mouseClick(child<QPushButton>(income ? "AddIncome1" : "AddExpense2"),
-                      Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(income ? "AddIncome1" : "AddExpense2"), Qt::LeftButton);
 }
 
 void BudgetTest::choose(const char* list, const QString& text) {
@@ -321,8 +320,9 @@ void BudgetTest::quickHelpToggles() {
     QCOMPARE(help2->text(), QStringLiteral("Close &Help"));
     QCOMPARE(QApplication::focusWidget(), help);
     const QStringList lines = help->toPlainText().split(QLatin1Char('\n'));
-    QCOMPARE(lines.value(0), QStringLiteral(
-        "Background Color: Input boxes are yellow, records white and results green."));
+    QCOMPARE(lines.value(0),
+             QStringLiteral(
+                 "Background Color: Input boxes are yellow, records white and results green."));
     QCOMPARE(lines.value(1), QString());
     QCOMPARE(lines.value(2), QStringLiteral("    Annual Income or Annual Expenses"));
     QCOMPARE(lines.value(30), QStringLiteral("End"));
@@ -485,8 +485,8 @@ void BudgetTest::deleteAsksAndCloses() {
 }
 
 void BudgetTest::saveAndOpenRoundTrip() {
-    addRecord(true, QStringLiteral("Pension, company"), QStringLiteral("600"),
-              QStringLiteral("12"), QStringLiteral("600"));
+    addRecord(true, QStringLiteral("Pension, company"), QStringLiteral("600"), QStringLiteral("12"),
+              QStringLiteral("600"));
     addRecord(false, QStringLiteral("Rent"), QStringLiteral("800"), QStringLiteral("12"),
               QStringLiteral("750"));
     const QString path = QDir(folder_->path()).filePath(QStringLiteral("home.bgt"));
@@ -525,7 +525,7 @@ void BudgetTest::cancelledDialogsKeepTheRecords() {
     child<QPushButton>("FilSave")->click(); // cancelled: nothing written, still unsaved
     QVERIFY(QDir(folder_->path()).entryList(QDir::Files).isEmpty());
     services_->messenger.answers.enqueue(MessageAnswer::No); // open anyway
-    child<QPushButton>("FilOpen")->click();                 // cancelled
+    child<QPushButton>("FilOpen")->click();                  // cancelled
     QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Salary"));
     QVERIFY(window_->isVisible());
 

@@ -22,8 +22,8 @@ inline const QString LoadFileTitle = QStringLiteral("Load File");
 inline const QString LoadFailed =
     QStringLiteral("File not found or wrong format. Check Filename and/or Directory");
 inline const QString ChangedFileTitle = QStringLiteral("Changed File in Memory");
-inline const QString ChangedFileQuestion = QStringLiteral(
-    " file in memory will be erased. Do you want to go back and save it to Disk?.");
+inline const QString ChangedFileQuestion =
+    QStringLiteral(" file in memory will be erased. Do you want to go back and save it to Disk?.");
 inline const QString ChangePending =
     QStringLiteral(" Add the changed record first, then open a file.");
 

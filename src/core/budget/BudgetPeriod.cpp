@@ -7,9 +7,12 @@ namespace {
 BudgetPeriod period(const char* listText, const char* key, int divisor, const char* name,
                     const char* labelStem) {
     const QString stem = QString::fromLatin1(labelStem);
-    return {QString::fromLatin1(listText),  QString::fromLatin1(key),
-            divisor,                         stem + QStringLiteral(" income"),
-            stem + QStringLiteral(" expenses"), QString::fromLatin1(name)};
+    return {QString::fromLatin1(listText),
+            QString::fromLatin1(key),
+            divisor,
+            stem + QStringLiteral(" income"),
+            stem + QStringLiteral(" expenses"),
+            QString::fromLatin1(name)};
 }
 
 } // namespace

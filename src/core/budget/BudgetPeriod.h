@@ -25,7 +25,12 @@ std::optional<BudgetPeriod> periodFromListText(const QString& listText);
 std::optional<BudgetPeriod> periodFromKey(const QString& key);
 
 // The four orders of "SortBy"; the numbers are the sort codes.
-enum class BudgetSortOrder { NamesAscending = 1, NamesDescending, AmountsHighToLow, AmountsLowToHigh };
+enum class BudgetSortOrder {
+    NamesAscending = 1,
+    NamesDescending,
+    AmountsHighToLow,
+    AmountsLowToHigh
+};
 
 struct BudgetSortChoice {
     QString listText;

@@ -6,8 +6,7 @@ namespace pennywell {
 namespace {
 
 // Slots are numbered from 1 as the users see them; keys travel with their records.
-template <typename Key>
-void shellSort(BudgetTable& table, std::vector<Key>& keys, bool ascending) {
+template <typename Key> void shellSort(BudgetTable& table, std::vector<Key>& keys, bool ascending) {
     const int n = table.count();
     const auto inOrder = [&](int j, int k) {
         const Key& first = keys[std::size_t(j - 1)];

@@ -61,9 +61,10 @@ QFont gridFont() {
     return font;
 }
 
+// The captions are long for their boxes; a narrow sans face keeps them whole.
 QFont captionFont() {
-    QFont font;
-    font.setPointSize(8);
+    QFont font(QStringLiteral("Liberation Sans"), 8);
+    font.setStyleHint(QFont::SansSerif);
     return font;
 }
 
@@ -83,8 +84,8 @@ QLabel* addResult(QWidget* parent, const char* name, const QRect& geometry) {
     result->setFrameShape(QFrame::Panel);
     result->setFrameShadow(QFrame::Sunken);
     result->setAutoFillBackground(true);
-    result->setStyleSheet(QStringLiteral("QLabel { background-color: %1; color: black; }")
-                              .arg(ResultColour));
+    result->setStyleSheet(
+        QStringLiteral("QLabel { background-color: %1; color: black; }").arg(ResultColour));
     return result;
 }
 
@@ -191,24 +192,30 @@ Budget::Budget(AppState& state, Services& services, QWidget* parent)
     placeAsMainWindow(this);
 
     income_.side = BudgetSide::Income;
-    buildHalf(income_,
-              {"Frame2", QStringLiteral(" Annual Income "), "InIncDesc",
-               QStringLiteral(" Description of the source of income"), "InIncAmt",
-               QStringLiteral(" Amount of income"), "InIncFreq", "InIncBgtAmt", "AddIncome1",
-               QStringLiteral("&Add"), "CorrectRec1", QStringLiteral("&What If?"), "DelRecord1",
-               QStringLiteral("D&elete"), "AddCorRec1", QStringLiteral("Add Changed &Record"),
-               "BGrid1", QStringLiteral("Income"), "Label3",
-               QStringLiteral(" Total annual income"), "TotInc", "TotIncBgt"},
+    buildHalf(income_, {"Frame2",      QStringLiteral(" Annual Income "),
+                        "InIncDesc",   QStringLiteral(" Description of the source of income"),
+                        "InIncAmt",    QStringLiteral(" Amount of income"),
+                        "InIncFreq",   "InIncBgtAmt",
+                        "AddIncome1",  QStringLiteral("&Add"),
+                        "CorrectRec1", QStringLiteral("&What If?"),
+                        "DelRecord1",  QStringLiteral("D&elete"),
+                        "AddCorRec1",  QStringLiteral("Add Changed &Record"),
+                        "BGrid1",      QStringLiteral("Income"),
+                        "Label3",      QStringLiteral(" Total annual income"),
+                        "TotInc",      "TotIncBgt"},
               75);
     expense_.side = BudgetSide::Expense;
-    buildHalf(expense_,
-              {"Frame1", QStringLiteral("Annual Expense"), "InExpDesc",
-               QStringLiteral(" Description of the expense purpose"), "InExpAmt",
-               QStringLiteral(" Amount of expense"), "InExpFreq", "InExpBgtAmt", "AddExpense2",
-               QStringLiteral("Ad&d"), "CorrectRec2", QStringLiteral("What &If?"), "DelRecord2",
-               QStringLiteral("De&lete"), "AddCorRec2", QStringLiteral("Add C&hanged Record"),
-               "BGrid2", QStringLiteral("Expense"), "Label4",
-               QStringLiteral(" Total annual expenses"), "TotExp", "TotExpBgt"},
+    buildHalf(expense_, {"Frame1",      QStringLiteral("Annual Expense"),
+                         "InExpDesc",   QStringLiteral(" Description of the expense purpose"),
+                         "InExpAmt",    QStringLiteral(" Amount of expense"),
+                         "InExpFreq",   "InExpBgtAmt",
+                         "AddExpense2", QStringLiteral("Ad&d"),
+                         "CorrectRec2", QStringLiteral("What &If?"),
+                         "DelRecord2",  QStringLiteral("De&lete"),
+                         "AddCorRec2",  QStringLiteral("Add C&hanged Record"),
+                         "BGrid2",      QStringLiteral("Expense"),
+                         "Label4",      QStringLiteral(" Total annual expenses"),
+                         "TotExp",      "TotExpBgt"},
               4785);
     buildCommonControls();
     attachBoxes(income_);
@@ -259,8 +266,8 @@ void Budget::buildHalf(Half& half, const HalfNames& names, int left) {
     columns->setSectionResizeMode(QHeaderView::Fixed);
     columns->setSectionResizeMode(1, QHeaderView::Stretch);
     columns->resizeSection(0, fromTwips(420));
-    columns->resizeSection(2, fromTwips(1230));
-    columns->resizeSection(3, fromTwips(1230));
+    columns->resizeSection(2, fromTwips(1185));
+    columns->resizeSection(3, fromTwips(1185));
 
     half.totalsLabel =
         addLabel(frame, names.totalsLabel, names.totalsCaption, twipsRect(120, 4395, 1380, 390));
@@ -292,10 +299,8 @@ void Budget::attachBoxes(Half& half) {
         paymentsRules.filter = amountKeyFilter(beeper);
     } else {
         // Both filters in turn: a refused key beeps in each, a point only in the second.
-        paymentsRules.filter = [amount = amountKeyFilter(beeper),
-                                digits = digitKeyFilter(beeper)](int keyCode) {
-            return digits(amount(keyCode));
-        };
+        paymentsRules.filter = [amount = amountKeyFilter(beeper), digits = digitKeyFilter(beeper)](
+                                   int keyCode) { return digits(amount(keyCode)); };
     }
     paymentsRules.onLeave = [&half](const QString& text) {
         half.entry.paymentsPerYear = leadingNumber(text);
@@ -331,11 +336,11 @@ void Budget::buildCommonControls() {
         connect(list, &QComboBox::activated, this, &Budget::chooseListEntry);
     }
 
-    QLabel* existing = addLabel(this, "Label16", QStringLiteral("Existing "),
-                                twipsRect(6180, 4995, 1500, 240));
+    QLabel* existing =
+        addLabel(this, "Label16", QStringLiteral("Existing "), twipsRect(6180, 4995, 1500, 240));
     existing->setAlignment(Qt::AlignCenter);
-    QLabel* budgeted = addLabel(this, "Label15", QStringLiteral("Budgeted"),
-                                twipsRect(7860, 4995, 1500, 240));
+    QLabel* budgeted =
+        addLabel(this, "Label15", QStringLiteral("Budgeted"), twipsRect(7860, 4995, 1500, 240));
     budgeted->setAlignment(Qt::AlignCenter);
     netLabel_ = addLabel(this, "Label7", QStringLiteral(" Annual Net Balance"),
                          twipsRect(3000, 5370, 3060, 300));
@@ -345,10 +350,10 @@ void Budget::buildCommonControls() {
 
     QPushButton* open =
         addButton(this, "FilOpen", QStringLiteral("&Open File"), twipsRect(90, 5835, 1740, 420));
-    QPushButton* save = addButton(this, "FilSave", QStringLiteral("&Save File"),
-                                  twipsRect(1935, 5835, 1740, 420));
-    QPushButton* print = addButton(this, "Ptr2", QStringLiteral("To &Printer"),
-                                   twipsRect(3780, 5835, 1740, 420));
+    QPushButton* save =
+        addButton(this, "FilSave", QStringLiteral("&Save File"), twipsRect(1935, 5835, 1740, 420));
+    QPushButton* print =
+        addButton(this, "Ptr2", QStringLiteral("To &Printer"), twipsRect(3780, 5835, 1740, 420));
     print->setEnabled(false); // the budget statement arrives with the printouts
     help2_ = addButton(this, "Help2", QuickHelpCaption, twipsRect(5625, 5835, 1740, 420));
     QPushButton* exit = addButton(this, "ExitBudget", QStringLiteral("E&xit to Menu"),
@@ -361,8 +366,7 @@ void Budget::buildCommonControls() {
     helpTxt_ = new QPlainTextEdit(this);
     helpTxt_->setObjectName(QStringLiteral("HelpTxt"));
     helpTxt_->setReadOnly(true);
-    helpTxt_->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
-                                      Qt::TextSelectableByMouse);
+    helpTxt_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     helpTxt_->setGeometry(twipsRect(75, 1980, 9330, 2880));
     helpTxt_->installEventFilter(this);
     helpTxt_->hide();
@@ -400,8 +404,8 @@ void Budget::setChangeMode(Half& half, bool changing) {
 }
 
 void Budget::addRecord(Half& half) {
-    const BudgetEditOutcome outcome = addBudgetRecord(tableOf(half), half.description->text(),
-                                                      half.payments->text(), half.entry);
+    const BudgetEditOutcome outcome =
+        addBudgetRecord(tableOf(half), half.description->text(), half.payments->text(), half.entry);
     if (outcome == BudgetEditOutcome::MissingData) {
         message(messages::MissingData, messages::HelpTitle);
         return;
@@ -499,8 +503,8 @@ void Budget::showHalf(Half& half, const BudgetHalfView& view) {
 void Budget::refresh() {
     const BudgetPeriod period =
         periodFromListText(freqPeriod_->currentText()).value_or(annualPeriod());
-    const BudgetSortOrder order = sortOrderFromListText(sortBy_->currentText())
-                                      .value_or(BudgetSortOrder::NamesAscending);
+    const BudgetSortOrder order =
+        sortOrderFromListText(sortBy_->currentText()).value_or(BudgetSortOrder::NamesAscending);
     const QString symbol = state_.settings.CurrencySymbol.isEmpty()
                                ? QStringLiteral("$")
                                : state_.settings.CurrencySymbol;
@@ -511,9 +515,9 @@ void Budget::refresh() {
     netLabel_->setText(view.netLabel);
     const auto showNet = [](QLabel* label, const QString& text, bool red) {
         label->setText(text);
-        label->setStyleSheet(QStringLiteral("QLabel { background-color: %1; color: %2; }")
-                                 .arg(ResultColour, red ? QStringLiteral("#ff0000")
-                                                        : QStringLiteral("black")));
+        label->setStyleSheet(
+            QStringLiteral("QLabel { background-color: %1; color: %2; }")
+                .arg(ResultColour, red ? QStringLiteral("#ff0000") : QStringLiteral("black")));
     };
     showNet(netBalance_, view.netBalance, view.netBalanceRed);
     showNet(netBalanceBudgeted_, view.netBalanceBudgeted, view.netBalanceBudgetedRed);

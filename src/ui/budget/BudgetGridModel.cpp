@@ -12,9 +12,8 @@ constexpr int DescriptionColumn = 1;
 } // namespace
 
 BudgetGridModel::BudgetGridModel(const QString& amountHeading, QObject* parent)
-    : QAbstractTableModel(parent),
-      headings_{QStringLiteral("No."), QStringLiteral("Description"), amountHeading,
-                QStringLiteral("Budgeted")} {}
+    : QAbstractTableModel(parent), headings_{QStringLiteral("No."), QStringLiteral("Description"),
+                                             amountHeading, QStringLiteral("Budgeted")} {}
 
 void BudgetGridModel::showRecords(std::vector<BudgetRow> rows) {
     beginResetModel();
@@ -36,6 +35,10 @@ QVariant BudgetGridModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         return isRecord ? rows_[std::size_t(index.row())][std::size_t(index.column())] : QString();
+    case Qt::ToolTipRole: // a long description is cut by its column
+        return isRecord && index.column() == DescriptionColumn
+                   ? rows_[std::size_t(index.row())][std::size_t(index.column())]
+                   : QVariant();
     case Qt::TextAlignmentRole:
         if (index.column() == NumberColumn)
             return int(Qt::AlignCenter);

@@ -11,7 +11,7 @@ enum class FileDialogKind { Open, Save };
 
 struct FileDialogRequest {
     FileDialogKind kind = FileDialogKind::Open;
-    QString filter;     // "Description (*.ext)|*.ext"
+    QString filter; // "Description (*.ext)|*.ext"
     QString folder;
     QString fileName; // preset in the dialog; may be empty
 };

@@ -1,5 +1,6 @@
-#include "BudgetTestRecords.h"
 #include "budget/BudgetEditing.h"
+
+#include "BudgetTestRecords.h"
 
 #include <gtest/gtest.h>
 

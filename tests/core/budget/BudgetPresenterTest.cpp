@@ -1,5 +1,6 @@
-#include "BudgetTestRecords.h"
 #include "budget/BudgetPresenter.h"
+
+#include "BudgetTestRecords.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
-#include "BudgetTestRecords.h"
 #include "budget/BudgetSort.h"
+
+#include "BudgetTestRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -25,8 +26,8 @@ std::vector<double> amountsOf(const BudgetTable& table) {
 } // namespace
 
 TEST(BudgetSort, NamesIgnoreCaseInBothDirections) {
-    BudgetTable table = tableOf({budgetRecord("cherry", 1), budgetRecord("apple", 2),
-                                 budgetRecord("Banana", 3)});
+    BudgetTable table =
+        tableOf({budgetRecord("cherry", 1), budgetRecord("apple", 2), budgetRecord("Banana", 3)});
     sortBudgetTable(table, BudgetSortOrder::NamesAscending);
     EXPECT_EQ(descriptionsOf(table), QStringList({"apple", "Banana", "cherry"}));
     sortBudgetTable(table, BudgetSortOrder::NamesDescending);
@@ -35,8 +36,8 @@ TEST(BudgetSort, NamesIgnoreCaseInBothDirections) {
 
 TEST(BudgetSort, NamesCompareUpperCaseByCharacterCode) {
     // In upper case "_" (95) follows "Z" (90); a shorter prefix sorts first.
-    BudgetTable table = tableOf({budgetRecord("a_b", 1), budgetRecord("azz", 2),
-                                 budgetRecord("az", 3)});
+    BudgetTable table =
+        tableOf({budgetRecord("a_b", 1), budgetRecord("azz", 2), budgetRecord("az", 3)});
     sortBudgetTable(table, BudgetSortOrder::NamesAscending);
     EXPECT_EQ(descriptionsOf(table), QStringList({"az", "azz", "a_b"}));
 }
