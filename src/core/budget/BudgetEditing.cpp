@@ -2,11 +2,21 @@
 
 #include "format/LeadingNumber.h"
 
+#include <cmath>
+
 namespace pennywell {
 namespace {
 
+// A negative count of payments can only be pasted; it is refused like 0, since a budget
+// file holding one could not be read back.
 bool hasRequiredData(const QString& descriptionText, const QString& paymentsText) {
-    return !descriptionText.isEmpty() && leadingNumber(paymentsText) != 0.0;
+    return !descriptionText.isEmpty() && leadingNumber(paymentsText) > 0.0;
+}
+
+// Figures so large that the annual product overflows could not be shown or saved.
+bool isStorable(const BudgetEntry& entry) {
+    return std::isfinite(entry.amount * entry.paymentsPerYear) &&
+           std::isfinite(entry.budgeted * entry.paymentsPerYear);
 }
 
 // A pasted quote or line break would end the description's field in the budget file and
@@ -31,6 +41,8 @@ BudgetEditOutcome addBudgetRecord(BudgetTable& table, const QString& description
                                   const QString& paymentsText, const BudgetEntry& entry) {
     if (!hasRequiredData(descriptionText, paymentsText))
         return BudgetEditOutcome::MissingData;
+    if (!isStorable(entry))
+        return BudgetEditOutcome::TooLarge;
     if (table.count() >= BudgetTable::MaximumRecords)
         return BudgetEditOutcome::TableFull;
     BudgetRecord record;
@@ -53,6 +65,8 @@ BudgetEditOutcome changeBudgetRecord(BudgetTable& table, const QString& descript
                                      const QString& paymentsText, const BudgetEntry& entry) {
     if (!hasRequiredData(descriptionText, paymentsText))
         return BudgetEditOutcome::MissingData;
+    if (!isStorable(entry))
+        return BudgetEditOutcome::TooLarge;
     if (budgetRecordExists(table, table.chosenRecord))
         fillRecord(table.records[std::size_t(table.chosenRecord - 1)], descriptionText, entry);
     table.chosenRecord = 0;

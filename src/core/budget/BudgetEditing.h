@@ -13,7 +13,7 @@ struct BudgetEntry {
     double budgeted = 0.0;
 };
 
-enum class BudgetEditOutcome { Done, MissingData, TableFull };
+enum class BudgetEditOutcome { Done, MissingData, TooLarge, TableFull };
 
 // Add: box 1 must hold a description and box 3 a number other than 0; the record is stored
 // annualised at the end of the table (the refresh then sorts it into place).

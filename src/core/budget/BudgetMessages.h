@@ -10,6 +10,8 @@ inline const QString MissingData = QStringLiteral(" Boxes 1 and 3 must have data
 inline const QString EntryErrorTitle = QStringLiteral("Entry Error");
 inline const QString TableFull =
     QStringLiteral("Wrong entry: the list already holds 500 records; delete one to add another.");
+inline const QString WrongEntry = QStringLiteral("Wrong entry");
+inline const QString EntryErrorLowerTitle = QStringLiteral("Entry error");
 inline const QString NoRecordsToChange = QStringLiteral(" No records to change ");
 inline const QString NoIncomeToDelete = QStringLiteral(" No records to delete ");
 inline const QString NoExpenseToDelete = QStringLiteral(" No records to delete");

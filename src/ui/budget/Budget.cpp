@@ -410,6 +410,10 @@ void Budget::addRecord(Half& half) {
         message(messages::MissingData, messages::HelpTitle);
         return;
     }
+    if (outcome == BudgetEditOutcome::TooLarge) {
+        message(messages::WrongEntry, messages::EntryErrorLowerTitle);
+        return;
+    }
     if (outcome == BudgetEditOutcome::TableFull) {
         message(messages::TableFull, messages::EntryErrorTitle);
         return;
@@ -454,8 +458,12 @@ void Budget::whatIf(Half& half) {
 void Budget::addChangedRecord(Half& half) {
     const BudgetEditOutcome outcome = changeBudgetRecord(tableOf(half), half.description->text(),
                                                          half.payments->text(), half.entry);
-    if (outcome != BudgetEditOutcome::Done) {
+    if (outcome == BudgetEditOutcome::MissingData) {
         message(messages::MissingData, messages::HelpTitle);
+        return;
+    }
+    if (outcome == BudgetEditOutcome::TooLarge) {
+        message(messages::WrongEntry, messages::EntryErrorLowerTitle);
         return;
     }
     focusSide_ = half.side == BudgetSide::Income ? 1 : 2;

@@ -21,7 +21,18 @@ TEST(BudgetEditing, AddNeedsADescriptionAndPaymentsPerYear) {
     EXPECT_EQ(addBudgetRecord(table, "", "12", {1, 12, 1}), BudgetEditOutcome::MissingData);
     EXPECT_EQ(addBudgetRecord(table, "Rent", "", {1, 12, 1}), BudgetEditOutcome::MissingData);
     EXPECT_EQ(addBudgetRecord(table, "Rent", "   0", {1, 12, 1}), BudgetEditOutcome::MissingData);
+    EXPECT_EQ(addBudgetRecord(table, "Rent", "-12", {1, -12, 1}), BudgetEditOutcome::MissingData);
     EXPECT_EQ(table.count(), 0);
+}
+
+TEST(BudgetEditing, FiguresThatOverflowAreRefused) {
+    BudgetTable table;
+    EXPECT_EQ(addBudgetRecord(table, "Huge", "12", {1e308, 12, 1}), BudgetEditOutcome::TooLarge);
+    table.records.push_back(budgetRecord("Club", 100, 3));
+    table.chosenRecord = 1;
+    EXPECT_EQ(changeBudgetRecord(table, "Club", "3", {1, 3, 1e308}), BudgetEditOutcome::TooLarge);
+    EXPECT_EQ(table.records[0].annualAmount, 100);
+    EXPECT_EQ(table.chosenRecord, 1);
 }
 
 TEST(BudgetEditing, TheFiveHundredthRecordIsTheLast) {
