@@ -39,13 +39,13 @@ InRecNum::InRecNum(Purpose purpose, AppState& state, Beeper& beeper, QWidget* pa
                              this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setWordWrap(true);
-    label->setGeometry(twipsRect(120, 120, 1560, 600));
+    label->setGeometry(twipsRect(120, 120, 1740, 600));
 
     curVal_ = new QLineEdit(this);
     curVal_->setObjectName(QStringLiteral("CurVal"));
     curVal_->setFont(fixedPitchFont());
     curVal_->setAlignment(Qt::AlignRight);
-    curVal_->setGeometry(twipsRect(1800, 240, 900, 360));
+    curVal_->setGeometry(twipsRect(1920, 240, 840, 360));
 
     auto* accept = new QPushButton(QStringLiteral("&OK"), this);
     accept->setObjectName(QStringLiteral("Accept"));
