@@ -3,10 +3,13 @@
 
 namespace pennywell::cli {
 
+Command budgetCommand(); // BudgetCommand.cpp
+
 const QList<Command>& commands() {
     static const QList<Command> all = {
         savingsCommand(),
         yearlyCommand(),
+        budgetCommand(),
     };
     return all;
 }

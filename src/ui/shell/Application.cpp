@@ -1,5 +1,6 @@
 #include "shell/Application.h"
 
+#include "budget/Budget.h"
 #include "common/MnemonicFocus.h"
 #include "savings/SavingsCalc.h"
 #include "settings/PersonalSettings.h"
@@ -15,6 +16,7 @@ Application::Application() {
                      &QCoreApplication::quit);
     menu_.setPlannerFactory(Planner::Savings,
                             [this] { return new SavingsCalc(state_, services_); });
+    menu_.setPlannerFactory(Planner::Budget, [this] { return new Budget(state_, services_); });
 }
 
 void Application::start(const QString& programFolder, const QDate& today) {
