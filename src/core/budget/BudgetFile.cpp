@@ -1,7 +1,8 @@
 #include "budget/BudgetFile.h"
 
+#include "files/AtomicWrite.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -191,15 +192,7 @@ std::optional<BudgetTables> parseBudgetFile(const QByteArray& bytes) {
 }
 
 bool saveBudgetFile(const QString& path, const BudgetTables& tables) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = budgetFileBytes(tables);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeFileAtomically(path, budgetFileBytes(tables));
 }
 
 std::optional<BudgetTables> loadBudgetFile(const QString& path) {

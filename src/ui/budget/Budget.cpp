@@ -403,21 +403,27 @@ void Budget::setChangeMode(Half& half, bool changing) {
     half.budgetedBox->setNext(changing ? half.addChanged : half.add);
 }
 
-void Budget::addRecord(Half& half) {
-    const BudgetEditOutcome outcome =
-        addBudgetRecord(tableOf(half), half.description->text(), half.payments->text(), half.entry);
-    if (outcome == BudgetEditOutcome::MissingData) {
+bool Budget::editAccepted(BudgetEditOutcome outcome) {
+    switch (outcome) {
+    case BudgetEditOutcome::MissingData:
         message(messages::MissingData, messages::HelpTitle);
-        return;
-    }
-    if (outcome == BudgetEditOutcome::TooLarge) {
+        return false;
+    case BudgetEditOutcome::TooLarge:
         message(messages::WrongEntry, messages::EntryErrorLowerTitle);
-        return;
-    }
-    if (outcome == BudgetEditOutcome::TableFull) {
+        return false;
+    case BudgetEditOutcome::TableFull:
         message(messages::TableFull, messages::EntryErrorTitle);
-        return;
+        return false;
+    case BudgetEditOutcome::Done:
+        break;
     }
+    return true;
+}
+
+void Budget::addRecord(Half& half) {
+    if (!editAccepted(addBudgetRecord(tableOf(half), half.description->text(),
+                                      half.payments->text(), half.entry)))
+        return;
     focusSide_ = half.side == BudgetSide::Income ? 1 : 2;
     clearBoxes(half);
     refresh();
@@ -456,16 +462,9 @@ void Budget::whatIf(Half& half) {
 }
 
 void Budget::addChangedRecord(Half& half) {
-    const BudgetEditOutcome outcome = changeBudgetRecord(tableOf(half), half.description->text(),
-                                                         half.payments->text(), half.entry);
-    if (outcome == BudgetEditOutcome::MissingData) {
-        message(messages::MissingData, messages::HelpTitle);
+    if (!editAccepted(changeBudgetRecord(tableOf(half), half.description->text(),
+                                         half.payments->text(), half.entry)))
         return;
-    }
-    if (outcome == BudgetEditOutcome::TooLarge) {
-        message(messages::WrongEntry, messages::EntryErrorLowerTitle);
-        return;
-    }
     focusSide_ = half.side == BudgetSide::Income ? 1 : 2;
     {
         const BusyCursor busy;

@@ -69,6 +69,8 @@ private:
     int promptRecordNumber(const Half& half, InRecNum::Purpose purpose);
     void message(const QString& text, const QString& title);
 
+    // Shows the message for a refused edit; true when the edit went through.
+    bool editAccepted(BudgetEditOutcome outcome);
     void addRecord(Half& half);
     void whatIf(Half& half);
     void addChangedRecord(Half& half);
