@@ -1,3 +1,4 @@
+#include "budget/SampleBudget.h"
 #include "shell/Application.h"
 #include "state/ProgramFolder.h"
 
@@ -9,8 +10,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("pennywell"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pennywell Win9"));
 
+    const QString executableFolder = QApplication::applicationDirPath();
+    const QString programFolder = pennywell::resolveProgramFolder(executableFolder);
+    pennywell::provideSampleBudget(executableFolder, programFolder);
+
     pennywell::ui::Application pennywell;
-    pennywell.start(pennywell::resolveProgramFolder(QApplication::applicationDirPath()),
-                    QDate::currentDate());
+    pennywell.start(programFolder, QDate::currentDate());
     return QApplication::exec();
 }

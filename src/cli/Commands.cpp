@@ -4,11 +4,14 @@
 
 namespace pennywell::cli {
 
+Command budgetCommand(); // BudgetCommand.cpp
+
 const QList<Command>& commands() {
     static const QList<Command> all = {
         mortgageCommand(),
         savingsCommand(),
         yearlyCommand(),
+        budgetCommand(),
     };
     return all;
 }

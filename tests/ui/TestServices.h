@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Beeper.h"
+#include "common/FileDialogs.h"
 #include "common/Messenger.h"
 #include "common/Services.h"
 
@@ -29,10 +30,23 @@ public:
     int count = 0;
 };
 
+// Records every file dialog request and answers from a queue (cancel when it is empty).
+class ScriptedFileDialogs final : public FileDialogs {
+public:
+    std::optional<QString> choose(QWidget*, const FileDialogRequest& request) override {
+        requests.append(request);
+        return answers.isEmpty() ? std::nullopt : answers.dequeue();
+    }
+
+    QList<FileDialogRequest> requests;
+    QQueue<std::optional<QString>> answers;
+};
+
 struct TestServices {
     ScriptedMessenger messenger;
     CountingBeeper beeper;
-    Services services{messenger, beeper};
+    ScriptedFileDialogs fileDialogs;
+    Services services{messenger, beeper, fileDialogs};
 };
 
 } // namespace pennywell::ui::testing

@@ -1,7 +1,8 @@
 #include "settings/PersonalSettings.h"
 
+#include "files/AtomicWrite.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <optional>
 
 namespace pennywell {
@@ -86,15 +87,7 @@ QByteArray settingsLine(const PersonalSettings& settings) {
 }
 
 bool saveSettings(const QString& path, const PersonalSettings& settings) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray line = settingsLine(settings);
-    if (file.write(line) != line.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeFileAtomically(path, settingsLine(settings));
 }
 
 } // namespace pennywell

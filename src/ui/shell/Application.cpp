@@ -1,5 +1,6 @@
 #include "shell/Application.h"
 
+#include "budget/Budget.h"
 #include "common/MnemonicFocus.h"
 #include "mortgage/MortgageCalc.h"
 #include "savings/SavingsCalc.h"
@@ -19,6 +20,7 @@ Application::Application() {
     menu_.setPlannerFactory(Planner::Loans, [this] { return new MortgageCalc(state_, services_); });
     menu_.setPlannerFactory(Planner::Savings,
                             [this] { return new SavingsCalc(state_, services_); });
+    menu_.setPlannerFactory(Planner::Budget, [this] { return new Budget(state_, services_); });
 }
 
 void Application::start(const QString& programFolder, const QDate& today) {

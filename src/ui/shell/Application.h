@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Beeper.h"
+#include "common/QtFileDialogs.h"
 #include "common/QtMessenger.h"
 #include "common/Services.h"
 #include "shell/Backdrop.h"
@@ -28,7 +29,8 @@ private:
     AppState state_;
     QtMessenger messenger_;
     SystemBeeper beeper_;
-    Services services_{messenger_, beeper_};
+    QtFileDialogs fileDialogs_;
+    Services services_{messenger_, beeper_, fileDialogs_};
     Backdrop backdrop_;
     MenuMain menu_{state_, services_};
 };

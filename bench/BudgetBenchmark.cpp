@@ -1,0 +1,125 @@
+#include "budget/Budget.h"
+#include "budget/BudgetFile.h"
+#include "budget/BudgetPresenter.h"
+#include "common/Beeper.h"
+#include "common/FileDialogs.h"
+#include "common/Messenger.h"
+#include "common/Services.h"
+#include "state/AppState.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <random>
+
+using namespace pennywell;
+
+namespace {
+
+// The largest budget: 500 income and 500 expense records in no particular order.
+BudgetTables fullBudget() {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> amount(1, 500000);
+    BudgetTables tables;
+    for (BudgetTable* table : {&tables.income, &tables.expense}) {
+        for (int i = 0; i < BudgetTable::MaximumRecords; ++i) {
+            const double payments = (i % 4 == 0) ? 52 : 12;
+            table->records.push_back({i + 1, QStringLiteral("Record %1").arg(amount(random)),
+                                      amount(random) / 100.0 * payments, payments,
+                                      amount(random) / 100.0 * payments});
+        }
+    }
+    return tables;
+}
+
+QString fullBudgetFile(const QTemporaryDir& folder) {
+    const QString path = folder.filePath(QStringLiteral("full.bgt"));
+    saveBudgetFile(path, fullBudget());
+    return path;
+}
+
+class SilentServices : public ui::Messenger, public ui::Beeper, public ui::FileDialogs {
+public:
+    ui::MessageAnswer show(QWidget*, const ui::Message&) override { return ui::MessageAnswer::No; }
+    void beep() override {}
+    std::optional<QString> choose(QWidget*, const ui::FileDialogRequest&) override { return path; }
+    QString path;
+};
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "bench_budget";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+} // namespace
+
+// The refresh itself: both tables sorted from scratch and every text of both halves built.
+static void refreshFullBudget(benchmark::State& state) {
+    const BudgetTables unsorted = fullBudget();
+    const BudgetPeriod monthly = *periodFromKey(QStringLiteral("monthly"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        BudgetTables tables = unsorted;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(
+            refreshBudget(tables, monthly, BudgetSortOrder::NamesAscending, QStringLiteral("$")));
+    }
+}
+BENCHMARK(refreshFullBudget)->Unit(benchmark::kMillisecond);
+
+static void loadThousandRecordFile(benchmark::State& state) {
+    QTemporaryDir folder;
+    const QString path = fullBudgetFile(folder);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loadBudgetFile(path));
+}
+BENCHMARK(loadThousandRecordFile)->Unit(benchmark::kMillisecond);
+
+// What the user waits for in the window: choosing another order or period re-sorts both
+// tables, redraws both grids and all totals (and paints the window).
+static void windowChoosesAnotherOrder(benchmark::State& state) {
+    application();
+    QTemporaryDir folder;
+    SilentServices silent;
+    silent.path = fullBudgetFile(folder);
+    ui::Services services{silent, silent, silent};
+    AppState appState;
+    appState.programFolder = folder.path();
+    ui::Budget window(appState, services);
+    window.show();
+    window.findChild<QPushButton*>(QStringLiteral("FilOpen"))->click();
+    auto* sortBy = window.findChild<QComboBox*>(QStringLiteral("SortBy"));
+    int order = 0;
+    for (auto _ : state) {
+        order = (order + 1) % sortBy->count();
+        sortBy->setCurrentIndex(order);
+        emit sortBy->activated(order);
+        benchmark::DoNotOptimize(window.grab());
+    }
+}
+BENCHMARK(windowChoosesAnotherOrder)->Unit(benchmark::kMillisecond);
+
+// "Open File" on a 1,000-record file: read, replace, sort, redraw.
+static void windowOpensThousandRecordFile(benchmark::State& state) {
+    application();
+    QTemporaryDir folder;
+    SilentServices silent;
+    silent.path = fullBudgetFile(folder);
+    ui::Services services{silent, silent, silent};
+    AppState appState;
+    appState.programFolder = folder.path();
+    ui::Budget window(appState, services);
+    window.show();
+    auto* open = window.findChild<QPushButton*>(QStringLiteral("FilOpen"));
+    for (auto _ : state) {
+        open->click();
+        benchmark::DoNotOptimize(window.grab());
+    }
+}
+BENCHMARK(windowOpensThousandRecordFile)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,186 @@
+#include "Command.h"
+#include "budget/BudgetFile.h"
+#include "budget/BudgetMessages.h"
+#include "budget/BudgetPresenter.h"
+#include "settings/PersonalSettings.h"
+#include "state/ProgramFolder.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace pennywell::cli {
+namespace {
+
+const QString Usage = QStringLiteral(
+    "usage: pennywell-calc budget FILE.bgt "
+    "[--period weekly|2weeks|semimonthly|monthly|quarterly|semiannual|annual]\n"
+    "           [--sort names-az|names-za|amounts-hilo|amounts-lohi] [--format text|csv|json]\n"
+    "\nLoads a budget file as \"Open File\" does and prints both halves and the net balance\n"
+    "for the period, in the sort order.\n");
+
+constexpr int NumberWidth = 4;
+constexpr int DescriptionWidth = 30;
+constexpr int TotalsLabelWidth = 34;
+// Totals are two characters wider than cells; the wider gap keeps both columns flush right.
+const QString CellGap = QStringLiteral("   ");
+
+struct BudgetRequest {
+    QString path;
+    BudgetPeriod period;
+    BudgetSortOrder order = BudgetSortOrder::NamesAscending;
+    QString format;
+};
+
+// The net balance carries the symbol the user chose, as in the window.
+QString currencySymbol() {
+    const QString folder = resolveProgramFolder(QCoreApplication::applicationDirPath());
+    const QString symbol =
+        loadSettings(QDir(folder).filePath(SettingsFileName)).settings.CurrencySymbol;
+    return symbol.isEmpty() ? QStringLiteral("$") : symbol;
+}
+
+void writeTextHalf(QTextStream& out, const QString& frameCaption, const QString& heading,
+                   const BudgetHalfView& half) {
+    out << frameCaption << '\n'
+        << QStringLiteral("No.").rightJustified(NumberWidth) << ' '
+        << QStringLiteral("Description").leftJustified(DescriptionWidth) << ' '
+        << heading.rightJustified(10) << CellGap << QStringLiteral("Budgeted").rightJustified(10)
+        << '\n';
+    for (const BudgetRow& row : half.rows) {
+        out << row[0].rightJustified(NumberWidth) << ' ' << row[1].leftJustified(DescriptionWidth)
+            << ' ' << row[2] << CellGap << row[3] << '\n';
+    }
+    out << half.label.leftJustified(TotalsLabelWidth) << half.total << ' ' << half.totalBudgeted
+        << "\n\n";
+}
+
+void writeText(QTextStream& out, const BudgetView& view) {
+    writeTextHalf(out, QStringLiteral(" Annual Income "), QStringLiteral("Income"), view.income);
+    writeTextHalf(out, QStringLiteral("Annual Expense"), QStringLiteral("Expense"), view.expense);
+    out << QString().leftJustified(TotalsLabelWidth)
+        << QStringLiteral("Existing ").rightJustified(12) << ' '
+        << QStringLiteral("Budgeted").rightJustified(12) << '\n'
+        << view.netLabel.leftJustified(TotalsLabelWidth) << view.netBalance << ' '
+        << view.netBalanceBudgeted << '\n';
+}
+
+QString csvText(const QString& text) {
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString csvNumber(double value) {
+    return QString::number(value, 'g', 15);
+}
+
+void writeCsvTable(QTextStream& out, const char* side, const BudgetTable& table, int divisor) {
+    for (const BudgetRecord& record : table.records) {
+        out << side << ',' << record.number << ',' << csvText(record.description) << ','
+            << csvNumber(record.annualAmount / divisor) << ','
+            << csvNumber(record.annualBudgeted / divisor) << ',' << csvNumber(record.annualAmount)
+            << ',' << csvNumber(record.paymentsPerYear) << ',' << csvNumber(record.annualBudgeted)
+            << '\n';
+    }
+}
+
+void writeCsv(QTextStream& out, const BudgetTables& tables, int divisor) {
+    out << "side,number,description,amount,budgeted,annual_amount,payments_per_year,"
+           "annual_budgeted\n";
+    writeCsvTable(out, "income", tables.income, divisor);
+    writeCsvTable(out, "expense", tables.expense, divisor);
+}
+
+QJsonObject jsonHalf(const BudgetHalfView& half) {
+    QJsonArray rows;
+    for (const BudgetRow& row : half.rows)
+        rows.append(QJsonArray{row[0], row[1], row[2], row[3]});
+    return {{"rows", rows},
+            {"label", half.label},
+            {"total", half.total},
+            {"totalBudgeted", half.totalBudgeted}};
+}
+
+QJsonObject jsonView(const BudgetView& view) {
+    const QJsonObject net{{"label", view.netLabel},
+                          {"existing", view.netBalance},
+                          {"budgeted", view.netBalanceBudgeted},
+                          {"existingRed", view.netBalanceRed},
+                          {"budgetedRed", view.netBalanceBudgetedRed}};
+    return {{"income", jsonHalf(view.income)}, {"expense", jsonHalf(view.expense)}, {"net", net}};
+}
+
+std::optional<BudgetRequest> parseRequest(const QStringList& arguments, QTextStream& err) {
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("budget file"));
+    const QCommandLineOption period(QStringLiteral("period"), QString(), QStringLiteral("period"),
+                                    QStringLiteral("annual"));
+    const QCommandLineOption sort(QStringLiteral("sort"), QString(), QStringLiteral("order"),
+                                  QStringLiteral("names-az"));
+    const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("format"),
+                                    QStringLiteral("text"));
+    parser.addOptions({period, sort, format});
+    if (!parser.parse(QStringList{QStringLiteral("budget")} + arguments)) {
+        err << "pennywell-calc budget: " << parser.errorText() << "\n\n";
+        return std::nullopt;
+    }
+    const QStringList files = parser.positionalArguments();
+    const auto chosenPeriod = periodFromKey(parser.value(period));
+    const auto chosenOrder = sortOrderFromKey(parser.value(sort));
+    const QString chosenFormat = parser.value(format);
+    const bool knownFormat =
+        QStringList{QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("json")}.contains(
+            chosenFormat);
+    if (files.size() != 1 || !chosenPeriod || !chosenOrder || !knownFormat) {
+        err << "pennywell-calc budget: "
+            << (files.size() != 1 ? "one budget file expected" : "unknown option value") << "\n\n";
+        return std::nullopt;
+    }
+    return BudgetRequest{files.first(), *chosenPeriod, *chosenOrder, chosenFormat};
+}
+
+int runBudget(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    if (arguments.contains(QStringLiteral("--help"))) {
+        out << Usage;
+        return Success;
+    }
+    const std::optional<BudgetRequest> request = parseRequest(arguments, err);
+    if (!request) {
+        err << Usage;
+        return BadUsage;
+    }
+    std::optional<BudgetTables> tables = loadBudgetFile(request->path);
+    if (!tables) {
+        namespace messages = budget_messages;
+        if (request->format == QLatin1String("json")) {
+            const QJsonObject error{{"title", messages::LoadFileTitle},
+                                    {"text", messages::LoadFailed}};
+            out << QJsonDocument(QJsonObject{{"error", error}}).toJson();
+        } else {
+            err << messages::LoadFileTitle << ": " << messages::LoadFailed << '\n';
+        }
+        return CalculationRefused;
+    }
+    const BudgetView view =
+        refreshBudget(*tables, request->period, request->order, currencySymbol());
+    if (request->format == QLatin1String("json"))
+        out << QJsonDocument(jsonView(view)).toJson();
+    else if (request->format == QLatin1String("csv"))
+        writeCsv(out, *tables, request->period.divisor);
+    else
+        writeText(out, view);
+    return Success;
+}
+
+} // namespace
+
+Command budgetCommand() {
+    return {QStringLiteral("budget"),
+            QStringLiteral("a budget file's records, totals and net balance"), runBudget};
+}
+
+} // namespace pennywell::cli

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "budget/BudgetRecord.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace pennywell {
+
+// The budget file: the income count, one line per income record, the expense count, one
+// line per expense record; every line ends in CR LF. A record line is
+//   number,"description",annual amount,payments per year,annual budgeted
+// with numbers in plain decimal (no exponent, no decimal point for whole values).
+QByteArray budgetFileBytes(const BudgetTables& tables);
+
+// Reads a whole file's bytes into new tables; empty when anything is wrong (a count outside
+// 0..500, a missing or malformed line, payments per year not a positive finite number), so a
+// bad file never half-replaces the records on screen.
+std::optional<BudgetTables> parseBudgetFile(const QByteArray& bytes);
+
+// A number as the file holds it: up to 15 significant digits, plain decimal notation.
+QByteArray budgetFileNumber(double value);
+
+// Replaces the file atomically: on any failure the previous file stays exactly as it was.
+bool saveBudgetFile(const QString& path, const BudgetTables& tables);
+
+std::optional<BudgetTables> loadBudgetFile(const QString& path);
+
+} // namespace pennywell

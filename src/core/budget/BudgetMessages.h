@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+namespace pennywell::budget_messages {
+
+// Titles and texts of the budget window's message boxes, shared with pennywell-calc.
+inline const QString HelpTitle = QStringLiteral("Help");
+inline const QString MissingData = QStringLiteral(" Boxes 1 and 3 must have data.");
+inline const QString EntryErrorTitle = QStringLiteral("Entry Error");
+inline const QString TableFull =
+    QStringLiteral("Wrong entry: the list already holds 500 records; delete one to add another.");
+inline const QString WrongEntry = QStringLiteral("Wrong entry");
+inline const QString EntryErrorLowerTitle = QStringLiteral("Entry error");
+inline const QString NoRecordsToChange = QStringLiteral(" No records to change ");
+inline const QString NoIncomeToDelete = QStringLiteral(" No records to delete ");
+inline const QString NoExpenseToDelete = QStringLiteral(" No records to delete");
+inline const QString RecordDoesNotExist = QStringLiteral(" Record Number does not exist.");
+inline const QString DeleteQuestion = QStringLiteral("Are you sure you wish to delete record ");
+inline const QString NoRecordsToSave = QStringLiteral("No Records to Save");
+inline const QString SavingErrorTitle = QStringLiteral("Saving Error");
+inline const QString BadFilename = QStringLiteral(" Bad filename, must be in the form MYFILE.BGT");
+inline const QString LoadFileTitle = QStringLiteral("Load File");
+inline const QString LoadFailed =
+    QStringLiteral("File not found or wrong format. Check Filename and/or Directory");
+inline const QString ChangedFileTitle = QStringLiteral("Changed File in Memory");
+inline const QString ChangedFileQuestion =
+    QStringLiteral(" file in memory will be erased. Do you want to go back and save it to Disk?.");
+inline const QString ChangePending =
+    QStringLiteral(" Add the changed record first, then open a file.");
+
+} // namespace pennywell::budget_messages

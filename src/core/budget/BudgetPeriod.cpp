@@ -1,0 +1,83 @@
+#include "budget/BudgetPeriod.h"
+
+namespace pennywell {
+namespace {
+
+// The totals labels start with the period as a sentence names it (" 2 weeks income").
+BudgetPeriod period(const char* listText, const char* key, int divisor, const char* name,
+                    const char* labelStem) {
+    const QString stem = QString::fromLatin1(labelStem);
+    return {QString::fromLatin1(listText),
+            QString::fromLatin1(key),
+            divisor,
+            stem + QStringLiteral(" income"),
+            stem + QStringLiteral(" expenses"),
+            QString::fromLatin1(name)};
+}
+
+} // namespace
+
+const QList<BudgetPeriod>& budgetPeriods() {
+    static const QList<BudgetPeriod> periods = {
+        period("      Weekly", "weekly", 52, "Weekly", " Weekly"),
+        period("     2 Weeks", "2weeks", 26, "2 Weeks", " 2 weeks"),
+        period(" Semi-monthly", "semimonthly", 24, "Semi-monthly", " Semi-monthly"),
+        period("     Monthly", "monthly", 12, "Monthly", " Monthly"),
+        period("   Quarterly", "quarterly", 4, "Quarterly", " Quarterly"),
+        period(" Semi-annual", "semiannual", 2, "Semi-annual", " Semi-annual"),
+        period("      Annual", "annual", 1, "Annual", " Annual"),
+    };
+    return periods;
+}
+
+const BudgetPeriod& annualPeriod() {
+    return budgetPeriods().back();
+}
+
+std::optional<BudgetPeriod> periodFromListText(const QString& listText) {
+    for (const BudgetPeriod& period : budgetPeriods()) {
+        if (period.listText == listText)
+            return period;
+    }
+    return std::nullopt;
+}
+
+std::optional<BudgetPeriod> periodFromKey(const QString& key) {
+    for (const BudgetPeriod& period : budgetPeriods()) {
+        if (period.key == key)
+            return period;
+    }
+    return std::nullopt;
+}
+
+const QList<BudgetSortChoice>& budgetSortChoices() {
+    static const QList<BudgetSortChoice> choices = {
+        {QStringLiteral("   Names A - Z"), QStringLiteral("names-az"),
+         BudgetSortOrder::NamesAscending},
+        {QStringLiteral("   Names Z - A"), QStringLiteral("names-za"),
+         BudgetSortOrder::NamesDescending},
+        {QStringLiteral("Amounts Hi-Lo"), QStringLiteral("amounts-hilo"),
+         BudgetSortOrder::AmountsHighToLow},
+        {QStringLiteral("Amounts Lo-Hi"), QStringLiteral("amounts-lohi"),
+         BudgetSortOrder::AmountsLowToHigh},
+    };
+    return choices;
+}
+
+std::optional<BudgetSortOrder> sortOrderFromListText(const QString& listText) {
+    for (const BudgetSortChoice& choice : budgetSortChoices()) {
+        if (choice.listText == listText)
+            return choice.order;
+    }
+    return std::nullopt;
+}
+
+std::optional<BudgetSortOrder> sortOrderFromKey(const QString& key) {
+    for (const BudgetSortChoice& choice : budgetSortChoices()) {
+        if (choice.key == key)
+            return choice.order;
+    }
+    return std::nullopt;
+}
+
+} // namespace pennywell

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "budget/BudgetPeriod.h"
+#include "budget/BudgetRecord.h"
+
+#include <QString>
+#include <array>
+#include <vector>
+
+namespace pennywell {
+
+// One grid row as shown: "No.", description, amount and budgeted amount for the period.
+using BudgetRow = std::array<QString, 4>;
+
+struct BudgetHalfView {
+    std::vector<BudgetRow> rows; // records 1..count
+    QString label;               // "Label3" / "Label4"
+    QString total;               // "TotInc" / "TotExp"
+    QString totalBudgeted;       // "TotIncBgt" / "TotExpBgt"
+};
+
+struct BudgetView {
+    BudgetHalfView income;
+    BudgetHalfView expense;
+    QString netLabel;           // "Label7"
+    QString netBalance;         // "NetBalance"
+    QString netBalanceBudgeted; // "NetBalanceBgt"
+    bool netBalanceRed = false;
+    bool netBalanceBudgetedRed = false;
+};
+
+// The refresh: sorts both tables into the chosen order and turns them into the texts of
+// both halves and the net balance for the period. Totals are summed from the undivided
+// annual figures, never from the rounded cells.
+BudgetView refreshBudget(BudgetTables& tables, const BudgetPeriod& period, BudgetSortOrder order,
+                         const QString& currencySymbol);
+
+// A figure of a grid cell (10 characters) or a total (12): money pattern, cut when too wide.
+QString budgetCellText(double value);
+QString budgetTotalText(double value);
+
+// The numeric input boxes: amounts in the money pattern in 10 characters, payments per year
+// as a whole number in 8.
+QString budgetAmountBoxText(double value);
+QString budgetPaymentsBoxText(double value);
+
+} // namespace pennywell

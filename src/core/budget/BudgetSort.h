@@ -1,0 +1,13 @@
+#pragma once
+
+#include "budget/BudgetPeriod.h"
+#include "budget/BudgetRecord.h"
+
+namespace pennywell {
+
+// Puts the table into the chosen order with a Shell sort of halving gaps whose inner loop
+// stops at the first pair in order, then renumbers 1..count. The method is not stable
+// (records with equal keys may change places); stored budgets rely on this exact order.
+void sortBudgetTable(BudgetTable& table, BudgetSortOrder order);
+
+} // namespace pennywell

@@ -1,0 +1,655 @@
+#include "budget/Budget.h"
+
+#include "budget/BudgetFile.h"
+#include "budget/BudgetGridModel.h"
+#include "budget/BudgetHelpText.h"
+#include "budget/BudgetMessages.h"
+#include "budget/BudgetPeriod.h"
+#include "budget/BudgetPresenter.h"
+#include "common/Beeper.h"
+#include "common/FileDialogs.h"
+#include "common/Fonts.h"
+#include "common/InputBox.h"
+#include "common/Messenger.h"
+#include "common/Services.h"
+#include "common/Twips.h"
+#include "common/WindowPlacement.h"
+#include "format/LeadingNumber.h"
+#include "state/AppState.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+
+namespace pennywell::ui {
+
+namespace messages = budget_messages;
+
+namespace {
+
+const QString InputColour = QStringLiteral("#ffffc0");
+const QString ResultColour = QStringLiteral("#c8f0c8");
+const QString BudgetFilter = QStringLiteral("Budget Database (*.bgt)|*.bgt");
+const QString QuickHelpCaption = QStringLiteral("Quick &Help");
+const QString CloseHelpCaption = QStringLiteral("Close &Help");
+
+// The record-number prompt stands over the half it serves.
+constexpr int IncomePromptLeft = 1260;
+constexpr int ExpensePromptLeft = 6300;
+constexpr int PromptTop = 5325;
+
+// The hourglass for as long as an operation runs, restored on every way out.
+struct BusyCursor {
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+QFont gridFont() {
+    QFont font = fixedPitchFont();
+    font.setPointSize(9);
+    return font;
+}
+
+// The captions are long for their boxes; a narrow sans face keeps them whole.
+QFont captionFont() {
+    QFont font(QStringLiteral("Liberation Sans"), 8);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(captionFont());
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLabel* addResult(QWidget* parent, const char* name, const QRect& geometry) {
+    QLabel* result = addLabel(parent, name, QString(), geometry);
+    result->setFont(gridFont());
+    result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    result->setFrameShape(QFrame::Panel);
+    result->setFrameShadow(QFrame::Sunken);
+    result->setAutoFillBackground(true);
+    result->setStyleSheet(
+        QStringLiteral("QLabel { background-color: %1; color: black; }").arg(ResultColour));
+    return result;
+}
+
+QLineEdit* addBox(QWidget* parent, const char* name, const QRect& geometry, bool numeric) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(geometry);
+    box->setStyleSheet(QStringLiteral("QLineEdit { background-color: %1; }").arg(InputColour));
+    if (numeric) {
+        box->setFont(gridFont());
+        box->setAlignment(Qt::AlignRight);
+    }
+    return box;
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption,
+                       const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    button->setAutoDefault(true); // Enter on a focused button presses it
+    return button;
+}
+
+QComboBox* addList(QWidget* parent, const char* name, const QStringList& entries,
+                   const QRect& geometry) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setFont(gridFont());
+    list->addItems(entries);
+    list->setGeometry(geometry);
+    return list;
+}
+
+bool isListOpeningKey(const QKeyEvent* key) {
+    return key->key() == Qt::Key_F4 ||
+           (key->key() == Qt::Key_Down && key->modifiers().testFlag(Qt::AltModifier));
+}
+
+bool isModifierKey(const QKeyEvent* key) {
+    switch (key->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isMovingKey(const QKeyEvent* key) {
+    switch (key->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+struct Budget::HalfNames {
+    const char* frame;
+    QString frameCaption;
+    const char* description;
+    QString descriptionCaption;
+    const char* amount;
+    QString amountCaption;
+    const char* payments;
+    const char* budgeted;
+    const char* add;
+    QString addCaption;
+    const char* whatIf;
+    QString whatIfCaption;
+    const char* remove;
+    QString removeCaption;
+    const char* addChanged;
+    QString addChangedCaption;
+    const char* grid;
+    QString gridHeading;
+    const char* totalsLabel;
+    QString totalsCaption;
+    const char* total;
+    const char* totalBudgeted;
+};
+
+Budget::Budget(AppState& state, Services& services, QWidget* parent)
+    : QWidget(parent), state_(state), services_(services), currentFolder_(state.programFolder) {
+    setObjectName(QStringLiteral("Budget"));
+    setWindowTitle(QStringLiteral("Budget Calculations"));
+    placeAsMainWindow(this);
+
+    income_.side = BudgetSide::Income;
+    buildHalf(income_, {"Frame2",      QStringLiteral(" Annual Income "),
+                        "InIncDesc",   QStringLiteral(" Description of the source of income"),
+                        "InIncAmt",    QStringLiteral(" Amount of income"),
+                        "InIncFreq",   "InIncBgtAmt",
+                        "AddIncome1",  QStringLiteral("&Add"),
+                        "CorrectRec1", QStringLiteral("&What If?"),
+                        "DelRecord1",  QStringLiteral("D&elete"),
+                        "AddCorRec1",  QStringLiteral("Add Changed &Record"),
+                        "BGrid1",      QStringLiteral("Income"),
+                        "Label3",      QStringLiteral(" Total annual income"),
+                        "TotInc",      "TotIncBgt"},
+              75);
+    expense_.side = BudgetSide::Expense;
+    buildHalf(expense_, {"Frame1",      QStringLiteral("Annual Expense"),
+                         "InExpDesc",   QStringLiteral(" Description of the expense purpose"),
+                         "InExpAmt",    QStringLiteral(" Amount of expense"),
+                         "InExpFreq",   "InExpBgtAmt",
+                         "AddExpense2", QStringLiteral("Ad&d"),
+                         "CorrectRec2", QStringLiteral("What &If?"),
+                         "DelRecord2",  QStringLiteral("De&lete"),
+                         "AddCorRec2",  QStringLiteral("Add C&hanged Record"),
+                         "BGrid2",      QStringLiteral("Expense"),
+                         "Label4",      QStringLiteral(" Total annual expenses"),
+                         "TotExp",      "TotExpBgt"},
+              4785);
+    buildCommonControls();
+    attachBoxes(income_);
+    attachBoxes(expense_);
+    connectHalf(income_);
+    connectHalf(expense_);
+}
+
+void Budget::buildHalf(Half& half, const HalfNames& names, int left) {
+    auto* frame = new QGroupBox(names.frameCaption, this);
+    frame->setObjectName(QString::fromLatin1(names.frame));
+    frame->setGeometry(twipsRect(left, 30, 4620, 4830));
+
+    addLabel(frame, "", names.descriptionCaption, twipsRect(120, 255, 4380, 240));
+    half.description = addBox(frame, names.description, twipsRect(120, 495, 4380, 330), false);
+    addLabel(frame, "", names.amountCaption, twipsRect(120, 870, 1560, 240));
+    addLabel(frame, "", QStringLiteral("# paymts per year"), twipsRect(1680, 870, 1440, 240));
+    addLabel(frame, "", QStringLiteral("Amount budgeted"), twipsRect(3120, 870, 1380, 240));
+    half.amount = addBox(frame, names.amount, twipsRect(120, 1110, 1380, 330), true);
+    half.payments = addBox(frame, names.payments, twipsRect(1680, 1110, 1080, 330), true);
+    half.budgeted = addBox(frame, names.budgeted, twipsRect(3120, 1110, 1380, 330), true);
+
+    half.add = addButton(frame, names.add, names.addCaption, twipsRect(120, 1530, 1380, 375));
+    half.whatIf =
+        addButton(frame, names.whatIf, names.whatIfCaption, twipsRect(1560, 1530, 1440, 375));
+    half.remove =
+        addButton(frame, names.remove, names.removeCaption, twipsRect(3060, 1530, 1440, 375));
+    half.addChanged = addButton(frame, names.addChanged, names.addChangedCaption,
+                                twipsRect(120, 1530, 4380, 375));
+    half.addChanged->hide();
+
+    half.model = new BudgetGridModel(names.gridHeading, this);
+    half.grid = new QTableView(frame);
+    half.grid->setObjectName(QString::fromLatin1(names.grid));
+    half.grid->setModel(half.model);
+    half.grid->setFont(gridFont());
+    half.grid->setGeometry(twipsRect(120, 1980, 4380, 2370));
+    half.grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    half.grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    half.grid->setWordWrap(false);
+    half.grid->setTextElideMode(Qt::ElideNone); // figures are already cut to their width
+    half.grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    half.grid->verticalHeader()->hide();
+    half.grid->verticalHeader()->setMinimumSectionSize(fromTwips(240));
+    half.grid->verticalHeader()->setDefaultSectionSize(fromTwips(240));
+    QHeaderView* columns = half.grid->horizontalHeader();
+    columns->setFont(font());
+    columns->setSectionResizeMode(QHeaderView::Fixed);
+    columns->setSectionResizeMode(1, QHeaderView::Stretch);
+    columns->resizeSection(0, fromTwips(420));
+    columns->resizeSection(2, fromTwips(1185));
+    columns->resizeSection(3, fromTwips(1185));
+
+    half.totalsLabel =
+        addLabel(frame, names.totalsLabel, names.totalsCaption, twipsRect(120, 4395, 1380, 390));
+    half.totalsLabel->setWordWrap(true);
+    half.total = addResult(frame, names.total, twipsRect(1530, 4410, 1470, 330));
+    half.totalBudgeted = addResult(frame, names.totalBudgeted, twipsRect(3030, 4410, 1470, 330));
+}
+
+void Budget::attachBoxes(Half& half) {
+    const bool income = half.side == BudgetSide::Income;
+    Beeper& beeper = services_.beeper;
+
+    InputBoxRules descriptionRules;
+    descriptionRules.droppedKeys = QStringLiteral("\"");
+    descriptionRules.emptiesOnFirstKey = false;
+    descriptionRules.commitsWithoutEdit = true; // leaving it only resets the edited flag
+    InputBox::attach(half.description, state_, std::move(descriptionRules))->setNext(half.amount);
+
+    InputBoxRules amountRules;
+    amountRules.filter = amountKeyFilter(beeper);
+    amountRules.onLeave = [&half](const QString& text) {
+        half.entry.amount = leadingNumber(text);
+        return budgetAmountBoxText(half.entry.amount);
+    };
+    InputBox::attach(half.amount, state_, std::move(amountRules))->setNext(half.payments);
+
+    InputBoxRules paymentsRules;
+    if (income) {
+        paymentsRules.filter = amountKeyFilter(beeper);
+    } else {
+        // Both filters in turn: a refused key beeps in each, a point only in the second.
+        paymentsRules.filter = [amount = amountKeyFilter(beeper), digits = digitKeyFilter(beeper)](
+                                   int keyCode) { return digits(amount(keyCode)); };
+    }
+    paymentsRules.onLeave = [&half](const QString& text) {
+        half.entry.paymentsPerYear = leadingNumber(text);
+        return budgetPaymentsBoxText(half.entry.paymentsPerYear);
+    };
+    InputBox::attach(half.payments, state_, std::move(paymentsRules))->setNext(half.budgeted);
+
+    InputBoxRules budgetedRules;
+    budgetedRules.filter = income ? amountKeyFilter(beeper) : anyKeyFilter();
+    budgetedRules.onLeave = [&half](const QString& text) {
+        half.entry.budgeted = leadingNumber(text);
+        return budgetAmountBoxText(half.entry.budgeted);
+    };
+    half.budgetedBox = InputBox::attach(half.budgeted, state_, std::move(budgetedRules));
+    half.budgetedBox->setNext(half.add);
+}
+
+void Budget::buildCommonControls() {
+    QStringList periods;
+    for (const BudgetPeriod& period : budgetPeriods())
+        periods.append(period.listText);
+    QStringList orders;
+    for (const BudgetSortChoice& choice : budgetSortChoices())
+        orders.append(choice.listText);
+
+    addLabel(this, "", QStringLiteral(" Show for period"), twipsRect(60, 4995, 1260, 240));
+    freqPeriod_ = addList(this, "FreqPeriod", periods, twipsRect(1320, 4935, 1800, 360));
+    freqPeriod_->setCurrentText(annualPeriod().listText);
+    addLabel(this, "", QStringLiteral(" Sorted by"), twipsRect(3180, 4995, 780, 240));
+    sortBy_ = addList(this, "SortBy", orders, twipsRect(3960, 4935, 1920, 360));
+    for (QComboBox* list : {freqPeriod_, sortBy_}) {
+        list->installEventFilter(this);
+        connect(list, &QComboBox::activated, this, &Budget::chooseListEntry);
+    }
+
+    QLabel* existing =
+        addLabel(this, "Label16", QStringLiteral("Existing "), twipsRect(6180, 4995, 1500, 240));
+    existing->setAlignment(Qt::AlignCenter);
+    QLabel* budgeted =
+        addLabel(this, "Label15", QStringLiteral("Budgeted"), twipsRect(7860, 4995, 1500, 240));
+    budgeted->setAlignment(Qt::AlignCenter);
+    netLabel_ = addLabel(this, "Label7", QStringLiteral(" Annual Net Balance"),
+                         twipsRect(3000, 5370, 3060, 300));
+    netLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    netBalance_ = addResult(this, "NetBalance", twipsRect(6180, 5340, 1500, 360));
+    netBalanceBudgeted_ = addResult(this, "NetBalanceBgt", twipsRect(7860, 5340, 1500, 360));
+
+    QPushButton* open =
+        addButton(this, "FilOpen", QStringLiteral("&Open File"), twipsRect(90, 5835, 1740, 420));
+    QPushButton* save =
+        addButton(this, "FilSave", QStringLiteral("&Save File"), twipsRect(1935, 5835, 1740, 420));
+    QPushButton* print =
+        addButton(this, "Ptr2", QStringLiteral("To &Printer"), twipsRect(3780, 5835, 1740, 420));
+    print->setEnabled(false); // the budget statement arrives with the printouts
+    help2_ = addButton(this, "Help2", QuickHelpCaption, twipsRect(5625, 5835, 1740, 420));
+    QPushButton* exit = addButton(this, "ExitBudget", QStringLiteral("E&xit to Menu"),
+                                  twipsRect(7470, 5835, 1860, 420));
+    connect(open, &QPushButton::clicked, this, &Budget::openFile);
+    connect(save, &QPushButton::clicked, this, &Budget::saveFile);
+    connect(help2_, &QPushButton::clicked, this, &Budget::toggleHelp);
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
+
+    helpTxt_ = new QPlainTextEdit(this);
+    helpTxt_->setObjectName(QStringLiteral("HelpTxt"));
+    helpTxt_->setReadOnly(true);
+    helpTxt_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    helpTxt_->setGeometry(twipsRect(75, 1980, 9330, 2880));
+    helpTxt_->installEventFilter(this);
+    helpTxt_->hide();
+}
+
+void Budget::connectHalf(Half& half) {
+    connect(half.add, &QPushButton::clicked, this, [this, &half] { addRecord(half); });
+    connect(half.whatIf, &QPushButton::clicked, this, [this, &half] { whatIf(half); });
+    connect(half.remove, &QPushButton::clicked, this, [this, &half] { deleteRecord(half); });
+    connect(half.addChanged, &QPushButton::clicked, this,
+            [this, &half] { addChangedRecord(half); });
+}
+
+BudgetTable& Budget::tableOf(const Half& half) {
+    return half.side == BudgetSide::Income ? tables_.income : tables_.expense;
+}
+
+void Budget::message(const QString& text, const QString& title) {
+    services_.messenger.show(this, Message{text, title});
+}
+
+void Budget::clearBoxes(Half& half) {
+    for (QLineEdit* box : {half.description, half.amount, half.payments, half.budgeted})
+        box->clear();
+    // An emptied box counts as 0, so no hidden figure of the last entry is added again.
+    half.entry = BudgetEntry{};
+}
+
+void Budget::setChangeMode(Half& half, bool changing) {
+    half.add->setVisible(!changing);
+    half.whatIf->setVisible(!changing);
+    half.remove->setVisible(!changing);
+    half.addChanged->setVisible(changing);
+    half.budgetedBox->setNext(changing ? half.addChanged : half.add);
+}
+
+bool Budget::editAccepted(BudgetEditOutcome outcome) {
+    switch (outcome) {
+    case BudgetEditOutcome::MissingData:
+        message(messages::MissingData, messages::HelpTitle);
+        return false;
+    case BudgetEditOutcome::TooLarge:
+        message(messages::WrongEntry, messages::EntryErrorLowerTitle);
+        return false;
+    case BudgetEditOutcome::TableFull:
+        message(messages::TableFull, messages::EntryErrorTitle);
+        return false;
+    case BudgetEditOutcome::Done:
+        break;
+    }
+    return true;
+}
+
+void Budget::addRecord(Half& half) {
+    if (!editAccepted(addBudgetRecord(tableOf(half), half.description->text(),
+                                      half.payments->text(), half.entry)))
+        return;
+    focusSide_ = half.side == BudgetSide::Income ? 1 : 2;
+    clearBoxes(half);
+    refresh();
+}
+
+int Budget::promptRecordNumber(const Half& half, InRecNum::Purpose purpose) {
+    InRecNum prompt(purpose, state_, services_.beeper, this);
+    const int left = half.side == BudgetSide::Income ? IncomePromptLeft : ExpensePromptLeft;
+    prompt.move(fromTwips(left), fromTwips(PromptTop));
+    prompt.exec();
+    return prompt.chosenRecord();
+}
+
+void Budget::whatIf(Half& half) {
+    BudgetTable& table = tableOf(half);
+    if (table.count() == 0) {
+        message(messages::NoRecordsToChange, messages::HelpTitle);
+        return;
+    }
+    const int number = promptRecordNumber(half, InRecNum::Purpose::Change);
+    if (number == 0)
+        return;
+    if (!budgetRecordExists(table, number)) {
+        message(messages::RecordDoesNotExist, messages::HelpTitle);
+        return;
+    }
+    const BudgetRecord& record = table.records[std::size_t(number - 1)];
+    half.description->setText(record.description);
+    half.entry = entryOfRecord(record);
+    half.amount->setText(budgetAmountBoxText(half.entry.amount));
+    half.payments->setText(budgetPaymentsBoxText(half.entry.paymentsPerYear));
+    half.budgeted->setText(budgetAmountBoxText(half.entry.budgeted));
+    state_.EditStarted = 0;
+    table.chosenRecord = number;
+    setChangeMode(half, true);
+}
+
+void Budget::addChangedRecord(Half& half) {
+    if (!editAccepted(changeBudgetRecord(tableOf(half), half.description->text(),
+                                         half.payments->text(), half.entry)))
+        return;
+    focusSide_ = half.side == BudgetSide::Income ? 1 : 2;
+    {
+        const BusyCursor busy;
+        clearBoxes(half);
+        refresh();
+    }
+    setChangeMode(half, false);
+}
+
+void Budget::deleteRecord(Half& half) {
+    BudgetTable& table = tableOf(half);
+    if (table.count() == 0) {
+        message(half.side == BudgetSide::Income ? messages::NoIncomeToDelete
+                                                : messages::NoExpenseToDelete,
+                messages::HelpTitle);
+        return;
+    }
+    const int number = promptRecordNumber(half, InRecNum::Purpose::Delete);
+    if (number == 0)
+        return;
+    if (!budgetRecordExists(table, number)) {
+        message(messages::RecordDoesNotExist, messages::HelpTitle);
+        return;
+    }
+    // The number is shown as a signed number is, with a space where a minus would stand.
+    const Message confirmation{messages::DeleteQuestion + QLatin1Char(' ') +
+                                   QString::number(number),
+                               messages::HelpTitle, MessageButtons::OkCancel};
+    if (services_.messenger.show(this, confirmation) != MessageAnswer::Ok)
+        return;
+    deleteBudgetRecord(table, number);
+    focusSide_ = half.side == BudgetSide::Income ? 1 : 2;
+    refresh();
+}
+
+void Budget::showHalf(Half& half, const BudgetHalfView& view) {
+    half.model->showRecords(view.rows);
+    half.totalsLabel->setText(view.label);
+    half.total->setText(view.total);
+    half.totalBudgeted->setText(view.totalBudgeted);
+}
+
+void Budget::refresh() {
+    const BudgetPeriod period =
+        periodFromListText(freqPeriod_->currentText()).value_or(annualPeriod());
+    const BudgetSortOrder order =
+        sortOrderFromListText(sortBy_->currentText()).value_or(BudgetSortOrder::NamesAscending);
+    const QString symbol = state_.settings.CurrencySymbol.isEmpty()
+                               ? QStringLiteral("$")
+                               : state_.settings.CurrencySymbol;
+    const BudgetView view = refreshBudget(tables_, period, order, symbol);
+
+    showHalf(income_, view.income);
+    showHalf(expense_, view.expense);
+    netLabel_->setText(view.netLabel);
+    const auto showNet = [](QLabel* label, const QString& text, bool red) {
+        label->setText(text);
+        label->setStyleSheet(
+            QStringLiteral("QLabel { background-color: %1; color: %2; }")
+                .arg(ResultColour, red ? QStringLiteral("#ff0000") : QStringLiteral("black")));
+    };
+    showNet(netBalance_, view.netBalance, view.netBalanceRed);
+    showNet(netBalanceBudgeted_, view.netBalanceBudgeted, view.netBalanceBudgetedRed);
+
+    (focusSide_ == 1 ? income_.description : expense_.description)->setFocus();
+    focusSide_ = 0;
+    changed_ = 1;
+}
+
+void Budget::chooseListEntry() {
+    if (tables_.income.count() != 0)
+        refresh();
+    if (tables_.expense.count() != 0)
+        refresh();
+}
+
+void Budget::toggleHelp() {
+    if (help2_->text() == QuickHelpCaption) {
+        helpTxt_->show();
+        helpTxt_->raise();
+        help2_->setText(CloseHelpCaption);
+        helpTxt_->setFocus();
+    } else {
+        helpTxt_->hide();
+        help2_->setText(QuickHelpCaption);
+    }
+    helpTxt_->setPlainText(budgetHelpText());
+}
+
+bool Budget::holdsUnsavedRecords() const {
+    return changed_ == 1 && (tables_.income.count() != 0 || tables_.expense.count() != 0);
+}
+
+bool Budget::userGoesBackToSave() {
+    const Message question{currentFileName_ + messages::ChangedFileQuestion,
+                           messages::ChangedFileTitle, MessageButtons::YesNo,
+                           MessageIcon::Question};
+    return services_.messenger.show(this, question) == MessageAnswer::Yes;
+}
+
+std::optional<QString> Budget::chooseFile(bool save) {
+    const FileDialogRequest request{save ? FileDialogKind::Save : FileDialogKind::Open,
+                                    BudgetFilter, currentFolder_, currentFileName_};
+    const std::optional<QString> chosen = services_.fileDialogs.choose(nullptr, request);
+    if (chosen) {
+        const QFileInfo file(*chosen);
+        currentFolder_ = file.absolutePath();
+        if (save)
+            currentFileName_ = file.exists() ? file.fileName() : QString();
+    }
+    return chosen;
+}
+
+void Budget::showAgain() {
+    show();
+    activateWindow();
+}
+
+void Budget::saveFile() {
+    hide();
+    if (tables_.income.count() == 0 && tables_.expense.count() == 0) {
+        message(messages::NoRecordsToSave, messages::HelpTitle);
+        changed_ = 0;
+    } else if (const std::optional<QString> path = chooseFile(true)) {
+        const BusyCursor busy;
+        if (saveBudgetFile(*path, tables_)) {
+            currentFileName_ = QFileInfo(*path).fileName();
+            changed_ = 0;
+        } else {
+            // The old file is untouched and the records are still unsaved.
+            message(messages::BadFilename, messages::SavingErrorTitle);
+        }
+    }
+    showAgain();
+}
+
+void Budget::openFile() {
+    // Opening replaces both tables, which would strand a pending change.
+    if (tables_.income.chosenRecord != 0 || tables_.expense.chosenRecord != 0) {
+        message(messages::ChangePending, messages::HelpTitle);
+        return;
+    }
+    if (holdsUnsavedRecords() && userGoesBackToSave())
+        return;
+    hide();
+    if (const std::optional<QString> path = chooseFile(false)) {
+        const BusyCursor busy;
+        if (std::optional<BudgetTables> loaded = loadBudgetFile(*path)) {
+            tables_ = std::move(*loaded);
+            currentFileName_ = QFileInfo(*path).fileName();
+        } else {
+            // The records on screen stay: a bad file never costs the user their work.
+            message(messages::LoadFailed, messages::LoadFileTitle);
+        }
+    }
+    showAgain();
+    refresh();
+}
+
+void Budget::closeEvent(QCloseEvent* event) {
+    if (holdsUnsavedRecords() && userGoesBackToSave()) {
+        event->ignore();
+        return;
+    }
+    changed_ = 0;
+    currentFileName_.clear();
+    tables_ = BudgetTables{};
+    income_.entry = BudgetEntry{};
+    expense_.entry = BudgetEntry{};
+    state_.EditStarted = 0;
+    event->accept();
+}
+
+bool Budget::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool isTab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+    const bool passes = isModifierKey(key) ||
+                        (watched == helpTxt_ ? isMovingKey(key) : isTab || isListOpeningKey(key));
+    if (passes)
+        return false;
+    // Typing into the lists or the help panel is refused.
+    services_.beeper.beep();
+    return true;
+}
+
+} // namespace pennywell::ui

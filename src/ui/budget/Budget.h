@@ -1,0 +1,108 @@
+#pragma once
+
+#include "budget/BudgetEditing.h"
+#include "budget/BudgetRecord.h"
+#include "budget/InRecNum.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableView;
+
+namespace pennywell {
+struct AppState;
+struct BudgetHalfView;
+} // namespace pennywell
+
+namespace pennywell::ui {
+
+struct Services;
+class BudgetGridModel;
+class InputBox;
+
+// "Budget": the household budget planner, income on the left and expenses on the right.
+class Budget : public QWidget {
+    Q_OBJECT
+public:
+    Budget(AppState& state, Services& services, QWidget* parent = nullptr);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The controls and the committed box values of one side.
+    struct Half {
+        BudgetSide side = BudgetSide::Income;
+        QLineEdit* description = nullptr;
+        QLineEdit* amount = nullptr;
+        QLineEdit* payments = nullptr;
+        QLineEdit* budgeted = nullptr;
+        InputBox* budgetedBox = nullptr;
+        QPushButton* add = nullptr;
+        QPushButton* whatIf = nullptr;
+        QPushButton* remove = nullptr;
+        QPushButton* addChanged = nullptr;
+        QTableView* grid = nullptr;
+        BudgetGridModel* model = nullptr;
+        QLabel* totalsLabel = nullptr;
+        QLabel* total = nullptr;
+        QLabel* totalBudgeted = nullptr;
+        BudgetEntry entry; // this side's three "EntryValues"
+    };
+
+    struct HalfNames;
+    void buildHalf(Half& half, const HalfNames& names, int left);
+    void attachBoxes(Half& half);
+    void buildCommonControls();
+    void connectHalf(Half& half);
+
+    BudgetTable& tableOf(const Half& half);
+    void showHalf(Half& half, const BudgetHalfView& view);
+    void clearBoxes(Half& half);
+    void setChangeMode(Half& half, bool changing);
+    int promptRecordNumber(const Half& half, InRecNum::Purpose purpose);
+    void message(const QString& text, const QString& title);
+
+    // Shows the message for a refused edit; true when the edit went through.
+    bool editAccepted(BudgetEditOutcome outcome);
+    void addRecord(Half& half);
+    void whatIf(Half& half);
+    void addChangedRecord(Half& half);
+    void deleteRecord(Half& half);
+    void refresh();
+    void chooseListEntry();
+    void toggleHelp();
+
+    void saveFile();
+    void openFile();
+    std::optional<QString> chooseFile(bool save);
+    bool holdsUnsavedRecords() const;
+    bool userGoesBackToSave();
+    void showAgain();
+
+    AppState& state_;
+    Services& services_;
+    BudgetTables tables_;
+    Half income_;
+    Half expense_;
+    QComboBox* freqPeriod_ = nullptr;
+    QComboBox* sortBy_ = nullptr;
+    QLabel* netLabel_ = nullptr;
+    QLabel* netBalance_ = nullptr;
+    QLabel* netBalanceBudgeted_ = nullptr;
+    QPushButton* help2_ = nullptr;
+    QPlainTextEdit* helpTxt_ = nullptr;
+
+    int focusSide_ = 0; // 1 income, 2 expense: whose description box gets the focus
+    int changed_ = 0;   // 1 while the records on screen differ from the last save
+    QString currentFileName_;
+    QString currentFolder_;
+};
+
+} // namespace pennywell::ui
