@@ -1,4 +1,5 @@
 #include "common/Beeper.h"
+#include "common/FileDialogs.h"
 #include "common/Messenger.h"
 #include "common/Services.h"
 #include "mortgage/MortgageCalc.h"
@@ -18,14 +19,14 @@ using namespace pennywell::ui;
 
 namespace {
 
-class SilentMessenger final : public Messenger {
+// The calculation shows no message, beeps not and opens no file.
+class SilentServices final : public Messenger, public Beeper, public FileDialogs {
 public:
     MessageAnswer show(QWidget*, const Message&) override { return MessageAnswer::Ok; }
-};
-
-class SilentBeeper final : public Beeper {
-public:
     void beep() override {}
+    std::optional<QString> choose(QWidget*, const FileDialogRequest&) override {
+        return std::nullopt;
+    }
 };
 
 // A press of "Calculate" on the window set to 40 years of weekly payments, all of them
@@ -33,9 +34,8 @@ public:
 void pressCalculateOnTheLargestSchedule(benchmark::State& state) {
     AppState appState;
     appState.FirstPayDate = QDate(2027, 1, 31);
-    SilentMessenger messenger;
-    SilentBeeper beeper;
-    Services services{messenger, beeper};
+    SilentServices silent;
+    Services services{silent, silent, silent};
     MortgageCalc window(appState, services);
     window.show();
 
