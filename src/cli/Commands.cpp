@@ -1,4 +1,5 @@
 #include "Command.h"
+#include "MortgageCommand.h"
 #include "SavingsCommand.h"
 
 namespace pennywell::cli {
@@ -7,6 +8,7 @@ Command budgetCommand(); // BudgetCommand.cpp
 
 const QList<Command>& commands() {
     static const QList<Command> all = {
+        mortgageCommand(),
         savingsCommand(),
         yearlyCommand(),
         budgetCommand(),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mortgage/MortgageHandOff.h"
 #include "savings/SavingsState.h"
 #include "settings/PersonalSettings.h"
 
@@ -28,6 +29,8 @@ struct AppState {
     int HelpShown = 0;
     QDate FirstPayDate;
     GraphHandOff graph;
+    // Left by the mortgage planner's last calculation for its printout and graph.
+    mortgage::MortgageHandOff mortgage;
     SavingsState savings; // the savings planner's inputs and growth table
 };
 

@@ -2,6 +2,7 @@
 
 #include "budget/Budget.h"
 #include "common/MnemonicFocus.h"
+#include "mortgage/MortgageCalc.h"
 #include "savings/SavingsCalc.h"
 #include "settings/PersonalSettings.h"
 
@@ -14,6 +15,9 @@ Application::Application() {
     MnemonicFocus::install();
     QObject::connect(&menu_, &MenuMain::exitRequested, QCoreApplication::instance(),
                      &QCoreApplication::quit);
+    menu_.setPlannerFactory(Planner::Mortgage,
+                            [this] { return new MortgageCalc(state_, services_); });
+    menu_.setPlannerFactory(Planner::Loans, [this] { return new MortgageCalc(state_, services_); });
     menu_.setPlannerFactory(Planner::Savings,
                             [this] { return new SavingsCalc(state_, services_); });
     menu_.setPlannerFactory(Planner::Budget, [this] { return new Budget(state_, services_); });

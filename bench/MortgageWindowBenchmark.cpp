@@ -1,0 +1,82 @@
+#include "common/Beeper.h"
+#include "common/FileDialogs.h"
+#include "common/Messenger.h"
+#include "common/Services.h"
+#include "mortgage/MortgageCalc.h"
+#include "state/AppState.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+
+using namespace pennywell;
+using namespace pennywell::ui;
+
+namespace {
+
+// The calculation shows no message, beeps not and opens no file.
+class SilentServices final : public Messenger, public Beeper, public FileDialogs {
+public:
+    MessageAnswer show(QWidget*, const Message&) override { return MessageAnswer::Ok; }
+    void beep() override {}
+    std::optional<QString> choose(QWidget*, const FileDialogRequest&) override {
+        return std::nullopt;
+    }
+};
+
+// A press of "Calculate" on the window set to 40 years of weekly payments, all of them
+// listed with their dates: the calculation, the boxes and the 2,100-row grid.
+void pressCalculateOnTheLargestSchedule(benchmark::State& state) {
+    AppState appState;
+    appState.FirstPayDate = QDate(2027, 1, 31);
+    SilentServices silent;
+    Services services{silent, silent, silent};
+    MortgageCalc window(appState, services);
+    window.show();
+
+    window.activateWindow();
+    while (!window.isActiveWindow())
+        QCoreApplication::processEvents();
+
+    // Pick 40 years from the term list and leave the box, as a person would.
+    auto* term = window.findChild<QComboBox*>("InTerm");
+    term->setFocus(Qt::MouseFocusReason);
+    term->setCurrentIndex(2);
+    emit term->activated(2);
+    window.findChild<QComboBox*>("Comperiod")->setCurrentIndex(3);
+    window.findChild<QComboBox*>("FreqPmt")->setCurrentIndex(3);
+    window.findChild<QRadioButton*>("Option1")->setFocus(Qt::MouseFocusReason);
+    window.findChild<QRadioButton*>("Option1")->click();
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->accept();
+    });
+    window.findChild<QPushButton*>("MDateNumber")->click();
+
+    auto* calculate = window.findChild<QPushButton*>("MCalc");
+    calculate->click();
+    for (auto _ : state) {
+        calculate->click();
+        QCoreApplication::processEvents(); // the view lays out and paints what it shows
+    }
+    state.counters["years"] =
+        window.findChild<QLineEdit*>("EndMortYear")->text().trimmed().toDouble();
+}
+
+} // namespace
+
+BENCHMARK(pressCalculateOnTheLargestSchedule)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

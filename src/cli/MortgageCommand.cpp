@@ -1,0 +1,299 @@
+#include "MortgageCommand.h"
+
+#include "format/KeyFilter.h"
+#include "format/LeadingNumber.h"
+#include "mortgage/MortgageEngine.h"
+#include "mortgage/MortgagePresenter.h"
+#include "mortgage/MortgageTexts.h"
+
+#include <QCommandLineParser>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cmath>
+#include <optional>
+
+namespace pennywell::cli {
+namespace {
+
+using namespace pennywell::mortgage;
+
+const QString CurrencySymbol = QStringLiteral("$");
+
+struct UsageError {
+    QString text;
+};
+
+// A value as a person would type it into the box: every character must pass the box's key
+// filter, and the number is read by the boxes' leading-number rule.
+Currency boxValue(const QString& option, const QString& text, int (*filter)(int)) {
+    for (const QChar c : text) {
+        if (filter(c.unicode()) == 0)
+            throw UsageError{QStringLiteral("--%1: the box does not take '%2'").arg(option, c)};
+    }
+    const std::optional<Currency> value = Currency::fromDouble(leadingNumber(text));
+    if (!value)
+        throw UsageError{QStringLiteral("--%1: the value is too large").arg(option)};
+    return *value;
+}
+
+QString listRow(const QString& option, const QString& name, const QStringList& names,
+                const QStringList& rows) {
+    const qsizetype index = names.indexOf(name);
+    if (index < 0)
+        throw UsageError{QStringLiteral("--%1: expected one of %2").arg(option, names.join(u'|'))};
+    return rows[index];
+}
+
+// Additional payments as the dialog takes them: a year of the term and an amount.
+void addExtraPayment(MortgageInputs& inputs, const QString& text, int TermYears) {
+    const qsizetype equals = text.indexOf(u'=');
+    if (equals < 0)
+        throw UsageError{QStringLiteral("--extra: expected YEAR=AMOUNT")};
+    const double year =
+        boxValue(QStringLiteral("extra"), text.left(equals), FilterDigitKey).toDouble();
+    const Currency amount =
+        boxValue(QStringLiteral("extra"), text.mid(equals + 1), FilterAmountKey);
+    if (year > TermYears)
+        throw UsageError{QStringLiteral("--extra: Year number does not exist.")};
+    if (year <= 0)
+        throw UsageError{QStringLiteral("--extra: Must have a valid year number.")};
+    inputs.extraPayments[std::size_t(year)] = {Currency::fromUnits(std::int64_t(year) * 10000),
+                                               amount};
+}
+
+struct Request {
+    MortgageInputs inputs;
+    QString format;
+};
+
+Request parseRequest(QCommandLineParser& parser) {
+    const QStringList compoundingNames = {"monthly", "bimonthly", "quarterly", "semiannual",
+                                          "annual"};
+    const QStringList frequencyNames = {"monthly", "semimonthly",  "2weeks",
+                                        "1week",   "biweekly-acc", "weekly-acc"};
+    const QStringList dayNames = {"365.25", "365", "364", "363"};
+
+    for (const char* required : {"principal", "rate", "term"}) {
+        if (!parser.isSet(QString::fromLatin1(required)))
+            throw UsageError{QStringLiteral("--%1 is required").arg(QLatin1String(required))};
+    }
+    Request request;
+    const Mode mode = parser.isSet("loan") ? Mode::Loan : Mode::Mortgage;
+    MortgageInputs& inputs = request.inputs;
+    inputs = defaultInputs(mode);
+    inputs.principal = boxValue("principal", parser.value("principal"), FilterAmountKey);
+    inputs.ratePercent = boxValue("rate", parser.value("rate"), FilterAmountKey);
+    inputs.term = boxValue("term", parser.value("term"), FilterDigitKey);
+    inputs.compoundingRow =
+        listRow("compounding", parser.value("compounding"), compoundingNames, compoundingRows());
+    inputs.frequencyRow =
+        listRow("frequency", parser.value("frequency"), frequencyNames, frequencyRows());
+    const QStringList viewNames = {"annual", "all"};
+    const qsizetype view = viewNames.indexOf(parser.value("view"));
+    if (view < 0)
+        throw UsageError{QStringLiteral("--view: expected annual|all")};
+    inputs.view = view == 0 ? View::Annual : View::All;
+    const qsizetype days = dayNames.indexOf(parser.value("days"));
+    if (days < 0)
+        throw UsageError{QStringLiteral("--days: expected one of %1").arg(dayNames.join(u'|'))};
+    inputs.days = daysInYearSetting(int(days));
+    inputs.DateView = parser.isSet("dates") ? 1 : 0;
+    inputs.FirstPayDate = QDate::currentDate();
+    if (parser.isSet("first-date")) {
+        inputs.FirstPayDate = QDate::fromString(parser.value("first-date"), Qt::ISODate);
+        if (!inputs.FirstPayDate.isValid())
+            throw UsageError{QStringLiteral("--first-date: expected yyyy-mm-dd")};
+    }
+    const int TermYears = int(std::lround(termYears(inputs)));
+    for (const QString& extra : parser.values("extra"))
+        addExtraPayment(inputs, extra, TermYears);
+    for (int y = 1; y <= std::min(TermYears, LastExtraYear); ++y) {
+        if (inputs.extraPayments[std::size_t(y)].amount > Currency())
+            ++inputs.ExtraCount;
+    }
+    request.format = parser.value("format");
+    if (!QStringList{"text", "csv", "json"}.contains(request.format))
+        throw UsageError{QStringLiteral("--format: expected text|csv|json")};
+    return request;
+}
+
+QJsonObject boxesJson(const MortgageBoxes& boxes) {
+    return {{"InMonthPI", boxes.InMonthPI},     {"PeriodicR", boxes.PeriodicR},
+            {"NumPmtsYear", boxes.NumPmtsYear}, {"InDays", boxes.InDays},
+            {"EndMortYear", boxes.EndMortYear}, {"AllPayments", boxes.AllPayments},
+            {"TotSavd", boxes.TotSavd}};
+}
+
+QJsonArray rowJson(const GridRow& row) {
+    QJsonArray cells;
+    for (const QString& cell : row)
+        cells.append(cell);
+    return cells;
+}
+
+QJsonObject gridJson(const MortgageGrid& grid) {
+    QJsonArray rows;
+    for (const GridRow& row : grid.rows)
+        rows.append(rowJson(row));
+    return {{"headers", rowJson(grid.headers)}, {"rows", rows}};
+}
+
+void writeJson(QTextStream& out, const MortgageBoxes& boxes, const MortgageGrid& grid,
+               const std::optional<FailureMessage>& error) {
+    QJsonObject document{{"boxes", boxesJson(boxes)}, {"grid", gridJson(grid)}};
+    if (error)
+        document.insert("error", QJsonObject{{"title", error->title}, {"text", error->text}});
+    out << QJsonDocument(document).toJson(QJsonDocument::Indented);
+}
+
+QString gridLine(const GridRow& row) {
+    constexpr int width = 22;
+    QString line = row[0].leftJustified((width + int(row[0].size())) / 2).rightJustified(width);
+    for (std::size_t column = 1; column < row.size(); ++column)
+        line += row[column].rightJustified(width);
+    while (line.endsWith(u' '))
+        line.chop(1);
+    return line;
+}
+
+void writeText(QTextStream& out, const MortgageInputs& inputs, const MortgageBoxes& boxes,
+               const MortgageGrid& grid) {
+    const ModeTexts texts = modeTexts(inputs.mode, CurrencySymbol);
+    const QList<std::pair<QString, QString>> lines = {
+        {QStringLiteral(" Principal+Interest  payment."), boxes.InMonthPI},
+        {QStringLiteral(" Interest rate  factor."), boxes.PeriodicR},
+        {QStringLiteral(" No. of payments  each year."), boxes.NumPmtsYear},
+        {QStringLiteral(" Days      in year."), boxes.InDays},
+        {texts.toFinalLabel, boxes.EndMortYear},
+        {texts.totalPaidLabel, boxes.AllPayments},
+        {QStringLiteral(" Total interest    savings."), boxes.TotSavd},
+    };
+    out << texts.caption << "\n\n";
+    for (const auto& [label, box] : lines)
+        out << label.simplified().leftJustified(34) << box << '\n';
+    out << '\n' << gridLine(grid.headers) << '\n';
+    // The grid's spare rows at the end are left out of the printed text.
+    std::size_t shown = grid.rows.size();
+    while (shown > 0 && grid.rows[shown - 1] == GridRow{})
+        --shown;
+    for (std::size_t row = 0; row < shown; ++row)
+        out << gridLine(grid.rows[row]) << '\n';
+}
+
+QString rawNumber(Currency value) {
+    return QString::number(value.toDouble(), 'f', 4);
+}
+
+void writeCsv(QTextStream& out, const MortgageResult& result) {
+    const bool annual = result.view == View::Annual;
+    const bool dates = result.DateView == 1;
+    out << (annual ? "year" : "payment")
+        << ",interest,principal,balance,cumulative_interest,cumulative_principal"
+        << (dates ? ",date" : "") << '\n';
+    for (int r = 1; r <= result.RowCount; ++r) {
+        const PayRow& row = result.PayTable[std::size_t(r)];
+        out << r << ',' << rawNumber(row.interest) << ',' << rawNumber(row.principal) << ','
+            << rawNumber(row.balance) << ',' << rawNumber(row.cumulativeInterest) << ','
+            << rawNumber(row.cumulativePrincipal);
+        if (dates)
+            out << ',' << row.date.toString(Qt::ISODate);
+        out << '\n';
+    }
+}
+
+int report(const Request& request, QTextStream& out, QTextStream& err) {
+    const MortgageInputs& inputs = request.inputs;
+    const bool json = request.format == QLatin1String("json");
+    const TermLimit limit = termLimit(inputs.mode);
+    if (inputs.term.toDouble() > limit.limit) {
+        const FailureMessage message{QStringLiteral("Help"), limit.message};
+        if (json)
+            writeJson(out, MortgageBoxes(), freshGrid(inputs.mode), message);
+        else
+            err << message.title << ": " << message.text << '\n';
+        return CalculationRefused;
+    }
+
+    const MortgageResult result = calculateMortgage(inputs);
+    const MortgageBoxes boxes = boxTexts(result, CurrencySymbol);
+    if (!result.succeeded()) {
+        const FailureMessage message = failureMessage(result.failure, inputs.mode);
+        if (json)
+            writeJson(out, boxes, freshGrid(inputs.mode), message);
+        else
+            err << message.title << ": " << message.text << '\n';
+        return CalculationRefused;
+    }
+    if (json)
+        writeJson(out, boxes, filledGrid(result, CurrencySymbol, {QLocale(), true}), std::nullopt);
+    else if (request.format == QLatin1String("csv"))
+        writeCsv(out, result);
+    else
+        writeText(out, inputs, boxes, filledGrid(result, CurrencySymbol, {QLocale(), false}));
+    return Success;
+}
+
+// Qt's help text without its own usage line, which names the executable's path.
+QString optionsHelp(const QCommandLineParser& parser) {
+    const QString help = parser.helpText();
+    return help.mid(help.indexOf(u'\n') + 1);
+}
+
+void addOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("Mortgage or personal-loan schedule, as one press of Calculate."));
+    parser.addHelpOption();
+    parser.addOptions({
+        {"loan", "Personal loan planner: the term is in months."},
+        {"principal", "Principal amount.", "P"},
+        {"rate", "Annual interest rate in percent.", "R"},
+        {"term", "Term in years (months with --loan).", "N"},
+        {"compounding", "monthly|bimonthly|quarterly|semiannual|annual (default monthly)", "C",
+         "monthly"},
+        {"frequency", "monthly|semimonthly|2weeks|1week|biweekly-acc|weekly-acc (default monthly)",
+         "F", "monthly"},
+        {"view", "annual|all (default annual)", "V", "annual"},
+        {"days", "365.25|365|364|363 (default 365)", "D", "365"},
+        {"extra", "Additional payment in a year of the term (repeatable).", "YEAR=AMOUNT"},
+        {"dates", "Show payment dates instead of numbers."},
+        {"first-date", "Date of the first payment (default today).", "yyyy-mm-dd"},
+        {"format", "text|csv|json (default text)", "FORMAT", "text"},
+    });
+}
+
+int runMortgage(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    QCommandLineParser parser;
+    addOptions(parser);
+    const QString usage = QStringLiteral("usage: pennywell-calc mortgage [options]\n\n");
+    if (!parser.parse(QStringList{QStringLiteral("pennywell-calc mortgage")} + arguments)) {
+        err << "pennywell-calc mortgage: " << parser.errorText() << "\n\n"
+            << usage << optionsHelp(parser);
+        return BadUsage;
+    }
+    if (parser.isSet("help")) {
+        out << usage << optionsHelp(parser);
+        return Success;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        err << "pennywell-calc mortgage: unexpected argument '"
+            << parser.positionalArguments().first() << "'\n\n"
+            << usage << optionsHelp(parser);
+        return BadUsage;
+    }
+    try {
+        return report(parseRequest(parser), out, err);
+    } catch (const UsageError& error) {
+        err << "pennywell-calc mortgage: " << error.text << "\n\n" << usage << optionsHelp(parser);
+        return BadUsage;
+    }
+}
+
+} // namespace
+
+Command mortgageCommand() {
+    return {QStringLiteral("mortgage"), QStringLiteral("mortgage or personal-loan schedule"),
+            runMortgage};
+}
+
+} // namespace pennywell::cli

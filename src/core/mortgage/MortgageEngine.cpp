@@ -1,0 +1,253 @@
+#include "mortgage/MortgageEngine.h"
+
+#include "mortgage/PaymentDates.h"
+#include "mortgage/RateConversion.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace pennywell::mortgage {
+namespace {
+
+// Stores a value rounded to four decimals, half to even, as Currency::fromDouble does. The
+// schedule stores thousands of values, so the common range is rounded inline: adding and
+// subtracting 1.5 * 2^52 rounds to the nearest integer, ties to even, in double arithmetic.
+bool store(double value, Currency& into) {
+    const double scaled = value * Currency::UnitsPerWhole;
+    constexpr double inlineLimit = 2251799813685248.0; // 2^51
+    if (scaled > -inlineLimit && scaled < inlineLimit) {
+        constexpr double roundingShift = 6755399441055744.0; // 1.5 * 2^52
+        const double rounded = (scaled + roundingShift) - roundingShift;
+        into = Currency::fromUnits(static_cast<std::int64_t>(rounded));
+        return true;
+    }
+    const std::optional<Currency> rounded = Currency::fromDouble(value);
+    if (!rounded)
+        return false;
+    into = *rounded;
+    return true;
+}
+
+int loopBound(PaymentKind kind, double termYears) {
+    switch (kind) {
+    case PaymentKind::Monthly:
+        return int(std::lround(12 * termYears));
+    case PaymentKind::HalfMonthly:
+    case PaymentKind::TwoWeekly:
+        return int(std::lround(26 * termYears + 50));
+    case PaymentKind::Weekly:
+        return int(std::lround(52 * termYears + 50));
+    }
+    return 0;
+}
+
+// The last payment is only as large as what was owed: its principal becomes the balance
+// before it. Before payment 1 that balance is the principal itself, not the empty row 0.
+bool correctFinalPayment(std::vector<PayRow>& table, int n, Currency principal) {
+    const PayRow& before = table[std::size_t(n - 1)];
+    const Currency owed = n == 1 ? principal : before.balance;
+    PayRow& last = table[std::size_t(n)];
+    const auto cumulativeInterest = last.interest.plus(before.cumulativeInterest);
+    const auto cumulativePrincipal = last.cumulativePrincipal.plus(last.balance);
+    if (!cumulativeInterest || !cumulativePrincipal)
+        return false;
+    last.principal = owed;
+    last.cumulativeInterest = *cumulativeInterest;
+    last.cumulativePrincipal = *cumulativePrincipal;
+    last.balance = Currency();
+    return true;
+}
+
+// Replaces rows 1..years with annual totals, summed over payments 1..n only.
+bool summariseYears(MortgageResult& result, int years, const MortgageInputs& inputs) {
+    const int n = result.paymentsMade;
+    const int N = result.PaymentsPerYear;
+    std::vector<PayRow> yearTable(std::size_t(years) + 1);
+    bool paidOff = false;
+    for (int y = 1; y <= years && !paidOff; ++y) {
+        PayRow& year = yearTable[std::size_t(y)];
+        for (int j = (y - 1) * N + 1; j <= std::min(y * N, n); ++j) {
+            const PayRow& payment = result.PayTable[std::size_t(j)];
+            const auto interest = year.interest.plus(payment.interest);
+            const auto principal = year.principal.plus(payment.principal);
+            if (!interest || !principal)
+                return false;
+            year.interest = *interest;
+            year.principal = *principal;
+            year.balance = payment.balance;
+            year.cumulativeInterest = payment.cumulativeInterest;
+            year.cumulativePrincipal = payment.cumulativePrincipal;
+            if (payment.balance <= Currency()) {
+                paidOff = true;
+                break;
+            }
+        }
+    }
+    for (int y = 1; y <= years; ++y) {
+        PayRow& row = result.PayTable[std::size_t(y)];
+        const PayRow& year = yearTable[std::size_t(y)];
+        row.number = Currency::fromUnits(std::int64_t(y) * Currency::UnitsPerWhole);
+        if (inputs.DateView == 1)
+            row.date = yearDate(inputs.FirstPayDate, y);
+        row.interest = year.interest;
+        row.principal = year.principal;
+        row.balance = year.balance;
+        row.cumulativeInterest = year.cumulativeInterest;
+        row.cumulativePrincipal = year.cumulativePrincipal;
+    }
+    return true;
+}
+
+MortgageResult failed(MortgageResult result, Failure failure) {
+    result.failure = failure;
+    result.PayTable.clear();
+    result.listedExtras.clear();
+    return result;
+}
+
+} // namespace
+
+MortgageResult calculateMortgage(const MortgageInputs& inputs) {
+    MortgageResult result;
+    result.mode = inputs.mode;
+    result.view = inputs.view;
+    result.DateView = inputs.DateView;
+
+    const double P = inputs.principal.toDouble();
+    const double T = termYears(inputs);
+    const std::optional<PaymentFrequency> frequency =
+        paymentFrequency(inputs.frequencyRow, inputs.days);
+    const std::optional<int> c = compoundingPeriods(inputs.compoundingRow);
+    if (!frequency || !c)
+        return failed(std::move(result), Failure::WrongEntry);
+    if (inputs.mode == Mode::Mortgage && T >= MortgageYearLimit + 1)
+        return failed(std::move(result), Failure::TermLimit);
+
+    const PaymentKind kind = frequency->kind;
+    const int N = frequency->PaymentsPerYear;
+    result.kind = kind;
+    result.DaysInYear = inputs.days.DaysInYear;
+
+    const CompoundedRate rate = compoundedRate(inputs.ratePercent.toDouble(), *c);
+    const float monthlyRate = rate.monthlyRate();
+    const double ratePerPeriod = rate.ratePerPeriod(frequency->periodsPerYear);
+    if (!std::isfinite(monthlyRate) || !std::isfinite(ratePerPeriod))
+        return failed(std::move(result), Failure::WrongEntry);
+    result.monthlyRate = monthlyRate;
+    result.ratePerPeriod = ratePerPeriod;
+    result.progress = Progress::RateShown;
+
+    // A zero rate or term leaves nothing to discount: the payment would divide by zero.
+    const double undiscounted = 1 - rate.wholeTermDiscount(T);
+    if (!(undiscounted != 0) || !std::isfinite(undiscounted))
+        return failed(std::move(result), Failure::WrongEntry);
+    const double M = P * monthlyRate / undiscounted;
+    const double p = M * frequency->paymentScale;
+    const double S = M * 12 * T;
+    if (!std::isfinite(M) || !std::isfinite(p) || !std::isfinite(S))
+        return failed(std::move(result), Failure::WrongEntry);
+    result.monthlyPayment = M;
+    result.payment = p;
+    result.scheduledTotal = S;
+    result.PaymentsPerYear = N;
+    result.progress = Progress::PaymentShown;
+
+    const double i = kind == PaymentKind::Monthly ? double(monthlyRate) : ratePerPeriod;
+    const int L = loopBound(kind, T);
+    const bool datesShown = inputs.view == View::All && inputs.DateView == 1;
+
+    std::vector<PayRow>& table = result.PayTable;
+    table.reserve(std::size_t(std::clamp(L, 0, MaximumPayments)) + 1);
+    table.emplace_back();
+
+    double B = P;
+    double I = i * B;
+    double Q = p - I;
+    double CI = 0;
+    double CP = 0;
+    double previousPrincipal = 0;
+    Currency yearNumber;
+    int n = 0;
+    int y = 0;
+    int paymentOfYear = N; // counted rather than divided: the loop runs up to 2,100 times
+    for (int j = 1; j <= L; ++j) {
+        const bool firstOfYear = paymentOfYear == N;
+        paymentOfYear = firstOfYear ? 1 : paymentOfYear + 1;
+        if (firstOfYear) {
+            ++y;
+            const Currency E =
+                y <= LastExtraYear ? inputs.extraPayments[std::size_t(y)].amount : Currency();
+            // A payment that would leave no more than the last principal part owing is skipped.
+            if (E > Currency() && E.toDouble() < B - previousPrincipal) {
+                Q += E.toDouble();
+                ++result.AppliedCount;
+                result.listedExtras.push_back({y, E});
+            }
+        }
+        const double interest = I;
+        const double principal = Q;
+        B -= Q;
+        I = i * B;
+        Q = p - I;
+        if (interest < 0) // the previous payment already paid the balance off
+            break;
+        if (j > MaximumPayments)
+            return failed(std::move(result), Failure::WrongEntry);
+        CI += interest;
+        CP += principal;
+
+        PayRow& row = table.emplace_back();
+        row.number = Currency::fromUnits(std::int64_t(j) * Currency::UnitsPerWhole);
+        if (!store(interest, row.interest) || !store(principal, row.principal) ||
+            !store(B, row.balance) || !store(CI, row.cumulativeInterest) ||
+            !store(CP, row.cumulativePrincipal))
+            return failed(std::move(result), Failure::WrongEntry);
+        if (datesShown) {
+            row.date = paymentDate(inputs.FirstPayDate, kind, j);
+        } else if (inputs.view == View::All) {
+            if (firstOfYear && !store(double(j) / N + 1, yearNumber))
+                return failed(std::move(result), Failure::WrongEntry);
+            row.yearNumber = yearNumber;
+        }
+        previousPrincipal = principal;
+        n = j;
+    }
+
+    if (!std::isfinite(B))
+        return failed(std::move(result), Failure::WrongEntry);
+    if (B < 2 && n >= 1 && !correctFinalPayment(table, n, inputs.principal))
+        return failed(std::move(result), Failure::WrongEntry);
+
+    result.paymentsMade = n;
+    result.YearsToFinal = double(n) / N;
+    const int years = int(std::nearbyint(result.YearsToFinal + 0.49));
+    if (inputs.view == View::Annual) {
+        if (!summariseYears(result, years, inputs))
+            return failed(std::move(result), Failure::WrongEntry);
+        result.RowCount = years;
+    } else {
+        result.RowCount = n;
+    }
+
+    const PayRow& lastShown = table[std::size_t(result.RowCount)];
+    const auto totalPaid = lastShown.cumulativeInterest.plus(lastShown.cumulativePrincipal);
+    if (!totalPaid)
+        return failed(std::move(result), Failure::WrongEntry);
+    result.totalPaid = totalPaid->toDouble();
+    const double savings = S - result.totalPaid;
+    result.interestSavings = savings < 10 ? 0 : savings;
+    result.ExtraCount = inputs.ExtraCount;
+
+    if (inputs.view == View::All)
+        result.ResultCount = result.RowCount + 1;
+    else // a loan shorter than half a year still has a year to print and graph
+        result.ResultCount = std::max(1, int(std::nearbyint(result.YearsToFinal)));
+    result.GraphTitle = inputs.mode == Mode::Mortgage
+                            ? QStringLiteral("Mortgage balance at start of each Year")
+                            : QStringLiteral("Personal Loan balance at start of each Year");
+    result.progress = Progress::Complete;
+    return result;
+}
+
+} // namespace pennywell::mortgage

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "mortgage/PaymentFrequency.h"
+
+#include <QDate>
+
+namespace pennywell::mortgage {
+
+// The date of payment j (1-based), counted from the first payment's date: month steps clamp to
+// the month's last day, half-monthly payments fall on the monthly dates and 14 days after them.
+QDate paymentDate(const QDate& FirstPayDate, PaymentKind kind, int j);
+
+// The date shown for year y of the annual view.
+QDate yearDate(const QDate& FirstPayDate, int year);
+
+} // namespace pennywell::mortgage

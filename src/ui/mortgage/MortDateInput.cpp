@@ -1,0 +1,87 @@
+#include "mortgage/MortDateInput.h"
+
+#include "common/Fonts.h"
+#include "common/InputBox.h"
+#include "common/Messenger.h"
+#include "common/Services.h"
+#include "common/Twips.h"
+#include "mortgage/MortgagePresenter.h"
+#include "state/AppState.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace pennywell::ui {
+
+QDate readDate(const QString& text, const QLocale& locale) {
+    const QString trimmed = text.trimmed();
+    const QString shortForm = locale.dateFormat(QLocale::ShortFormat);
+    QDate date = locale.toDate(trimmed, shortForm);
+    if (date.isValid() && !shortForm.contains(QStringLiteral("yyyy")) && date.year() < 2000)
+        date = date.addYears(100); // a two-digit year means this century, not the last
+    if (!date.isValid() && shortForm.contains(QStringLiteral("yy")) &&
+        !shortForm.contains(QStringLiteral("yyyy"))) {
+        QString fourDigits = shortForm;
+        date = locale.toDate(trimmed,
+                             fourDigits.replace(QStringLiteral("yy"), QStringLiteral("yyyy")));
+    }
+    if (!date.isValid())
+        date = QDate::fromString(trimmed, Qt::ISODate);
+    return date;
+}
+
+MortDateInput::MortDateInput(AppState& state, Services& services, QWidget* parent)
+    : QDialog(parent), state_(state), services_(services) {
+    setObjectName(QStringLiteral("MortDateInput"));
+    setWindowTitle(QStringLiteral("Date Input"));
+    setFixedSize(fromTwips(3600), fromTwips(2220));
+
+    auto* label = new QLabel(QStringLiteral(" Type in the date of   the first payment"), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(twipsRect(720, 120, 2160, 540));
+
+    state_.EditStarted = 0;
+    inDate_ = new QLineEdit(mortgage::DateStyle().text(state_.FirstPayDate), this);
+    inDate_->setObjectName(QStringLiteral("InDate"));
+    inDate_->setFont(fixedPitchFont());
+    QPalette palette = inDate_->palette();
+    palette.setColor(QPalette::Base, QColor(255, 255, 192));
+    inDate_->setPalette(palette);
+    inDate_->setAlignment(Qt::AlignCenter);
+    inDate_->setGeometry(twipsRect(600, 780, 2400, 390));
+
+    okExit_ = new QPushButton(QStringLiteral("&OK"), this);
+    okExit_->setObjectName(QStringLiteral("OkExit"));
+    okExit_->setGeometry(twipsRect(1080, 1440, 1440, 450));
+    okExit_->setAutoDefault(false);
+    connect(okExit_, &QPushButton::clicked, this, &MortDateInput::reject);
+
+    InputBoxRules rules;
+    rules.commitsWithoutEdit = true; // every leave checks the date
+    rules.onLeave = [this](const QString& text) { return checkedDate(text); };
+    InputBox::attach(inDate_, state_, std::move(rules))->setNext(okExit_);
+}
+
+QString MortDateInput::checkedDate(const QString& text) {
+    const QDate date = readDate(text);
+    if (date.isValid()) {
+        state_.FirstPayDate = date;
+        return mortgage::DateStyle().text(date);
+    }
+    services_.messenger.show(this, Message{QStringLiteral("Not a valid date, try again. "),
+                                           QStringLiteral("Entry error")});
+    QTimer::singleShot(0, inDate_, [this] { inDate_->setFocus(Qt::OtherFocusReason); });
+    return mortgage::DateStyle().text(state_.FirstPayDate);
+}
+
+void MortDateInput::reject() {
+    // The date being typed is checked first, however the dialog is closed.
+    okExit_->setFocus(Qt::OtherFocusReason);
+    accept();
+}
+
+} // namespace pennywell::ui

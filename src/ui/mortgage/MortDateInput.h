@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace pennywell {
+struct AppState;
+}
+
+namespace pennywell::ui {
+
+struct Services;
+
+// "Date Input": the date of the first payment, typed in the locale's short form or as
+// yyyy-mm-dd. The dialog has no cancel; an unreadable date brings the previous one back.
+class MortDateInput : public QDialog {
+    Q_OBJECT
+public:
+    MortDateInput(AppState& state, Services& services, QWidget* parent = nullptr);
+
+    void reject() override;
+
+private:
+    QString checkedDate(const QString& text);
+
+    AppState& state_;
+    Services& services_;
+    QLineEdit* inDate_;
+    QPushButton* okExit_;
+};
+
+// A typed date: the locale's short form (two-digit years read as this century's), or ISO.
+QDate readDate(const QString& text, const QLocale& locale = QLocale());
+
+} // namespace pennywell::ui

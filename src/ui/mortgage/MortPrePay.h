@@ -1,0 +1,48 @@
+#pragma once
+
+#include "mortgage/MortgageInputs.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace pennywell {
+struct AppState;
+}
+
+namespace pennywell::ui {
+
+struct Services;
+
+// "Additional Payments": an amount for each year of the term, added to the first payment of
+// that year. Closing keeps what was entered; "Erase all" removes every amount.
+class MortPrePay : public QDialog {
+    Q_OBJECT
+public:
+    MortPrePay(mortgage::ExtraPayments& extraPayments, int& ExtraCount, double termYears,
+               AppState& state, Services& services, QWidget* parent = nullptr);
+
+    void reject() override;
+
+private:
+    void showYears();
+    QString checkYear(const QString& text);
+    QString enterAmount(const QString& text);
+    void useAll();
+    void eraseAll();
+
+    mortgage::ExtraPayments& extraPayments_;
+    int& ExtraCount_;
+    int TermYears_;
+    int currentYear_ = 0;
+    AppState& state_;
+    Services& services_;
+    QLineEdit* inYear_;
+    QLineEdit* inPayment_;
+    QTableWidget* pGrid_;
+    QPushButton* usePrePay_;
+};
+
+} // namespace pennywell::ui

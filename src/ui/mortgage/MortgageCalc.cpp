@@ -1,0 +1,559 @@
+#include "mortgage/MortgageCalc.h"
+
+#include "common/Beeper.h"
+#include "common/Fonts.h"
+#include "common/InputBox.h"
+#include "common/Messenger.h"
+#include "common/Services.h"
+#include "common/Twips.h"
+#include "format/LeadingNumber.h"
+#include "mortgage/MortDateInput.h"
+#include "mortgage/MortIRFTable.h"
+#include "mortgage/MortPrePay.h"
+#include "mortgage/MortgageEngine.h"
+#include "mortgage/MortgagePresenter.h"
+#include "mortgage/MortgageTexts.h"
+#include "mortgage/PaymentFrequency.h"
+#include "mortgage/ScheduleModel.h"
+#include "state/AppState.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+
+namespace pennywell::ui {
+namespace {
+
+using namespace pennywell::mortgage;
+
+const QString QuickHelpCaption = QStringLiteral("Quick &Help");
+const QString CloseHelpCaption = QStringLiteral("Close &Help");
+const QString ViewDateCaption = QStringLiteral("&View payment date");
+const QString ViewNumberCaption = QStringLiteral("&View payment No.");
+const QColor InputColour(255, 255, 192);
+
+// Three columns of labelled boxes: inputs, results, and the rate factor with the view options.
+constexpr int RowTop = 60;
+constexpr int RowHeight = 420;
+constexpr int BoxHeight = 360;
+struct Column {
+    int labelLeft, labelWidth, boxLeft, boxWidth;
+};
+constexpr Column InputColumn{60, 1560, 1650, 2070};
+constexpr Column ResultColumn{3840, 1560, 5430, 1560};
+constexpr Column FactorColumn{7080, 1020, 8130, 1290};
+constexpr int GridTop = 3060;
+// Column widths: the payment and year numbers, then money columns wide enough for totals.
+constexpr int GridColumnWidths[GridColumns] = {1500, 1400, 1450, 1550, 1570, 1570};
+
+// Fixed pitch lines the right-justified texts up; at 9 points every box and grid column fits
+// the window's fixed rectangle.
+QFont boxFont() {
+    QFont font = fixedPitchFont();
+    font.setPointSize(9);
+    return font;
+}
+
+int rowTop(int row) {
+    return RowTop + row * RowHeight;
+}
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const Column& column,
+                 int row) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    // A narrow face lets the two-line captions sit beside their boxes.
+    QFont font(QStringLiteral("Liberation Sans"), 8);
+    font.setStyleHint(QFont::SansSerif);
+    label->setFont(font);
+    label->setGeometry(twipsRect(column.labelLeft, rowTop(row), column.labelWidth, RowHeight));
+    return label;
+}
+
+QRect boxRect(const Column& column, int row) {
+    return twipsRect(column.boxLeft, rowTop(row) + (RowHeight - BoxHeight) / 2, column.boxWidth,
+                     BoxHeight);
+}
+
+void paintAsInput(QWidget* box) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, InputColour);
+    palette.setColor(QPalette::Button, InputColour);
+    box->setPalette(palette);
+    box->setFont(boxFont());
+}
+
+QComboBox* addList(QWidget* parent, const char* name, bool editable, const Column& column,
+                   int row) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setEditable(editable);
+    if (editable) {
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->setCompleter(nullptr); // what is typed stays as typed
+    }
+    paintAsInput(list);
+    list->setGeometry(boxRect(column, row));
+    return list;
+}
+
+QLineEdit* addResultBox(QWidget* parent, const char* name, const Column& column, int row) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    box->setFont(boxFont());
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    box->setPalette(palette);
+    box->setGeometry(boxRect(column, row));
+    return box;
+}
+
+// The panel shows the text's own line breaks; CR LF would show the CR.
+QString panelText(const QString& text) {
+    QString shown = text;
+    return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+bool isEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+bool isFocusMove(int key) {
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab;
+}
+
+} // namespace
+
+MortgageCalc::MortgageCalc(AppState& state, Services& services, QWidget* parent)
+    : QWidget(parent), state_(state), services_(services),
+      mode_(state.PlanKind == LoanPlan ? Mode::Loan : Mode::Mortgage),
+      inputs_(defaultInputs(mode_)) {
+    setObjectName(QStringLiteral("MortgageCalc"));
+    buildInputs();
+    buildResults();
+    buildButtons();
+    buildGrid();
+    attachInputBehaviour();
+    load();
+}
+
+void MortgageCalc::buildInputs() {
+    principalLabel_ = addLabel(this, "Label1", QString(), InputColumn, 0);
+    rateLabel_ = addLabel(this, "Label2", QString(), InputColumn, 1);
+    termLabel_ = addLabel(this, "Label3", QString(), InputColumn, 2);
+    addLabel(this, "Label6", QStringLiteral(" Interest compound     periods per year."),
+             InputColumn, 3);
+    addLabel(this, "Label10", QStringLiteral(" Frequency and type   of each payment."), InputColumn,
+             4);
+
+    inPrincipal_ = new QLineEdit(this);
+    inPrincipal_->setObjectName(QStringLiteral("InPrincipal"));
+    paintAsInput(inPrincipal_);
+    inPrincipal_->setGeometry(boxRect(InputColumn, 0));
+    inRate_ = addList(this, "InRate", true, InputColumn, 1);
+    inTerm_ = addList(this, "InTerm", true, InputColumn, 2);
+    comperiod_ = addList(this, "Comperiod", false, InputColumn, 3);
+    freqPmt_ = addList(this, "FreqPmt", false, InputColumn, 4);
+    comperiod_->addItems(compoundingRows());
+    freqPmt_->addItems(frequencyRows());
+
+    connect(inRate_, &QComboBox::activated, this, &MortgageCalc::ClearResults);
+    connect(inTerm_, &QComboBox::activated, this, &MortgageCalc::termPicked);
+    connect(comperiod_, &QComboBox::activated, this, &MortgageCalc::ClearResults);
+    connect(freqPmt_, &QComboBox::activated, this, &MortgageCalc::ClearResults);
+    comperiod_->installEventFilter(this);
+    freqPmt_->installEventFilter(this);
+}
+
+void MortgageCalc::buildResults() {
+    addLabel(this, "Label4", QStringLiteral(" Principal+Interest  payment."), ResultColumn, 0);
+    addLabel(this, "Label9", QStringLiteral(" No. of payments  each year."), ResultColumn, 1);
+    toFinalLabel_ = addLabel(this, "Label11", QString(), ResultColumn, 2);
+    totalPaidLabel_ = addLabel(this, "Label8", QString(), ResultColumn, 3);
+    addLabel(this, "Label5", QStringLiteral(" Total interest    savings."), ResultColumn, 4);
+    inMonthPI_ = addResultBox(this, "InMonthPI", ResultColumn, 0);
+    numPmtsYear_ = addResultBox(this, "NumPmtsYear", ResultColumn, 1);
+    endMortYear_ = addResultBox(this, "EndMortYear", ResultColumn, 2);
+    allPayments_ = addResultBox(this, "AllPayments", ResultColumn, 3);
+    totSavd_ = addResultBox(this, "TotSavd", ResultColumn, 4);
+
+    addLabel(this, "Label14", QStringLiteral(" Interest rate  factor."), FactorColumn, 0);
+    addLabel(this, "Label15", QStringLiteral(" Days      in year."), FactorColumn, 1);
+    periodicR_ = addResultBox(this, "PeriodicR", FactorColumn, 0);
+    inDays_ = addResultBox(this, "InDays", FactorColumn, 1);
+
+    QLabel* showPayments =
+        addLabel(this, "Label12", QStringLiteral(" Show payments."), FactorColumn, 2);
+    showPayments->setGeometry(twipsRect(FactorColumn.labelLeft, rowTop(2),
+                                        FactorColumn.labelWidth + FactorColumn.boxWidth + 30,
+                                        RowHeight));
+    annual_ = new QRadioButton(QStringLiteral("Annual"), this);
+    annual_->setObjectName(QStringLiteral("Option2"));
+    annual_->setGeometry(twipsRect(FactorColumn.labelLeft + 60, rowTop(3), 1200, RowHeight));
+    all_ = new QRadioButton(QStringLiteral("All "), this);
+    all_->setObjectName(QStringLiteral("Option1"));
+    all_->setGeometry(twipsRect(FactorColumn.boxLeft + 120, rowTop(3), 1200, RowHeight));
+    connect(annual_, &QRadioButton::clicked, this, [this] { showView(View::Annual); });
+    connect(all_, &QRadioButton::clicked, this, [this] { showView(View::All); });
+    // Captionless labels of the layout, kept clear of every control.
+    addLabel(this, "Label7", QString(), FactorColumn, 4);
+    addLabel(this, "Label13", QString(), FactorColumn, 4)
+        ->move(fromTwips(FactorColumn.boxLeft), fromTwips(rowTop(4)));
+}
+
+void MortgageCalc::buildButtons() {
+    const auto addButton = [this](const char* name, const QString& caption, int index) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(
+            twipsRect(60 + (index % 4) * 2355, 2190 + (index / 4) * 420, 2295, 375));
+        button->setAutoDefault(false);
+        return button;
+    };
+    mCalc_ = addButton("MCalc", QStringLiteral("&Calculate"), 0);
+    QPushButton* showIrf = addButton("MShowIRF", QStringLiteral("&Days in year"), 1);
+    mDateNumber_ = addButton("MDateNumber", ViewDateCaption, 2);
+    QPushButton* addPrePay = addButton("MAddPrePay", QStringLiteral("&Additional payment"), 3);
+    mGraphs_ = addButton("MGraphs", QStringLiteral("&Show Graph"), 4);
+    mPrinter_ = addButton("MPrinter", QStringLiteral("To &Printer"), 5);
+    mHelp_ = addButton("MHelp", QuickHelpCaption, 6);
+    QPushButton* exit = addButton("MExit", QStringLiteral("E&xit to Menu"), 7);
+
+    connect(mCalc_, &QPushButton::clicked, this, &MortgageCalc::calculate);
+    connect(showIrf, &QPushButton::clicked, this, &MortgageCalc::showDaysInYear);
+    connect(mDateNumber_, &QPushButton::clicked, this, &MortgageCalc::toggleDates);
+    connect(addPrePay, &QPushButton::clicked, this, &MortgageCalc::showAdditionalPayments);
+    connect(mGraphs_, &QPushButton::clicked, this, &MortgageCalc::showGraphs);
+    connect(mPrinter_, &QPushButton::clicked, this, &MortgageCalc::print);
+    connect(mHelp_, &QPushButton::clicked, this, &MortgageCalc::toggleQuickHelp);
+    connect(exit, &QPushButton::clicked, this, &MortgageCalc::exitToMenu);
+}
+
+void MortgageCalc::buildGrid() {
+    const QRect area = twipsRect(60, GridTop, 9360, 6300 - GridTop);
+
+    model_ = new ScheduleModel(freshGrid(mode_), this);
+    mGrid_ = new QTableView(this);
+    mGrid_->setObjectName(QStringLiteral("MGrid"));
+    mGrid_->setModel(model_);
+    mGrid_->setFont(boxFont());
+    mGrid_->setGeometry(area);
+    mGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    mGrid_->setWordWrap(false);
+    mGrid_->verticalHeader()->hide();
+    mGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    mGrid_->verticalHeader()->setDefaultSectionSize(fromTwips(255));
+    QHeaderView* headings = mGrid_->horizontalHeader();
+    headings->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    headings->setFixedHeight(fromTwips(500));
+    headings->setSectionResizeMode(QHeaderView::Fixed);
+    headings->setHighlightSections(false);
+    for (int column = 0; column < GridColumns; ++column)
+        mGrid_->setColumnWidth(column, fromTwips(GridColumnWidths[column]));
+
+    mTextBox_ = new QPlainTextEdit(this);
+    mTextBox_->setObjectName(QStringLiteral("MTextBox"));
+    mTextBox_->setReadOnly(true);
+    mTextBox_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    mTextBox_->setTabChangesFocus(true);
+    mTextBox_->setFont(fixedPitchFont());
+    mTextBox_->setGeometry(area);
+    mTextBox_->hide();
+    mTextBox_->installEventFilter(this);
+}
+
+void MortgageCalc::attachInputBehaviour() {
+    const auto clear = [this] { ClearResults(); };
+
+    InputBoxRules principal;
+    principal.filter = amountKeyFilter(services_.beeper);
+    principal.onFirstKey = clear;
+    principal.onDeleteKey = clear;
+    principal.onLeave = [this](const QString& text) { return leavePrincipal(text); };
+    InputBox::attach(inPrincipal_, state_, std::move(principal))->setNext(inRate_);
+
+    InputBoxRules rate;
+    rate.filter = amountKeyFilter(services_.beeper);
+    rate.onFirstKey = clear;
+    rate.onDeleteKey = clear;
+    rate.onLeave = [this](const QString& text) { return leaveRate(text); };
+    InputBox::attach(inRate_, state_, std::move(rate))->setNext(inTerm_);
+
+    InputBoxRules term;
+    term.filter = digitKeyFilter(services_.beeper);
+    term.onFirstKey = clear;
+    term.onDeleteKey = clear;
+    term.commitsWithoutEdit = true; // the limit is checked on every leave
+    term.onLeave = [this](const QString& text) { return leaveTerm(text); };
+    InputBox::attach(inTerm_, state_, std::move(term))->setNext(comperiod_);
+}
+
+void MortgageCalc::load() {
+    state_.HelpShown = 0;
+    state_.EditStarted = 0;
+    annual_->setChecked(true);
+    state_.ScreenMode = int(View::Annual);
+
+    const ModeTexts texts = modeTexts(mode_, state_.settings.CurrencySymbol);
+    setWindowTitle(texts.caption);
+    principalLabel_->setText(texts.principalLabel);
+    rateLabel_->setText(texts.rateLabel);
+    termLabel_->setText(texts.termLabel);
+    totalPaidLabel_->setText(texts.totalPaidLabel);
+    toFinalLabel_->setText(texts.toFinalLabel);
+    principalShown_ = texts.principalText;
+    inPrincipal_->setText(principalShown_);
+    inRate_->addItems(rateList());
+    inRate_->setEditText(texts.rateText);
+    inTerm_->addItems(texts.termList);
+    inTerm_->setEditText(texts.termText);
+    comperiod_->setCurrentIndex(0);
+    freqPmt_->setCurrentIndex(0);
+}
+
+QString MortgageCalc::leavePrincipal(const QString& text) {
+    // A list pick or view change marks an edit as started; leaving the untouched box then must
+    // not read its "$" text as 0.
+    if (text == principalShown_)
+        return text;
+    const std::optional<Currency> principal = Currency::fromDouble(leadingNumber(text));
+    if (principal) // a value beyond the money range is refused; the last one stays
+        inputs_.principal = *principal;
+    else
+        services_.beeper.beep();
+    principalShown_ =
+        principalBoxText(state_.settings.CurrencySymbol, inputs_.principal.toDouble());
+    return principalShown_;
+}
+
+QString MortgageCalc::leaveRate(const QString& text) {
+    const std::optional<Currency> rate = Currency::fromDouble(leadingNumber(text));
+    if (rate)
+        inputs_.ratePercent = *rate;
+    else
+        services_.beeper.beep();
+    return rateBoxText(inputs_.ratePercent.toDouble());
+}
+
+QString MortgageCalc::leaveTerm(const QString& text) {
+    const TermLimit limit = termLimit(mode_);
+    QString shown = text;
+    if (leadingNumber(text) > limit.limit) {
+        services_.messenger.show(this, Message{limit.message, QStringLiteral("Help")});
+        shown = QString::number(limit.limit);
+    }
+    if (state_.EditStarted != 1)
+        return shown;
+    const double term = leadingNumber(shown);
+    inputs_.term = *Currency::fromDouble(term); // at most the limit, so it always fits
+    return termBoxText(term);
+}
+
+void MortgageCalc::termPicked() {
+    inputs_.extraPayments = ExtraPayments{};
+    // Nothing is left to list, so the additional-payments block must not be shown either.
+    inputs_.ExtraCount = 0;
+    ClearResults();
+}
+
+void MortgageCalc::ClearResults() {
+    for (QLineEdit* box :
+         {inDays_, periodicR_, numPmtsYear_, endMortYear_, inMonthPI_, totSavd_, allPayments_})
+        box->clear();
+    state_.EditStarted = 1;
+    if (state_.HelpShown == 1)
+        return;
+    mTextBox_->clear();
+    model_->clearCells();
+    if (mHelp_->text() == CloseHelpCaption) {
+        mHelp_->setText(QuickHelpCaption);
+        mPrinter_->setEnabled(true);
+        mGraphs_->setEnabled(true);
+        mTextBox_->hide();
+        mGrid_->show();
+        state_.EditStarted = 0;
+    }
+    state_.HelpShown = 0;
+    state_.graph.ResultCount = 0;
+}
+
+void MortgageCalc::calculate() {
+    state_.HelpShown = 0;
+    ClearResults();
+    state_.EditStarted = 0;
+    state_.graph.ResultCount = 0;
+    state_.mortgage = MortgageHandOff();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+
+    inputs_.compoundingRow = comperiod_->currentText();
+    inputs_.frequencyRow = freqPmt_->currentText();
+    inputs_.view = state_.ScreenMode == int(View::All) ? View::All : View::Annual;
+    inputs_.FirstPayDate = state_.FirstPayDate;
+    MortgageResult result = calculateMortgage(inputs_);
+    const QString& symbol = state_.settings.CurrencySymbol;
+    const MortgageBoxes boxes = boxTexts(result, symbol);
+    inMonthPI_->setText(boxes.InMonthPI);
+    periodicR_->setText(boxes.PeriodicR);
+    numPmtsYear_->setText(boxes.NumPmtsYear);
+    inDays_->setText(boxes.InDays);
+    endMortYear_->setText(boxes.EndMortYear);
+    allPayments_->setText(boxes.AllPayments);
+    totSavd_->setText(boxes.TotSavd);
+
+    if (!result.succeeded()) {
+        QApplication::restoreOverrideCursor();
+        const FailureMessage message = failureMessage(result.failure, mode_);
+        services_.messenger.show(this, Message{message.text, message.title});
+        return;
+    }
+    model_->setGrid(filledGrid(result, symbol));
+    state_.graph.ResultCount = result.ResultCount;
+    state_.graph.GraphTitle = result.GraphTitle;
+    const QString extras = extrasText(result);
+    state_.mortgage = MortgageHandOff{inputs_,
+                                      std::move(result),
+                                      boxes,
+                                      inTerm_->currentText(),
+                                      comperiod_->currentText(),
+                                      freqPmt_->currentText(),
+                                      extras};
+    mGrid_->setCurrentIndex(model_->index(0, 0));
+    mGrid_->scrollToTop();
+    QApplication::restoreOverrideCursor();
+}
+
+void MortgageCalc::showView(View view) {
+    (view == View::Annual ? annual_ : all_)->setChecked(true);
+    state_.ScreenMode = int(view);
+    ClearResults();
+    state_.EditStarted = 0;
+}
+
+void MortgageCalc::toggleDates() {
+    ClearResults();
+    if (mDateNumber_->text() == ViewDateCaption) {
+        mDateNumber_->setText(ViewNumberCaption);
+        inputs_.DateView = 1;
+        MortDateInput dialog(state_, services_, this);
+        dialog.exec();
+    } else {
+        mDateNumber_->setText(ViewDateCaption);
+        inputs_.DateView = 0;
+    }
+    state_.EditStarted = 0;
+}
+
+void MortgageCalc::showDaysInYear() {
+    MortIRFTable dialog(inputs_.days, this);
+    dialog.exec();
+    ClearResults();
+}
+
+void MortgageCalc::showAdditionalPayments() {
+    ClearResults();
+    state_.EditStarted = 0;
+    MortPrePay dialog(inputs_.extraPayments, inputs_.ExtraCount, termYears(inputs_), state_,
+                      services_, this);
+    dialog.exec();
+}
+
+void MortgageCalc::toggleQuickHelp() {
+    state_.HelpShown = 1 - state_.HelpShown;
+    if (mHelp_->text() != QuickHelpCaption) {
+        ClearResults();
+        return;
+    }
+    mHelp_->setText(CloseHelpCaption);
+    mPrinter_->setEnabled(false);
+    mGraphs_->setEnabled(false);
+    mGrid_->hide();
+    mTextBox_->show();
+    mTextBox_->setFocus(Qt::OtherFocusReason);
+    mTextBox_->setPlainText(panelText(quickHelpText(mode_)));
+}
+
+void MortgageCalc::showGraphs() {
+    if (state_.graph.ResultCount == 0) {
+        services_.messenger.show(this, Message{QStringLiteral("No Data to work with. Calculate."),
+                                               QStringLiteral("Advisory")});
+        return;
+    }
+    // The graph screen reads the schedule, PaymentsPerYear and YearsToFinal left here.
+    state_.graph.GraphKind = 4;
+}
+
+void MortgageCalc::print() {
+    if (state_.graph.ResultCount == 0) {
+        services_.messenger.show(
+            this, Message{QStringLiteral(" No data to Print. Calculate."), QStringLiteral("Help")});
+    }
+    // With results, the printout reads the hand-off values left by the calculation.
+}
+
+void MortgageCalc::exitToMenu() {
+    if (exited_)
+        return;
+    exited_ = true;
+    state_.ScreenMode = 0;
+    state_.EditStarted = 0;
+    state_.HelpShown = 0;
+    state_.mortgage = MortgageHandOff();
+    mTextBox_->clear();
+    state_.graph.ResultCount = 0;
+    state_.graph.GraphKind = 0;
+    close();
+}
+
+void MortgageCalc::closeEvent(QCloseEvent* event) {
+    exitToMenu(); // the title bar leaves the planner the way its exit button does
+    event->accept();
+}
+
+bool MortgageCalc::listKeyPressed(QWidget* next, int key, const QString& text) {
+    if (isEnter(key)) {
+        next->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (isFocusMove(key) || text.isEmpty())
+        return false; // arrows and page keys pick rows as usual
+    services_.beeper.beep();
+    ClearResults();
+    return true;
+}
+
+bool MortgageCalc::helpKeyPressed(int key, const QString& text) {
+    if (isEnter(key)) {
+        inPrincipal_->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (isFocusMove(key) || text.isEmpty())
+        return false; // moving through the text is allowed
+    services_.beeper.beep();
+    return true;
+}
+
+bool MortgageCalc::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == comperiod_)
+        return listKeyPressed(freqPmt_, key->key(), key->text());
+    if (watched == freqPmt_)
+        return listKeyPressed(mCalc_, key->key(), key->text());
+    if (watched == mTextBox_)
+        return helpKeyPressed(key->key(), key->text());
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace pennywell::ui

@@ -1,0 +1,48 @@
+#include "MortgageTestInputs.h"
+#include "mortgage/MortgageEngine.h"
+#include "mortgage/PaymentDates.h"
+
+#include <gtest/gtest.h>
+
+using namespace pennywell::mortgage;
+using namespace pennywell::mortgage::testing;
+
+TEST(PaymentDates, MonthStepsFromThe31stClampAndComeBack) {
+    const QDate first(2028, 1, 31);
+    EXPECT_EQ(paymentDate(first, PaymentKind::Monthly, 1), QDate(2028, 1, 31));
+    EXPECT_EQ(paymentDate(first, PaymentKind::Monthly, 2), QDate(2028, 2, 29));
+    EXPECT_EQ(paymentDate(first, PaymentKind::Monthly, 3), QDate(2028, 3, 31));
+    EXPECT_EQ(paymentDate(first, PaymentKind::Monthly, 14), QDate(2029, 2, 28));
+}
+
+TEST(PaymentDates, HalfMonthlyPaymentsFollowTheMonthlyDatesByFourteenDays) {
+    const QDate first(2027, 1, 31);
+    EXPECT_EQ(paymentDate(first, PaymentKind::HalfMonthly, 1), QDate(2027, 1, 31));
+    EXPECT_EQ(paymentDate(first, PaymentKind::HalfMonthly, 2), QDate(2027, 2, 14));
+    EXPECT_EQ(paymentDate(first, PaymentKind::HalfMonthly, 3), QDate(2027, 2, 28));
+    EXPECT_EQ(paymentDate(first, PaymentKind::HalfMonthly, 4), QDate(2027, 3, 14));
+    EXPECT_EQ(paymentDate(first, PaymentKind::HalfMonthly, 5), QDate(2027, 3, 31));
+}
+
+TEST(PaymentDates, WeeklyKindsStepByDays) {
+    const QDate first(2027, 12, 25);
+    EXPECT_EQ(paymentDate(first, PaymentKind::TwoWeekly, 2), QDate(2028, 1, 8));
+    EXPECT_EQ(paymentDate(first, PaymentKind::Weekly, 3), QDate(2028, 1, 8));
+    EXPECT_EQ(yearDate(QDate(2028, 2, 29), 2), QDate(2029, 2, 28));
+}
+
+TEST(PaymentDates, ScheduleCarriesDatesOnlyWhenShown) {
+    MortgageInputs in = inputs(100000, 10.125, 25, Semiannual);
+    in.DateView = 1;
+    const MortgageResult all = calculateMortgage(in);
+    EXPECT_EQ(all.PayTable[2].date, QDate(2027, 2, 28));
+    EXPECT_EQ(all.PayTable[300].date, QDate(2051, 12, 31));
+
+    in.view = View::Annual;
+    const MortgageResult annual = calculateMortgage(in);
+    EXPECT_EQ(annual.PayTable[2].date, QDate(2028, 1, 31));
+
+    in.DateView = 0;
+    in.view = View::All;
+    EXPECT_FALSE(calculateMortgage(in).PayTable[2].date.isValid());
+}
