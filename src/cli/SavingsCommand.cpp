@@ -81,18 +81,11 @@ int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err)
     QCommandLineParser parser;
     for (const BoxOption& option : boxOptions())
         parser.addOption({option.name, QString(), QStringLiteral("value")});
-    parser.addOption(formatOption());
-    parser.addOption({QStringLiteral("help"), QString()});
-    if (!parser.parse(QStringList{QStringLiteral("savings")} + arguments) ||
-        !parser.positionalArguments().isEmpty())
-        return badUsage(err, parser.errorText(), usage());
-    if (parser.isSet(QStringLiteral("help"))) {
-        out << usage();
-        return Success;
-    }
-    const std::optional<OutputFormat> format = outputFormat(parser);
-    if (!format)
-        return badUsage(err, QStringLiteral("unknown format"), usage());
+    const auto parsed =
+        parseCommand(parser, QStringLiteral("savings"), arguments, usage(), out, err);
+    if (const int* exitStatus = std::get_if<int>(&parsed))
+        return *exitStatus;
+    const OutputFormat format = std::get<OutputFormat>(parsed);
 
     // A freshly opened window, then each given value typed into its box and the box left.
     SavingsState savings;
@@ -139,14 +132,14 @@ int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err)
             refusal = Refusal{savings_texts::HelpTitle, savings_texts::WrongEntry};
     }
 
-    if (*format == OutputFormat::Json) {
+    if (format == OutputFormat::Json) {
         QJsonObject document{{"grid", gridJson(grid)}};
         if (refusal)
             document.insert("error", refusalJson(*refusal));
         writeJson(out, document);
     } else if (refusal) {
         err << refusal->title << ": " << refusal->text << '\n';
-    } else if (*format == OutputFormat::Csv) {
+    } else if (format == OutputFormat::Csv) {
         out << csvText(result);
     } else {
         QList<QStringList> boxes;

@@ -6,12 +6,14 @@
 #include <QJsonDocument>
 
 namespace pennywell::cli {
+namespace {
 
 QCommandLineOption formatOption() {
     return {QStringLiteral("format"), QString(), QStringLiteral("text|csv|json"),
             QStringLiteral("text")};
 }
 
+// Empty when --format names no known format.
 std::optional<OutputFormat> outputFormat(const QCommandLineParser& parser) {
     const QString name = parser.value(QStringLiteral("format"));
     if (name == QLatin1String("text"))
@@ -23,11 +25,30 @@ std::optional<OutputFormat> outputFormat(const QCommandLineParser& parser) {
     return std::nullopt;
 }
 
+} // namespace
+
 int badUsage(QTextStream& err, const QString& problem, const QString& usage) {
     if (!problem.isEmpty())
         err << "pennywell-calc: " << problem << "\n\n";
     err << usage;
     return BadUsage;
+}
+
+std::variant<OutputFormat, int> parseCommand(QCommandLineParser& parser, const QString& command,
+                                             const QStringList& arguments, const QString& usage,
+                                             QTextStream& out, QTextStream& err) {
+    parser.addOption(formatOption());
+    parser.addOption({QStringLiteral("help"), QString()});
+    if (!parser.parse(QStringList{command} + arguments) || !parser.positionalArguments().isEmpty())
+        return badUsage(err, parser.errorText(), usage);
+    if (parser.isSet(QStringLiteral("help"))) {
+        out << usage;
+        return Success;
+    }
+    const std::optional<OutputFormat> format = outputFormat(parser);
+    if (!format)
+        return badUsage(err, QStringLiteral("unknown format"), usage);
+    return *format;
 }
 
 QJsonObject refusalJson(const Refusal& refusal) {

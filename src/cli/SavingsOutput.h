@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QCommandLineOption>
 #include <QJsonObject>
 #include <QList>
 #include <QStringList>
 #include <QTextStream>
 #include <optional>
+#include <variant>
 
 class QCommandLineParser;
 
@@ -13,9 +13,11 @@ namespace pennywell::cli {
 
 enum class OutputFormat { Text, Csv, Json };
 
-QCommandLineOption formatOption();
-// Empty when --format names no known format.
-std::optional<OutputFormat> outputFormat(const QCommandLineParser& parser);
+// Adds --format and --help to the parser, parses the command's arguments and answers --help
+// and usage errors. Gives the output format to go on with, or the exit status to end with.
+std::variant<OutputFormat, int> parseCommand(QCommandLineParser& parser, const QString& command,
+                                             const QStringList& arguments, const QString& usage,
+                                             QTextStream& out, QTextStream& err);
 
 // Reports a usage problem with the usage text on the error stream.
 int badUsage(QTextStream& err, const QString& problem, const QString& usage);

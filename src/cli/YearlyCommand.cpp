@@ -40,18 +40,11 @@ int runYearly(const QStringList& arguments, QTextStream& out, QTextStream& err) 
     parser.addOption({QStringLiteral("deposit"), QString(), QStringLiteral("amount")});
     parser.addOption({QStringLiteral("rate"), QString(), QStringLiteral("percent")});
     parser.addOption({QStringLiteral("per"), QString(), QStringLiteral("frequency")});
-    parser.addOption(formatOption());
-    parser.addOption({QStringLiteral("help"), QString()});
-    if (!parser.parse(QStringList{QStringLiteral("yearly")} + arguments) ||
-        !parser.positionalArguments().isEmpty())
-        return badUsage(err, parser.errorText(), usage());
-    if (parser.isSet(QStringLiteral("help"))) {
-        out << usage();
-        return Success;
-    }
-    const std::optional<OutputFormat> format = outputFormat(parser);
-    if (!format)
-        return badUsage(err, QStringLiteral("unknown format"), usage());
+    const auto parsed =
+        parseCommand(parser, QStringLiteral("yearly"), arguments, usage(), out, err);
+    if (const int* exitStatus = std::get_if<int>(&parsed))
+        return *exitStatus;
+    const OutputFormat format = std::get<OutputFormat>(parsed);
     for (const QString& name : {QStringLiteral("deposit"), QStringLiteral("rate")}) {
         if (!parser.isSet(name))
             return badUsage(err, "--" + name + " is required", usage());
@@ -85,14 +78,14 @@ int runYearly(const QStringList& arguments, QTextStream& out, QTextStream& err) 
     const QString resultText =
         calculated ? yearlyResultText(CurrencySymbol, result.amount) : QString();
 
-    if (*format == OutputFormat::Json) {
+    if (format == OutputFormat::Json) {
         QJsonObject document{{"ResultAnt", resultText}};
         if (refusal)
             document.insert("error", refusalJson(*refusal));
         writeJson(out, document);
     } else if (refusal) {
         err << refusal->title << ": " << refusal->text << '\n';
-    } else if (*format == OutputFormat::Csv) {
+    } else if (format == OutputFormat::Csv) {
         out << "deposit,rate,investments,amount\n"
             << plainNumber(*deposit) << ',' << plainNumber(*rate) << ',' << int(frequency->value)
             << ',' << (calculated ? plainNumber(result.amount) : "") << '\n';
