@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,6 +54,7 @@ private slots:
     void cancelledDialogsKeepTheRecords();
     void aFailedSaveKeepsTheRecordsUnsaved();
     void aBadFileKeepsTheRecordsOnScreen();
+    void anotherFileIsShownFromTheTop();
     void openAsksBeforeDiscardingUnsavedRecords();
     void exitAsksOnlyWhileRecordsAreUnsaved();
 
@@ -561,6 +563,21 @@ void BudgetTest::aBadFileKeepsTheRecordsOnScreen() {
     services_->fileDialogs.answers.enqueue(std::nullopt);
     child<QPushButton>("FilSave")->click();
     QCOMPARE(services_->fileDialogs.requests.last().fileName, QStringLiteral("three.bgt"));
+}
+
+void BudgetTest::anotherFileIsShownFromTheTop() {
+    QByteArray file = "30\r\n";
+    for (int i = 1; i <= 30; ++i)
+        file += QByteArray::number(i) + ",\"Item " + QByteArray::number(i) + "\",12,12,12\r\n";
+    file += "0\r\n";
+    openFile(writeFile(QStringLiteral("long.bgt"), file));
+    activate();
+    QScrollBar* scrollBar = child<QTableView>("BGrid1")->verticalScrollBar();
+    scrollBar->setValue(scrollBar->maximum());
+    QVERIFY(scrollBar->value() > 0);
+    services_->messenger.answers.enqueue(MessageAnswer::No);
+    openFile(writeFile(QStringLiteral("three.bgt"), ThreeIncomes));
+    QCOMPARE(scrollBar->value(), 0);
 }
 
 void BudgetTest::openAsksBeforeDiscardingUnsavedRecords() {
