@@ -299,6 +299,7 @@ void Budget::attachBoxes(Half& half) {
     InputBox::attach(half.description, state_, std::move(descriptionRules))->setNext(half.amount);
 
     InputBoxRules amountRules;
+    amountRules.pastingStartsEdit = true;
     amountRules.filter = amountKeyFilter(beeper);
     amountRules.onLeave = [&half](const QString& text) {
         half.entry.amount = leadingNumber(text);
@@ -307,6 +308,7 @@ void Budget::attachBoxes(Half& half) {
     InputBox::attach(half.amount, state_, std::move(amountRules))->setNext(half.payments);
 
     InputBoxRules paymentsRules;
+    paymentsRules.pastingStartsEdit = true;
     if (income) {
         paymentsRules.filter = amountKeyFilter(beeper);
     } else {
@@ -321,6 +323,7 @@ void Budget::attachBoxes(Half& half) {
     InputBox::attach(half.payments, state_, std::move(paymentsRules))->setNext(half.budgeted);
 
     InputBoxRules budgetedRules;
+    budgetedRules.pastingStartsEdit = true;
     budgetedRules.filter = income ? amountKeyFilter(beeper) : anyKeyFilter();
     budgetedRules.onLeave = [&half](const QString& text) {
         half.entry.budgeted = leadingNumber(text);

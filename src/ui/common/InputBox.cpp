@@ -69,6 +69,12 @@ InputBox::InputBox(QWidget* focusTarget, QLineEdit* edit, AppState& state, Input
     focusTarget_->installEventFilter(this);
     if (edit_ != focusTarget_)
         edit_->installEventFilter(this);
+    if (rules_.pastingStartsEdit) {
+        connect(edit_, &QLineEdit::textEdited, this, [this] {
+            if (state_.EditStarted == 0)
+                state_.EditStarted = 1;
+        });
+    }
 }
 
 InputBox* InputBox::attach(QLineEdit* edit, AppState& state, InputBoxRules rules) {

@@ -22,6 +22,9 @@ TEST(BudgetEditing, AddNeedsADescriptionAndPaymentsPerYear) {
     EXPECT_EQ(addBudgetRecord(table, "Rent", "", {1, 12, 1}), BudgetEditOutcome::MissingData);
     EXPECT_EQ(addBudgetRecord(table, "Rent", "   0", {1, 12, 1}), BudgetEditOutcome::MissingData);
     EXPECT_EQ(addBudgetRecord(table, "Rent", "-12", {1, -12, 1}), BudgetEditOutcome::MissingData);
+    // A box showing a figure that was never stored must not make a record of 0 payments,
+    // which no budget file could hold.
+    EXPECT_EQ(addBudgetRecord(table, "Rent", "12", {1, 0, 1}), BudgetEditOutcome::MissingData);
     EXPECT_EQ(table.count(), 0);
 }
 
