@@ -102,7 +102,9 @@ std::optional<BudgetRecord> parseRecord(QByteArrayView line) {
     if (!amount || !payments || !budgeted || *payments <= 0.0)
         return std::nullopt;
     BudgetRecord record;
-    record.description = QString::fromUtf8(fields[1]);
+    // Only a plain (unquoted) description can hold a quote; dropped, as the box drops the
+    // key, so saving the record again writes a file that reads back.
+    record.description = QString::fromUtf8(fields[1]).remove(QLatin1Char('"'));
     record.annualAmount = *amount;
     record.paymentsPerYear = *payments;
     record.annualBudgeted = *budgeted;

@@ -75,6 +75,11 @@ TEST(BudgetFile, ReaderIsLenientAboutBlanksPointsAndLineEnds) {
     const auto plain = parseBudgetFile("0\r\n1\r\n9,Water,480,4,480\r\n");
     ASSERT_TRUE(plain);
     EXPECT_EQ(plain->expense.records[0], (BudgetRecord{1, "Water", 480, 4, 480}));
+    // A quote inside a plain description would end the quoted field once saved.
+    const auto quote = parseBudgetFile("0\r\n1\r\n9,12\" pipe,480,4,480\r\n");
+    ASSERT_TRUE(quote);
+    EXPECT_EQ(quote->expense.records[0].description, "12 pipe");
+    EXPECT_TRUE(parseBudgetFile(budgetFileBytes(*quote)));
 }
 
 TEST(BudgetFile, AnyBytesInADescriptionLoadAsPlainText) {
