@@ -18,6 +18,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
 
 using namespace pennywell;
@@ -513,8 +514,8 @@ void BudgetTest::deleteAsksAndCloses() {
 void BudgetTest::saveAndOpenRoundTrip() {
     addRecord(true, QStringLiteral("Pension, company"), QStringLiteral("600"), QStringLiteral("12"),
               QStringLiteral("600"));
-    addRecord(false, QStringLiteral("Rent"), QStringLiteral("800"), QStringLiteral("12"),
-              QStringLiteral("750"));
+    addRecord(false, QStringLiteral("<b>Rent</b> & rates"), QStringLiteral("800"),
+              QStringLiteral("12"), QStringLiteral("750"));
     const QString path = QDir(folder_->path()).filePath(QStringLiteral("home.bgt"));
     services_->fileDialogs.answers.enqueue(path);
     child<QPushButton>("FilSave")->click();
@@ -526,7 +527,7 @@ void BudgetTest::saveAndOpenRoundTrip() {
     QFile saved(path);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), QByteArray("1\r\n1,\"Pension, company\",7200,12,7200\r\n"
-                                         "1\r\n1,\"Rent\",9600,12,9000\r\n"));
+                                         "1\r\n1,\"<b>Rent</b> & rates\",9600,12,9000\r\n"));
     QVERIFY(window_->isVisible());
     QVERIFY(window_->close()); // saved: no question
     QVERIFY(services_->messenger.shown.isEmpty());
@@ -536,6 +537,11 @@ void BudgetTest::saveAndOpenRoundTrip() {
     openFile(path);
     QCOMPARE(services_->fileDialogs.requests.last().kind, FileDialogKind::Open);
     QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Pension, company"));
+    // The cut description's tooltip shows it whole, as text even where it looks like markup.
+    const QModelIndex description = child<QTableView>("BGrid2")->model()->index(0, 1);
+    QCOMPARE(
+        QTextDocumentFragment::fromHtml(description.data(Qt::ToolTipRole).toString()).toPlainText(),
+        QStringLiteral("<b>Rent</b> & rates"));
     QCOMPARE(cell("BGrid2", 0, 3), QStringLiteral("  9,000.00"));
     QCOMPARE(window_->focusWidget(), child<QLineEdit>("InExpDesc"));
 
