@@ -260,6 +260,9 @@ void MortgageCalcTest::enterMovesThroughTheInputsToCalculate() {
         QCOMPARE(next->objectName(), order[i + 1]);
     }
     QVERIFY(services_.messenger.shown.isEmpty());
+    // Enter again presses "Calculate": the keyboard alone gets the results.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(box("InMonthPI"), QStringLiteral("     $917.53"));
 }
 
 void MortgageCalcTest::termOverTheLimitIsRefusedAndSetToIt() {

@@ -218,7 +218,7 @@ void MortgageCalc::buildButtons() {
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(
             twipsRect(60 + (index % 4) * 2355, 2190 + (index / 4) * 420, 2295, 375));
-        button->setAutoDefault(false);
+        button->setAutoDefault(true); // Enter on a focused button presses it
         return button;
     };
     mCalc_ = addButton("MCalc", QStringLiteral("&Calculate"), 0);
