@@ -2,6 +2,7 @@
 
 #include "TestServices.h"
 #include "common/MnemonicFocus.h"
+#include "common/Twips.h"
 #include "mortgage/MortgageEngine.h"
 #include "mortgage/MortgagePresenter.h"
 #include "mortgage/MortgageTexts.h"
@@ -16,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -151,6 +153,13 @@ void MortgageCalcTest::mortgageModeOpensWithItsDefaults() {
     QCOMPARE(gridRows(), 25);
     QCOMPARE(child<QTableView>("MGrid")->model()->headerData(0, Qt::Horizontal).toString(),
              QStringLiteral("  Payment   No.  Year"));
+    // Every column is one default width widened by 520, 550, 650, 700, 700 and 700 twips.
+    const auto* grid = child<QTableView>("MGrid");
+    const int widening[] = {520, 550, 650, 700, 700, 700};
+    for (int column = 1; column < 6; ++column)
+        QVERIFY(std::abs(grid->columnWidth(column) - grid->columnWidth(0) -
+                         fromTwips(widening[column] - widening[0])) <= 1);
+    QVERIFY(grid->horizontalScrollBar()->maximum() == 0); // the columns fit the grid
     QVERIFY(box("InMonthPI").isEmpty());
     QVERIFY(!child<QPlainTextEdit>("MTextBox")->isVisible());
 }
