@@ -10,6 +10,7 @@
 #include "state/AppState.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
@@ -47,6 +48,7 @@ private slots:
     void deleteKeyClearsTheResults();
     void untouchedPrincipalKeepsItsValueAfterAListPick();
     void principalBeyondTheMoneyRangeIsRefused();
+    void pastedTextIsAnEditLikeTypedText();
     void viewOptionsSwitchBetweenYearsAndPayments();
     void dateToggleAsksForTheFirstDateAndShowsDates();
     void additionalPaymentsAreListedUntilATermIsPicked();
@@ -365,6 +367,21 @@ void MortgageCalcTest::untouchedPrincipalKeepsItsValueAfterAListPick() {
     click("MCalc");
     QCOMPARE(principal->text(), QStringLiteral("   $100,000.00"));
     QCOMPARE(box("InMonthPI"), QStringLiteral("     $458.76"));
+}
+
+void MortgageCalcTest::pastedTextIsAnEditLikeTypedText() {
+    open(MortgagePlan);
+    click("MCalc");
+    auto* principal = child<QLineEdit>("InPrincipal");
+    principal->setFocus(Qt::TabFocusReason);
+    QApplication::clipboard()->setText(QStringLiteral("250000"));
+    QTest::keyClick(principal, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(principal->text(), QStringLiteral("250000"));
+    QVERIFY(box("InMonthPI").isEmpty()); // the shown results no longer belong to the inputs
+    QCOMPARE(state_.graph.ResultCount, 0);
+    click("MCalc");
+    QCOMPARE(principal->text(), QStringLiteral("     $250,000.00"));
+    QCOMPARE(box("InMonthPI"), QStringLiteral("   $2,293.82"));
 }
 
 void MortgageCalcTest::principalBeyondTheMoneyRangeIsRefused() {
