@@ -7,6 +7,7 @@
 #include "format/RightAlign.h"
 #include "state/AppState.h"
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -32,6 +33,7 @@ private slots:
     void chainedFiltersBeepTwice();
     void altMnemonicCommitsTheBoxBeforeTheClick();
     void firstKeyRunsTheClearStepOnce();
+    void pastedTextIsAnEditLikeTypedText();
 
 private:
     AppState state_;
@@ -166,6 +168,17 @@ void InputBoxTest::firstKeyRunsTheClearStepOnce() {
     QTest::keyClick(money_, Qt::Key_Backspace);
     QCOMPARE(clears_, 2);
     QCOMPARE(money_->text(), QString());
+}
+
+void InputBoxTest::pastedTextIsAnEditLikeTypedText() {
+    QApplication::clipboard()->setText(QStringLiteral("2500"));
+    QTest::keyClick(money_, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(money_->text(), QStringLiteral("2500"));
+    QCOMPARE(state_.EditStarted, 1);
+    QCOMPARE(clears_, 1);
+    years_->setFocus(Qt::TabFocusReason);
+    QCOMPARE(storedMoney_, 2500.0);
+    QCOMPARE(money_->text(), QStringLiteral("       $2,500.00"));
 }
 
 QTEST_MAIN(InputBoxTest)

@@ -69,6 +69,15 @@ InputBox::InputBox(QWidget* focusTarget, QLineEdit* edit, AppState& state, Input
     focusTarget_->installEventFilter(this);
     if (edit_ != focusTarget_)
         edit_->installEventFilter(this);
+    // Text pasted before any key is typed is an edit all the same: it starts the edit (and
+    // clears the planner's results), so leaving the box stores what it shows.
+    connect(edit_, &QLineEdit::textEdited, this, [this] {
+        if (state_.EditStarted == 0 && rules_.emptiesOnFirstKey) {
+            state_.EditStarted = 1;
+            if (rules_.onFirstKey)
+                rules_.onFirstKey();
+        }
+    });
 }
 
 InputBox* InputBox::attach(QLineEdit* edit, AppState& state, InputBoxRules rules) {

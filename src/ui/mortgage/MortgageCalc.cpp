@@ -300,15 +300,6 @@ void MortgageCalc::attachInputBehaviour() {
     term.commitsWithoutEdit = true; // the limit is checked on every leave
     term.onLeave = [this](const QString& text) { return leaveTerm(text); };
     InputBox::attach(inTerm_, state_, std::move(term))->setNext(comperiod_);
-
-    // Text pasted without a key typed first is an edit all the same: it clears the results, and
-    // leaving the box stores the value.
-    for (QLineEdit* box : {inPrincipal_, inRate_->lineEdit(), inTerm_->lineEdit()}) {
-        connect(box, &QLineEdit::textEdited, this, [this] {
-            if (state_.EditStarted == 0)
-                ClearResults();
-        });
-    }
 }
 
 void MortgageCalc::load() {
