@@ -7,6 +7,7 @@
 #include "format/RightAlign.h"
 #include "state/AppState.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -32,6 +33,7 @@ private slots:
     void chainedFiltersBeepTwice();
     void altMnemonicCommitsTheBoxBeforeTheClick();
     void firstKeyRunsTheClearStepOnce();
+    void deleteAndAltKeysTypeNothing();
 
 private:
     AppState state_;
@@ -166,6 +168,19 @@ void InputBoxTest::firstKeyRunsTheClearStepOnce() {
     QTest::keyClick(money_, Qt::Key_Backspace);
     QCOMPARE(clears_, 2);
     QCOMPARE(money_->text(), QString());
+}
+
+void InputBoxTest::deleteAndAltKeysTypeNothing() {
+    // The platform delivers Delete with the text "\x7f" and Alt+letter with the letter.
+    QTest::keyClick(money_, Qt::Key_Home);
+    QKeyEvent deleteKey(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+    QApplication::sendEvent(money_, &deleteKey);
+    QKeyEvent altQ(QEvent::KeyPress, Qt::Key_Q, Qt::AltModifier, QStringLiteral("q"));
+    QApplication::sendEvent(money_, &altQ);
+    QCOMPARE(money_->text(), QStringLiteral("    $100,000.00"));
+    QCOMPARE(state_.EditStarted, 0);
+    QCOMPARE(clears_, 0);
+    QCOMPARE(services_.beeper.count, 0);
 }
 
 QTEST_MAIN(InputBoxTest)
