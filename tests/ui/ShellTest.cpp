@@ -255,6 +255,9 @@ void ShellTest::enterMovesFromCurrencyToNameToExit() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), window.findChild<QPushButton*>("ExitFonts"));
     QVERIFY(window.isVisible()); // Enter only moves on
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(!window.isVisible()); // and then presses the button it moved to
+    QCOMPARE(readSettings(), QByteArray("\"$\",0,\"\"\r\n"));
 }
 
 void ShellTest::exitRewritesTheFileAndTheMenuShowsTheNewName() {

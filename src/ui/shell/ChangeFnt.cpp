@@ -52,7 +52,7 @@ ChangeFnt::ChangeFnt(AppState& state, QWidget* parent) : QDialog(parent), state_
     exitFonts_ = new QPushButton(tr("E&xit to Menu"), this);
     exitFonts_->setObjectName(QStringLiteral("ExitFonts"));
     exitFonts_->setGeometry(twipsRect(840, 3840, 2055, 450));
-    exitFonts_->setAutoDefault(false);
+    exitFonts_->setAutoDefault(true); // Enter on the button, where Enter leads, presses it
     connect(exitFonts_, &QPushButton::clicked, this, &ChangeFnt::saveSettings);
 
     attachInputBehaviour();
