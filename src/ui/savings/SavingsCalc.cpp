@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 
 namespace pennywell::ui {
@@ -28,7 +29,7 @@ namespace {
 const QString QuickHelpCaption = QStringLiteral("Quick &Help");
 const QString CloseHelpCaption = QStringLiteral("Close &Help");
 
-constexpr int GridDefaultColumnWidth = 420; // twips; each column adds its own increment
+constexpr int GridDefaultColumnWidth = 400; // twips; each column adds its own increment
 constexpr int BoxPitch = 840;               // twips between the tops of two input boxes
 constexpr int GraphKindSavings = 1;
 
@@ -119,8 +120,20 @@ void SavingsCalc::buildGrid() {
         Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     const int increments[] = {300, 1400, 1400, 1510};
+    int widths[GrowthGridColumns];
     for (int column = 0; column < GrowthGridColumns; ++column)
-        grid_->setColumnWidth(column, fromTwips(GridDefaultColumnWidth + increments[column]));
+        widths[column] = fromTwips(GridDefaultColumnWidth + increments[column]);
+    // The year column must hold "Total:" whole; the room it lacks comes from the widest column,
+    // so the grid still fits beside its scroll bar.
+    const int cellMargins = 2 * (grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    const int shortfall =
+        grid_->fontMetrics().horizontalAdvance(QStringLiteral("Total:")) + cellMargins - widths[0];
+    if (shortfall > 0) {
+        widths[0] += shortfall;
+        widths[GrowthGridColumns - 1] -= shortfall;
+    }
+    for (int column = 0; column < GrowthGridColumns; ++column)
+        grid_->setColumnWidth(column, widths[column]);
 
     helpPanel_ = new HelpPanel(services_.beeper, this);
     helpPanel_->setObjectName(QStringLiteral("STextBox"));
