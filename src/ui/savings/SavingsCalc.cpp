@@ -16,12 +16,14 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTableView>
+#include <cmath>
 
 namespace pennywell::ui {
 namespace {
@@ -123,11 +125,12 @@ void SavingsCalc::buildGrid() {
     int widths[GrowthGridColumns];
     for (int column = 0; column < GrowthGridColumns; ++column)
         widths[column] = fromTwips(GridDefaultColumnWidth + increments[column]);
-    // The year column must hold "Total:" whole; the room it lacks comes from the widest column,
-    // so the grid still fits beside its scroll bar.
+    // The year column must hold "Total:" whole (text, margins and the grid line); the room it
+    // lacks comes from the widest column, so the grid still fits beside its scroll bar.
     const int cellMargins = 2 * (grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-    const int shortfall =
-        grid_->fontMetrics().horizontalAdvance(QStringLiteral("Total:")) + cellMargins - widths[0];
+    const int totalWidth =
+        int(std::ceil(QFontMetricsF(grid_->font()).horizontalAdvance(QStringLiteral("Total:"))));
+    const int shortfall = totalWidth + cellMargins + 1 - widths[0];
     if (shortfall > 0) {
         widths[0] += shortfall;
         widths[GrowthGridColumns - 1] -= shortfall;
