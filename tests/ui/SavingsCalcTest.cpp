@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTableView>
@@ -191,6 +192,14 @@ void SavingsCalcTest::enterMovesThroughTheBoxesToCalculate() {
     QCOMPARE(QApplication::focusWidget(), button("SCalc"));
     QTest::keyClick(button("SCalc"), Qt::Key_Return);
     QCOMPARE(cell(27, 0), QStringLiteral("Total:"));
+
+    // Tab then reaches the grid, whose keys scroll down to the totals.
+    QTest::keyClick(button("SCalc"), Qt::Key_Tab);
+    auto* view = window_->findChild<QTableView*>("SGrid");
+    QCOMPARE(QApplication::focusWidget(), view);
+    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+    QVERIFY(view->verticalScrollBar()->value() > 0);
+    QCOMPARE(view->verticalScrollBar()->value(), view->verticalScrollBar()->maximum());
 }
 
 void SavingsCalcTest::choosingAPresetClearsTheResultsAndIsTakenOver() {

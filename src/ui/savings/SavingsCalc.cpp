@@ -111,7 +111,6 @@ void SavingsCalc::buildGrid() {
     grid_->setGeometry(twipsRect(2850, 60, 6510, 5715));
     grid_->setSelectionMode(QAbstractItemView::NoSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setFocusPolicy(Qt::NoFocus);
     // The headings wrap in a smaller window font, named in full so the grid's font does not win.
     grid_->horizontalHeader()->setFont(QFont(font().family(), font().pointSize() - 1));
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -213,6 +212,7 @@ void SavingsCalc::attachInputBehaviour() {
     }
     previousBox->setNext(calculateButton_);
     setTabOrder(previous, calculateButton_);
+    setTabOrder(calculateButton_, grid_); // keyboard users scroll the results down to the totals
 }
 
 void SavingsCalc::writeDefaults() {
