@@ -8,7 +8,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pennywell"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Pennywell Win9"));
+    // No display name: the platform would append it to every window's own caption.
 
     const QString executableFolder = QApplication::applicationDirPath();
     const QString programFolder = pennywell::resolveProgramFolder(executableFolder);

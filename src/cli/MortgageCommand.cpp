@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -54,7 +55,8 @@ void addExtraPayment(MortgageInputs& inputs, const QString& text, int TermYears)
         boxValue(QStringLiteral("extra"), text.left(equals), FilterDigitKey).toDouble();
     const Currency amount =
         boxValue(QStringLiteral("extra"), text.mid(equals + 1), FilterAmountKey);
-    if (year > TermYears)
+    // Past the term, or past the table of additional payments when the term is over its limit.
+    if (year > std::min(TermYears, LastExtraYear))
         throw UsageError{QStringLiteral("--extra: Year number does not exist.")};
     if (year <= 0)
         throw UsageError{QStringLiteral("--extra: Must have a valid year number.")};

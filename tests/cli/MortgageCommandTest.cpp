@@ -103,6 +103,8 @@ TEST(MortgageCommand, BadUsageExitsWithTwoAndTheUsage) {
         {"mortgage", "--principal", "100", "--rate", "5", "--term", "2.5"},
         {"mortgage", "--principal", "100", "--rate", "5", "--term", "25", "--extra", "26=5"},
         {"mortgage", "--principal", "100", "--rate", "5", "--term", "25", "--extra", "0=5"},
+        // A year past the table of additional payments, even with a term over the limit.
+        {"mortgage", "--principal", "100", "--rate", "5", "--term", "900", "--extra", "800=5"},
         {"mortgage", "--principal", "100", "--rate", "5", "--term", "25", "--format", "xml"},
         {"mortgage", "--principal", "100", "--rate", "5", "--term", "25", "--frequency", "daily"},
         {"mortgage", "--principal", "100", "--rate", "5", "--term", "25", "--bogus"},

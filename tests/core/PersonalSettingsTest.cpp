@@ -47,6 +47,15 @@ TEST_F(SettingsFile, ReadsTheThreeFieldsInOrder) {
     EXPECT_EQ(loaded.settings.UserName, "Sam Smith");
 }
 
+TEST_F(SettingsFile, ReadsUtf8AndOlderSingleByteFiles) {
+    write("\"\xC2\xA3\",1,\"Zo\xC3\xAB\"\r\n");
+    EXPECT_EQ(loadSettings(path()).settings.UserName, QString::fromUtf8("Zo\xC3\xAB"));
+    write("\"\x80\",1,\"Zo\xEB\"\r\n"); // a file written in a single-byte code page
+    const SettingsLoadResult loaded = loadSettings(path());
+    EXPECT_EQ(loaded.settings.CurrencySymbol, QString::fromUtf8("\xE2\x82\xAC"));
+    EXPECT_EQ(loaded.settings.UserName, QString::fromUtf8("Zo\xC3\xAB"));
+}
+
 TEST_F(SettingsFile, EmptySymbolBecomesTheDollarAndOtherFieldsAreKept) {
     write("\"\",3,\"Ann\"\r\n");
     const SettingsLoadResult loaded = loadSettings(path());

@@ -7,6 +7,8 @@
 #include "format/RightAlign.h"
 #include "state/AppState.h"
 
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -32,6 +34,8 @@ private slots:
     void chainedFiltersBeepTwice();
     void altMnemonicCommitsTheBoxBeforeTheClick();
     void firstKeyRunsTheClearStepOnce();
+    void pastedTextIsAnEditLikeTypedText();
+    void deleteAndAltKeysTypeNothing();
 
 private:
     AppState state_;
@@ -166,6 +170,37 @@ void InputBoxTest::firstKeyRunsTheClearStepOnce() {
     QTest::keyClick(money_, Qt::Key_Backspace);
     QCOMPARE(clears_, 2);
     QCOMPARE(money_->text(), QString());
+}
+
+void InputBoxTest::pastedTextIsAnEditLikeTypedText() {
+    QApplication::clipboard()->setText(QStringLiteral("2500"));
+    QTest::keyClick(money_, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(money_->text(), QStringLiteral("2500"));
+    QCOMPARE(state_.EditStarted, 1);
+    QCOMPARE(clears_, 1);
+    years_->setFocus(Qt::TabFocusReason);
+    QCOMPARE(storedMoney_, 2500.0);
+    QCOMPARE(money_->text(), QStringLiteral("       $2,500.00"));
+}
+
+void InputBoxTest::deleteAndAltKeysTypeNothing() {
+    // The platform delivers Alt+letter with the letter: a mnemonic nobody owns types nothing.
+    QKeyEvent altQ(QEvent::KeyPress, Qt::Key_Q, Qt::AltModifier, QStringLiteral("q"));
+    QApplication::sendEvent(money_, &altQ);
+    QCOMPARE(money_->text(), QStringLiteral("     $100,000.00"));
+    QCOMPARE(state_.EditStarted, 0);
+    QCOMPARE(services_.beeper.count, 0);
+
+    // Delete comes with the text "\x7f" but is no typed character: it removes one character
+    // without emptying the box or beeping, and like any change of the text it is an edit.
+    QTest::keyClick(money_, Qt::Key_End);
+    QTest::keyClick(money_, Qt::Key_Left);
+    QKeyEvent deleteKey(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+    QApplication::sendEvent(money_, &deleteKey);
+    QCOMPARE(money_->text(), QStringLiteral("     $100,000.0"));
+    QCOMPARE(services_.beeper.count, 0);
+    QCOMPARE(clears_, 1);
+    QCOMPARE(state_.EditStarted, 1);
 }
 
 QTEST_MAIN(InputBoxTest)

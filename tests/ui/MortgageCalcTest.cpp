@@ -2,6 +2,7 @@
 
 #include "TestServices.h"
 #include "common/MnemonicFocus.h"
+#include "common/Twips.h"
 #include "mortgage/MortgageEngine.h"
 #include "mortgage/MortgagePresenter.h"
 #include "mortgage/MortgageTexts.h"
@@ -9,6 +10,7 @@
 #include "state/AppState.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
@@ -16,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,6 +48,7 @@ private slots:
     void deleteKeyClearsTheResults();
     void untouchedPrincipalKeepsItsValueAfterAListPick();
     void principalBeyondTheMoneyRangeIsRefused();
+    void pastedTextIsAnEditLikeTypedText();
     void viewOptionsSwitchBetweenYearsAndPayments();
     void dateToggleAsksForTheFirstDateAndShowsDates();
     void additionalPaymentsAreListedUntilATermIsPicked();
@@ -151,6 +155,13 @@ void MortgageCalcTest::mortgageModeOpensWithItsDefaults() {
     QCOMPARE(gridRows(), 25);
     QCOMPARE(child<QTableView>("MGrid")->model()->headerData(0, Qt::Horizontal).toString(),
              QStringLiteral("  Payment   No.  Year"));
+    // Every column is one default width widened by 520, 550, 650, 700, 700 and 700 twips.
+    const auto* grid = child<QTableView>("MGrid");
+    const int widening[] = {520, 550, 650, 700, 700, 700};
+    for (int column = 1; column < 6; ++column)
+        QVERIFY(std::abs(grid->columnWidth(column) - grid->columnWidth(0) -
+                         fromTwips(widening[column] - widening[0])) <= 1);
+    QVERIFY(grid->horizontalScrollBar()->maximum() == 0); // the columns fit the grid
     QVERIFY(box("InMonthPI").isEmpty());
     QVERIFY(!child<QPlainTextEdit>("MTextBox")->isVisible());
 }
@@ -260,6 +271,9 @@ void MortgageCalcTest::enterMovesThroughTheInputsToCalculate() {
         QCOMPARE(next->objectName(), order[i + 1]);
     }
     QVERIFY(services_.messenger.shown.isEmpty());
+    // Enter again presses "Calculate": the keyboard alone gets the results.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(box("InMonthPI"), QStringLiteral("     $917.53"));
 }
 
 void MortgageCalcTest::termOverTheLimitIsRefusedAndSetToIt() {
@@ -353,6 +367,21 @@ void MortgageCalcTest::untouchedPrincipalKeepsItsValueAfterAListPick() {
     click("MCalc");
     QCOMPARE(principal->text(), QStringLiteral("   $100,000.00"));
     QCOMPARE(box("InMonthPI"), QStringLiteral("     $458.76"));
+}
+
+void MortgageCalcTest::pastedTextIsAnEditLikeTypedText() {
+    open(MortgagePlan);
+    click("MCalc");
+    auto* principal = child<QLineEdit>("InPrincipal");
+    principal->setFocus(Qt::TabFocusReason);
+    QApplication::clipboard()->setText(QStringLiteral("250000"));
+    QTest::keyClick(principal, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(principal->text(), QStringLiteral("250000"));
+    QVERIFY(box("InMonthPI").isEmpty()); // the shown results no longer belong to the inputs
+    QCOMPARE(state_.graph.ResultCount, 0);
+    click("MCalc");
+    QCOMPARE(principal->text(), QStringLiteral("     $250,000.00"));
+    QCOMPARE(box("InMonthPI"), QStringLiteral("   $2,293.82"));
 }
 
 void MortgageCalcTest::principalBeyondTheMoneyRangeIsRefused() {

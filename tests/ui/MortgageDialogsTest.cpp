@@ -29,6 +29,7 @@ private slots:
     void typedDateReplacesTheFirstPaymentDate();
     void unreadableDateBringsThePreviousOneBack();
     void shortFormWithTwoDigitYearsMeansThisCentury();
+    void dateOutsideThisCenturySurvivesTheShortForm();
 
 private:
     void showAndActivate(QWidget* window);
@@ -185,7 +186,8 @@ void MortgageDialogsTest::typedDateReplacesTheFirstPaymentDate() {
     // A date in the locale's own short form reads too.
     type(date, locale.toString(QDate(2029, 12, 1), QLocale::ShortFormat));
     QCOMPARE(state_.FirstPayDate, QDate(2029, 12, 1));
-    dialog.findChild<QPushButton*>("OkExit")->click();
+    // Enter moved to "OK"; Enter again closes the dialog.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY(!dialog.isVisible());
 }
 
@@ -209,6 +211,30 @@ void MortgageDialogsTest::shortFormWithTwoDigitYearsMeansThisCentury() {
     QCOMPARE(readDate(QStringLiteral(" 2030-06-15 "), american), QDate(2030, 6, 15));
     QVERIFY(!readDate(QStringLiteral("13/1/27"), american).isValid());
     QVERIFY(!readDate(QString(), american).isValid());
+}
+
+void MortgageDialogsTest::dateOutsideThisCenturySurvivesTheShortForm() {
+    // "M/d/yy" shows 1998 as "98"; reading that back must not move the date a century.
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    state_.FirstPayDate = QDate(1998, 6, 15);
+    {
+        MortDateInput dialog(state_, services_.services);
+        showAndActivate(&dialog);
+        auto* date = dialog.findChild<QLineEdit*>("InDate");
+        auto* ok = dialog.findChild<QPushButton*>("OkExit");
+        date->setFocus(Qt::TabFocusReason);
+        ok->setFocus(Qt::TabFocusReason);
+        QCOMPARE(state_.FirstPayDate, QDate(1998, 6, 15));
+
+        type(date, QStringLiteral("7/1/1999"));
+        QCOMPARE(state_.FirstPayDate, QDate(1999, 7, 1));
+        date->setFocus(Qt::TabFocusReason);
+        ok->click();
+        QCOMPARE(state_.FirstPayDate, QDate(1999, 7, 1));
+        QVERIFY(services_.messenger.shown.isEmpty());
+    }
+    QLocale::setDefault(previous);
 }
 
 QTEST_MAIN(MortgageDialogsTest)

@@ -12,7 +12,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -128,6 +130,15 @@ void SavingsCalcTest::defaultCalculationFillsTheGridAndTheHandOff() {
     QCOMPARE(cell(27, 1), QStringLiteral("$25,000.00"));
     QCOMPARE(cell(27, 2), QStringLiteral("$541,377.32"));
     QCOMPARE(cell(27, 3), QStringLiteral("$566,377.32"));
+    // "Total:" is shown whole, and the four columns still fit beside the scroll bar.
+    auto* view = window_->findChild<QTableView*>("SGrid");
+    const int cellMargins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    QVERIFY(view->columnWidth(0) >=
+            view->fontMetrics().horizontalAdvance(QStringLiteral("Total:")) + cellMargins);
+    int columnsWidth = 0;
+    for (int column = 0; column < 4; ++column)
+        columnsWidth += view->columnWidth(column);
+    QVERIFY(columnsWidth <= view->viewport()->width());
     QCOMPARE(state_.graph.ResultCount, 25);
     QCOMPARE(state_.graph.GraphTitle, QStringLiteral("Investment value at end of each Year"));
     QCOMPARE(state_.savings.growthTable[26][1], *Currency::fromDouble(25)); // the totals row
@@ -181,6 +192,14 @@ void SavingsCalcTest::enterMovesThroughTheBoxesToCalculate() {
     QCOMPARE(QApplication::focusWidget(), button("SCalc"));
     QTest::keyClick(button("SCalc"), Qt::Key_Return);
     QCOMPARE(cell(27, 0), QStringLiteral("Total:"));
+
+    // Tab then reaches the grid, whose keys scroll down to the totals.
+    QTest::keyClick(button("SCalc"), Qt::Key_Tab);
+    auto* view = window_->findChild<QTableView*>("SGrid");
+    QCOMPARE(QApplication::focusWidget(), view);
+    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+    QVERIFY(view->verticalScrollBar()->value() > 0);
+    QCOMPARE(view->verticalScrollBar()->value(), view->verticalScrollBar()->maximum());
 }
 
 void SavingsCalcTest::choosingAPresetClearsTheResultsAndIsTakenOver() {
@@ -323,6 +342,15 @@ void SavingsCalcTest::calculatingClosesTheHelpPanel() {
     QCOMPARE(button("SHelp")->text(), QStringLiteral("Quick &Help"));
     QVERIFY(window_->findChild<QTableView*>("SGrid")->isVisible());
     QCOMPARE(cell(27, 3), QStringLiteral("$566,377.32"));
+    // "Total:" is shown whole, and the four columns still fit beside the scroll bar.
+    auto* view = window_->findChild<QTableView*>("SGrid");
+    const int cellMargins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    QVERIFY(view->columnWidth(0) >=
+            view->fontMetrics().horizontalAdvance(QStringLiteral("Total:")) + cellMargins);
+    int columnsWidth = 0;
+    for (int column = 0; column < 4; ++column)
+        columnsWidth += view->columnWidth(column);
+    QVERIFY(columnsWidth <= view->viewport()->width());
     QCOMPARE(state_.graph.ResultCount, 25);
 }
 

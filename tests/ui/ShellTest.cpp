@@ -248,6 +248,10 @@ void ShellTest::currencyIsShownAlignedAndStoredTrimmed() {
 void ShellTest::enterMovesFromCurrencyToNameToExit() {
     ChangeFnt window(state_);
     showAndActivate(&window);
+    auto* option = window.findChildren<QRadioButton*>("PtrFt")[0];
+    option->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(option, Qt::Key_Return);
+    QVERIFY(window.isVisible()); // no default button
     auto* currency = window.findChild<QLineEdit*>("InCurrency");
     currency->setFocus(Qt::TabFocusReason);
     QTest::keyClick(currency, Qt::Key_Return);
@@ -255,6 +259,9 @@ void ShellTest::enterMovesFromCurrencyToNameToExit() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), window.findChild<QPushButton*>("ExitFonts"));
     QVERIFY(window.isVisible()); // Enter only moves on
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(!window.isVisible()); // and then presses the button it moved to
+    QCOMPARE(readSettings(), QByteArray("\"$\",0,\"\"\r\n"));
 }
 
 void ShellTest::exitRewritesTheFileAndTheMenuShowsTheNewName() {

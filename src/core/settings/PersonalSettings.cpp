@@ -3,6 +3,7 @@
 #include "files/AtomicWrite.h"
 
 #include <QFile>
+#include <QStringDecoder>
 #include <optional>
 
 namespace pennywell {
@@ -42,6 +43,17 @@ private:
     qsizetype at_ = 0;
 };
 
+// The file is written in UTF-8; one that is not valid UTF-8 comes from a single-byte code page
+// (an older copy of the program), whose symbol or name would otherwise be garbled.
+QString decodedLine(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder windows1252("windows-1252");
+    return windows1252.isValid() ? QString(windows1252(bytes)) : QString::fromLatin1(bytes);
+}
+
 std::optional<int> wholeNumber(const QString& text) {
     bool ok = false;
     const int value = text.toInt(&ok);
@@ -56,7 +68,7 @@ SettingsLoadResult loadSettings(const QString& path) {
 
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
-        QString line = QString::fromUtf8(file.readLine());
+        QString line = decodedLine(file.readLine());
         while (line.endsWith(u'\n') || line.endsWith(u'\r'))
             line.chop(1);
         FieldReader reader(line);

@@ -299,7 +299,6 @@ void Budget::attachBoxes(Half& half) {
     InputBox::attach(half.description, state_, std::move(descriptionRules))->setNext(half.amount);
 
     InputBoxRules amountRules;
-    amountRules.pastingStartsEdit = true;
     amountRules.filter = amountKeyFilter(beeper);
     amountRules.onLeave = [&half](const QString& text) {
         half.entry.amount = leadingNumber(text);
@@ -308,7 +307,6 @@ void Budget::attachBoxes(Half& half) {
     InputBox::attach(half.amount, state_, std::move(amountRules))->setNext(half.payments);
 
     InputBoxRules paymentsRules;
-    paymentsRules.pastingStartsEdit = true;
     if (income) {
         paymentsRules.filter = amountKeyFilter(beeper);
     } else {
@@ -323,7 +321,6 @@ void Budget::attachBoxes(Half& half) {
     InputBox::attach(half.payments, state_, std::move(paymentsRules))->setNext(half.budgeted);
 
     InputBoxRules budgetedRules;
-    budgetedRules.pastingStartsEdit = true;
     budgetedRules.filter = income ? amountKeyFilter(beeper) : anyKeyFilter();
     budgetedRules.onLeave = [&half](const QString& text) {
         half.entry.budgeted = leadingNumber(text);

@@ -17,7 +17,8 @@ constexpr int EnterCode = 13;
 constexpr int BackspaceCode = 8;
 
 // The character code a key press delivers, or 0 for keys that type nothing (arrows, Delete,
-// function keys), which the box handles as usual.
+// function keys), which the box handles as usual. Some platforms deliver Delete with the
+// text "\x7f"; it still types nothing.
 int keyCodeOf(const QKeyEvent* key) {
     switch (key->key()) {
     case Qt::Key_Return:
@@ -27,12 +28,21 @@ int keyCodeOf(const QKeyEvent* key) {
         return BackspaceCode;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
+    case Qt::Key_Delete:
         return 0;
     default:
         break;
     }
     const QString text = key->text();
     return text.isEmpty() ? 0 : int(text.at(0).unicode());
+}
+
+// Alt with a key that is no mnemonic types nothing, though some platforms deliver the letter.
+// Ctrl+Alt is left alone: it is how some keyboards type characters such as the euro sign.
+bool isUnusedAltKey(const QKeyEvent* key) {
+    const Qt::KeyboardModifiers modifiers = key->modifiers();
+    return (modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier) &&
+           !key->text().isEmpty();
 }
 
 bool isIgnoredFocusChange(Qt::FocusReason reason) {
@@ -69,12 +79,15 @@ InputBox::InputBox(QWidget* focusTarget, QLineEdit* edit, AppState& state, Input
     focusTarget_->installEventFilter(this);
     if (edit_ != focusTarget_)
         edit_->installEventFilter(this);
-    if (rules_.pastingStartsEdit) {
-        connect(edit_, &QLineEdit::textEdited, this, [this] {
-            if (state_.EditStarted == 0)
-                state_.EditStarted = 1;
-        });
-    }
+    // Text pasted before any key is typed is an edit all the same: it starts the edit (and
+    // clears the planner's results), so leaving the box stores what it shows.
+    connect(edit_, &QLineEdit::textEdited, this, [this] {
+        if (state_.EditStarted == 0 && rules_.emptiesOnFirstKey) {
+            state_.EditStarted = 1;
+            if (rules_.onFirstKey)
+                rules_.onFirstKey();
+        }
+    });
 }
 
 InputBox* InputBox::attach(QLineEdit* edit, AppState& state, InputBoxRules rules) {
@@ -126,6 +139,8 @@ bool InputBox::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Delete && rules_.onDeleteKey)
             rules_.onDeleteKey();
+        if (isUnusedAltKey(key))
+            return true;
         const int keyCode = keyCodeOf(key);
         return keyCode != 0 && keyPressed(keyCode);
     }

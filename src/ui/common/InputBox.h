@@ -38,9 +38,6 @@ struct InputBoxRules {
     QString restartingKeys;
     // The Delete key, before the box handles it (e.g. the planner clears its results).
     std::function<void()> onDeleteKey;
-    // Text pasted or dropped into the box (no key typed) starts an edit, so leaving the box
-    // stores the figure it shows.
-    bool pastingStartsEdit = false;
 };
 
 // The one input-box behaviour every box shares: select all on entry, the first key empties

@@ -57,7 +57,6 @@ MortDateInput::MortDateInput(AppState& state, Services& services, QWidget* paren
     okExit_ = new QPushButton(QStringLiteral("&OK"), this);
     okExit_->setObjectName(QStringLiteral("OkExit"));
     okExit_->setGeometry(twipsRect(1080, 1440, 1440, 450));
-    okExit_->setAutoDefault(false);
     connect(okExit_, &QPushButton::clicked, this, &MortDateInput::reject);
 
     InputBoxRules rules;
@@ -67,6 +66,11 @@ MortDateInput::MortDateInput(AppState& state, Services& services, QWidget* paren
 }
 
 QString MortDateInput::checkedDate(const QString& text) {
+    // The date as shown stands for the stored one: a short form with a two-digit year can't be
+    // read back into a year outside this century.
+    const QString shown = mortgage::DateStyle().text(state_.FirstPayDate);
+    if (text == shown)
+        return shown;
     const QDate date = readDate(text);
     if (date.isValid()) {
         state_.FirstPayDate = date;
@@ -75,7 +79,7 @@ QString MortDateInput::checkedDate(const QString& text) {
     services_.messenger.show(this, Message{QStringLiteral("Not a valid date, try again. "),
                                            QStringLiteral("Entry error")});
     QTimer::singleShot(0, inDate_, [this] { inDate_->setFocus(Qt::OtherFocusReason); });
-    return mortgage::DateStyle().text(state_.FirstPayDate);
+    return shown;
 }
 
 void MortDateInput::reject() {

@@ -73,13 +73,11 @@ MortPrePay::MortPrePay(mortgage::ExtraPayments& extraPayments, int& ExtraCount, 
     usePrePay_ = new QPushButton(QStringLiteral("&OK"), this);
     usePrePay_->setObjectName(QStringLiteral("UsePrePay"));
     usePrePay_->setGeometry(twipsRect(3780, 480, 1380, 420));
-    usePrePay_->setAutoDefault(false);
     connect(usePrePay_, &QPushButton::clicked, this, &MortPrePay::useAll);
 
     auto* doNotUse = new QPushButton(QStringLiteral("&Erase all"), this);
     doNotUse->setObjectName(QStringLiteral("DoNotUse"));
     doNotUse->setGeometry(twipsRect(3780, 1020, 1380, 420));
-    doNotUse->setAutoDefault(false);
     connect(doNotUse, &QPushButton::clicked, this, &MortPrePay::eraseAll);
 
     pGrid_ = new QTableWidget(this);

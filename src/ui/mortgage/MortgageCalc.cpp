@@ -51,8 +51,10 @@ constexpr Column InputColumn{60, 1560, 1650, 2070};
 constexpr Column ResultColumn{3840, 1560, 5430, 1560};
 constexpr Column FactorColumn{7080, 1020, 8130, 1290};
 constexpr int GridTop = 3060;
-// Column widths: the payment and year numbers, then money columns wide enough for totals.
-constexpr int GridColumnWidths[GridColumns] = {1500, 1400, 1450, 1550, 1570, 1570};
+// Each column is its default width widened by its own amount; the default is chosen so the six
+// columns and the scroll bar fill the grid's width.
+constexpr int GridDefaultColumnWidth = 860;
+constexpr int GridColumnWidening[GridColumns] = {520, 550, 650, 700, 700, 700};
 
 // Fixed pitch lines the right-justified texts up; at 9 points every box and grid column fits
 // the window's fixed rectangle.
@@ -218,7 +220,7 @@ void MortgageCalc::buildButtons() {
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(
             twipsRect(60 + (index % 4) * 2355, 2190 + (index / 4) * 420, 2295, 375));
-        button->setAutoDefault(false);
+        button->setAutoDefault(true); // Enter on a focused button presses it
         return button;
     };
     mCalc_ = addButton("MCalc", QStringLiteral("&Calculate"), 0);
@@ -260,7 +262,8 @@ void MortgageCalc::buildGrid() {
     headings->setSectionResizeMode(QHeaderView::Fixed);
     headings->setHighlightSections(false);
     for (int column = 0; column < GridColumns; ++column)
-        mGrid_->setColumnWidth(column, fromTwips(GridColumnWidths[column]));
+        mGrid_->setColumnWidth(column,
+                               fromTwips(GridDefaultColumnWidth + GridColumnWidening[column]));
 
     mTextBox_ = new QPlainTextEdit(this);
     mTextBox_->setObjectName(QStringLiteral("MTextBox"));

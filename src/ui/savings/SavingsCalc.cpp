@@ -16,11 +16,14 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
+#include <cmath>
 
 namespace pennywell::ui {
 namespace {
@@ -28,7 +31,7 @@ namespace {
 const QString QuickHelpCaption = QStringLiteral("Quick &Help");
 const QString CloseHelpCaption = QStringLiteral("Close &Help");
 
-constexpr int GridDefaultColumnWidth = 420; // twips; each column adds its own increment
+constexpr int GridDefaultColumnWidth = 400; // twips; each column adds its own increment
 constexpr int BoxPitch = 840;               // twips between the tops of two input boxes
 constexpr int GraphKindSavings = 1;
 
@@ -108,7 +111,6 @@ void SavingsCalc::buildGrid() {
     grid_->setGeometry(twipsRect(2850, 60, 6510, 5715));
     grid_->setSelectionMode(QAbstractItemView::NoSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setFocusPolicy(Qt::NoFocus);
     // The headings wrap in a smaller window font, named in full so the grid's font does not win.
     grid_->horizontalHeader()->setFont(QFont(font().family(), font().pointSize() - 1));
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -119,8 +121,21 @@ void SavingsCalc::buildGrid() {
         Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     const int increments[] = {300, 1400, 1400, 1510};
+    int widths[GrowthGridColumns];
     for (int column = 0; column < GrowthGridColumns; ++column)
-        grid_->setColumnWidth(column, fromTwips(GridDefaultColumnWidth + increments[column]));
+        widths[column] = fromTwips(GridDefaultColumnWidth + increments[column]);
+    // The year column must hold "Total:" whole (text, margins and the grid line); the room it
+    // lacks comes from the widest column, so the grid still fits beside its scroll bar.
+    const int cellMargins = 2 * (grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    const int totalWidth =
+        int(std::ceil(QFontMetricsF(grid_->font()).horizontalAdvance(QStringLiteral("Total:"))));
+    const int shortfall = totalWidth + cellMargins + 1 - widths[0];
+    if (shortfall > 0) {
+        widths[0] += shortfall;
+        widths[GrowthGridColumns - 1] -= shortfall;
+    }
+    for (int column = 0; column < GrowthGridColumns; ++column)
+        grid_->setColumnWidth(column, widths[column]);
 
     helpPanel_ = new HelpPanel(services_.beeper, this);
     helpPanel_->setObjectName(QStringLiteral("STextBox"));
@@ -197,6 +212,7 @@ void SavingsCalc::attachInputBehaviour() {
     }
     previousBox->setNext(calculateButton_);
     setTabOrder(previous, calculateButton_);
+    setTabOrder(calculateButton_, grid_); // keyboard users scroll the results down to the totals
 }
 
 void SavingsCalc::writeDefaults() {

@@ -52,7 +52,7 @@ ChangeFnt::ChangeFnt(AppState& state, QWidget* parent) : QDialog(parent), state_
     exitFonts_ = new QPushButton(tr("E&xit to Menu"), this);
     exitFonts_->setObjectName(QStringLiteral("ExitFonts"));
     exitFonts_->setGeometry(twipsRect(840, 3840, 2055, 450));
-    exitFonts_->setAutoDefault(false);
+    exitFonts_->setAutoDefault(false); // not the default: Enter on an option does nothing
     connect(exitFonts_, &QPushButton::clicked, this, &ChangeFnt::saveSettings);
 
     attachInputBehaviour();
@@ -114,6 +114,12 @@ void ChangeFnt::reject() {
 void ChangeFnt::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape)
         return;
+    // Enter leads from the name box to the exit button, and on it presses it.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && exitFonts_->hasFocus()) {
+        exitFonts_->click();
+        return;
+    }
     QDialog::keyPressEvent(event);
 }
 
