@@ -18,8 +18,8 @@ bool hasRequiredData(const QString& descriptionText, const QString& paymentsText
 
 // Figures so large that the annual product overflows could not be shown or saved.
 bool isStorable(const BudgetEntry& entry) {
-    return std::isfinite(entry.amount * entry.paymentsPerYear) &&
-           std::isfinite(entry.budgeted * entry.paymentsPerYear);
+    return std::fabs(entry.amount * entry.paymentsPerYear) <= BudgetFigureLimit &&
+           std::fabs(entry.budgeted * entry.paymentsPerYear) <= BudgetFigureLimit;
 }
 
 // A pasted quote or line break would end the description's field in the budget file and

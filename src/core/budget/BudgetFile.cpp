@@ -99,7 +99,8 @@ std::optional<BudgetRecord> parseRecord(QByteArrayView line) {
     const auto amount = parseNumber(fields[2]);
     const auto payments = parseNumber(fields[3]);
     const auto budgeted = parseNumber(fields[4]);
-    if (!amount || !payments || !budgeted || *payments <= 0.0)
+    if (!amount || !payments || !budgeted || *payments <= 0.0 ||
+        std::fabs(*amount) > BudgetFigureLimit || std::fabs(*budgeted) > BudgetFigureLimit)
         return std::nullopt;
     BudgetRecord record;
     // Only a plain (unquoted) description can hold a quote; dropped, as the box drops the

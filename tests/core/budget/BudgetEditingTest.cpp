@@ -31,6 +31,8 @@ TEST(BudgetEditing, AddNeedsADescriptionAndPaymentsPerYear) {
 TEST(BudgetEditing, FiguresThatOverflowAreRefused) {
     BudgetTable table;
     EXPECT_EQ(addBudgetRecord(table, "Huge", "12", {1e308, 12, 1}), BudgetEditOutcome::TooLarge);
+    // Finite, but two of them would overflow the total.
+    EXPECT_EQ(addBudgetRecord(table, "Huge", "12", {1e300, 12, 1}), BudgetEditOutcome::TooLarge);
     table.records.push_back(budgetRecord("Club", 100, 3));
     table.chosenRecord = 1;
     EXPECT_EQ(changeBudgetRecord(table, "Club", "3", {1, 3, 1e308}), BudgetEditOutcome::TooLarge);
