@@ -6,6 +6,7 @@
 #include "state/AppState.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -13,9 +14,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
 
 using namespace pennywell;
@@ -33,6 +36,7 @@ private slots:
     void addTypesARecordThroughTheFourBoxes();
     void addNeedsBoxesOneAndThree();
     void emptiedBoxesCountAsZeroForTheNextRecord();
+    void pastedFiguresAreStored();
     void periodChangesFiguresAndLabels();
     void emptyTablesIgnoreAPeriodChange();
     void negativeNetBalanceIsRed();
@@ -53,6 +57,7 @@ private slots:
     void cancelledDialogsKeepTheRecords();
     void aFailedSaveKeepsTheRecordsUnsaved();
     void aBadFileKeepsTheRecordsOnScreen();
+    void anotherFileIsShownFromTheTop();
     void openAsksBeforeDiscardingUnsavedRecords();
     void exitAsksOnlyWhileRecordsAreUnsaved();
 
@@ -106,9 +111,18 @@ void BudgetTest::cleanup() {
 }
 
 void BudgetTest::activate() {
+    // Hidden and shown again around a file dialog, the window keeps the offscreen platform's
+    // focus but loses the application's activation; passing the focus through another window
+    // gives it both back, so focus changes (and the boxes' leave step) happen as on a desktop.
+    if (window_->isVisible() && !window_->isActiveWindow()) {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    }
     window_->show();
     window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_));
+    QTRY_VERIFY(window_->isActiveWindow());
 }
 
 QString BudgetTest::cell(const char* grid, int row, int column) const {
@@ -245,6 +259,19 @@ void BudgetTest::emptiedBoxesCountAsZeroForTheNextRecord() {
     QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Gift"));
     QCOMPARE(cell("BGrid1", 0, 2), QStringLiteral("       .00"));
     QCOMPARE(cell("BGrid1", 0, 3), QStringLiteral("       .00"));
+}
+
+void BudgetTest::pastedFiguresAreStored() {
+    typeInto("InIncDesc", QStringLiteral("Gift"));
+    typeInto("InIncAmt", QStringLiteral("100"));
+    auto* payments = child<QLineEdit>("InIncFreq");
+    payments->setFocus(Qt::TabFocusReason);
+    QApplication::clipboard()->setText(QStringLiteral("12"));
+    payments->selectAll();
+    payments->paste(); // as the context menu does: no key typed
+    QTest::mouseClick(child<QPushButton>("AddIncome1"), Qt::LeftButton);
+    QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Gift"));
+    QCOMPARE(cell("BGrid1", 0, 2), QStringLiteral("  1,200.00"));
 }
 
 void BudgetTest::periodChangesFiguresAndLabels() {
@@ -487,8 +514,8 @@ void BudgetTest::deleteAsksAndCloses() {
 void BudgetTest::saveAndOpenRoundTrip() {
     addRecord(true, QStringLiteral("Pension, company"), QStringLiteral("600"), QStringLiteral("12"),
               QStringLiteral("600"));
-    addRecord(false, QStringLiteral("Rent"), QStringLiteral("800"), QStringLiteral("12"),
-              QStringLiteral("750"));
+    addRecord(false, QStringLiteral("<b>Rent</b> & rates"), QStringLiteral("800"),
+              QStringLiteral("12"), QStringLiteral("750"));
     const QString path = QDir(folder_->path()).filePath(QStringLiteral("home.bgt"));
     services_->fileDialogs.answers.enqueue(path);
     child<QPushButton>("FilSave")->click();
@@ -500,7 +527,7 @@ void BudgetTest::saveAndOpenRoundTrip() {
     QFile saved(path);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), QByteArray("1\r\n1,\"Pension, company\",7200,12,7200\r\n"
-                                         "1\r\n1,\"Rent\",9600,12,9000\r\n"));
+                                         "1\r\n1,\"<b>Rent</b> & rates\",9600,12,9000\r\n"));
     QVERIFY(window_->isVisible());
     QVERIFY(window_->close()); // saved: no question
     QVERIFY(services_->messenger.shown.isEmpty());
@@ -510,6 +537,11 @@ void BudgetTest::saveAndOpenRoundTrip() {
     openFile(path);
     QCOMPARE(services_->fileDialogs.requests.last().kind, FileDialogKind::Open);
     QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Pension, company"));
+    // The cut description's tooltip shows it whole, as text even where it looks like markup.
+    const QModelIndex description = child<QTableView>("BGrid2")->model()->index(0, 1);
+    QCOMPARE(
+        QTextDocumentFragment::fromHtml(description.data(Qt::ToolTipRole).toString()).toPlainText(),
+        QStringLiteral("<b>Rent</b> & rates"));
     QCOMPARE(cell("BGrid2", 0, 3), QStringLiteral("  9,000.00"));
     QCOMPARE(window_->focusWidget(), child<QLineEdit>("InExpDesc"));
 
@@ -561,6 +593,21 @@ void BudgetTest::aBadFileKeepsTheRecordsOnScreen() {
     services_->fileDialogs.answers.enqueue(std::nullopt);
     child<QPushButton>("FilSave")->click();
     QCOMPARE(services_->fileDialogs.requests.last().fileName, QStringLiteral("three.bgt"));
+}
+
+void BudgetTest::anotherFileIsShownFromTheTop() {
+    QByteArray file = "30\r\n";
+    for (int i = 1; i <= 30; ++i)
+        file += QByteArray::number(i) + ",\"Item " + QByteArray::number(i) + "\",12,12,12\r\n";
+    file += "0\r\n";
+    openFile(writeFile(QStringLiteral("long.bgt"), file));
+    activate();
+    QScrollBar* scrollBar = child<QTableView>("BGrid1")->verticalScrollBar();
+    scrollBar->setValue(scrollBar->maximum());
+    QVERIFY(scrollBar->value() > 0);
+    services_->messenger.answers.enqueue(MessageAnswer::No);
+    openFile(writeFile(QStringLiteral("three.bgt"), ThreeIncomes));
+    QCOMPARE(scrollBar->value(), 0);
 }
 
 void BudgetTest::openAsksBeforeDiscardingUnsavedRecords() {

@@ -8,15 +8,18 @@ namespace pennywell {
 namespace {
 
 // A negative count of payments can only be pasted; it is refused like 0, since a budget
-// file holding one could not be read back.
-bool hasRequiredData(const QString& descriptionText, const QString& paymentsText) {
-    return !descriptionText.isEmpty() && leadingNumber(paymentsText) > 0.0;
+// file holding one could not be read back. The stored count is checked as well as the box,
+// so a record never gets a count other than the one the box shows.
+bool hasRequiredData(const QString& descriptionText, const QString& paymentsText,
+                     const BudgetEntry& entry) {
+    return !descriptionText.isEmpty() && leadingNumber(paymentsText) > 0.0 &&
+           entry.paymentsPerYear > 0.0;
 }
 
 // Figures so large that the annual product overflows could not be shown or saved.
 bool isStorable(const BudgetEntry& entry) {
-    return std::isfinite(entry.amount * entry.paymentsPerYear) &&
-           std::isfinite(entry.budgeted * entry.paymentsPerYear);
+    return std::fabs(entry.amount * entry.paymentsPerYear) <= BudgetFigureLimit &&
+           std::fabs(entry.budgeted * entry.paymentsPerYear) <= BudgetFigureLimit;
 }
 
 // A pasted quote or line break would end the description's field in the budget file and
@@ -39,7 +42,7 @@ void fillRecord(BudgetRecord& record, const QString& descriptionText, const Budg
 
 BudgetEditOutcome addBudgetRecord(BudgetTable& table, const QString& descriptionText,
                                   const QString& paymentsText, const BudgetEntry& entry) {
-    if (!hasRequiredData(descriptionText, paymentsText))
+    if (!hasRequiredData(descriptionText, paymentsText, entry))
         return BudgetEditOutcome::MissingData;
     if (!isStorable(entry))
         return BudgetEditOutcome::TooLarge;
@@ -63,7 +66,7 @@ bool budgetRecordExists(const BudgetTable& table, int number) {
 
 BudgetEditOutcome changeBudgetRecord(BudgetTable& table, const QString& descriptionText,
                                      const QString& paymentsText, const BudgetEntry& entry) {
-    if (!hasRequiredData(descriptionText, paymentsText))
+    if (!hasRequiredData(descriptionText, paymentsText, entry))
         return BudgetEditOutcome::MissingData;
     if (!isStorable(entry))
         return BudgetEditOutcome::TooLarge;

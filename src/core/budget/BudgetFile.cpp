@@ -99,10 +99,13 @@ std::optional<BudgetRecord> parseRecord(QByteArrayView line) {
     const auto amount = parseNumber(fields[2]);
     const auto payments = parseNumber(fields[3]);
     const auto budgeted = parseNumber(fields[4]);
-    if (!amount || !payments || !budgeted || *payments <= 0.0)
+    if (!amount || !payments || !budgeted || *payments <= 0.0 ||
+        std::fabs(*amount) > BudgetFigureLimit || std::fabs(*budgeted) > BudgetFigureLimit)
         return std::nullopt;
     BudgetRecord record;
-    record.description = QString::fromUtf8(fields[1]);
+    // Only a plain (unquoted) description can hold a quote; dropped, as the box drops the
+    // key, so saving the record again writes a file that reads back.
+    record.description = QString::fromUtf8(fields[1]).remove(QLatin1Char('"'));
     record.annualAmount = *amount;
     record.paymentsPerYear = *payments;
     record.annualBudgeted = *budgeted;

@@ -34,6 +34,10 @@ struct BudgetTables {
     BudgetTable expense;
 };
 
+// The largest annual figure a record may hold: even 500 of them sum to a finite total, so
+// totals and net balances are always numbers.
+inline constexpr double BudgetFigureLimit = 1e300;
+
 enum class BudgetSide { Income, Expense };
 
 } // namespace pennywell

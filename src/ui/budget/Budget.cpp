@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 
 namespace pennywell::ui {
@@ -41,6 +42,16 @@ const QString ResultColour = QStringLiteral("#c8f0c8");
 const QString BudgetFilter = QStringLiteral("Budget Database (*.bgt)|*.bgt");
 const QString QuickHelpCaption = QStringLiteral("Quick &Help");
 const QString CloseHelpCaption = QStringLiteral("Close &Help");
+// The standard handle is almost as light as the cells and its groove is shaded, so a grid at
+// its top looked scrolled to the bottom; a dark handle on a light groove reads the right way.
+const QString ScrollBarStyle = QStringLiteral(
+    "QScrollBar:vertical { background: #f4f4f4; width: 16px; margin: 16px 0 16px 0; }"
+    "QScrollBar::handle:vertical { background: #a8a8a8; min-height: 16px; margin: 1px;"
+    " border-radius: 3px; }"
+    "QScrollBar::add-line:vertical { height: 16px; subcontrol-position: bottom;"
+    " subcontrol-origin: margin; }"
+    "QScrollBar::sub-line:vertical { height: 16px; subcontrol-position: top;"
+    " subcontrol-origin: margin; }");
 
 // The record-number prompt stands over the half it serves.
 constexpr int IncomePromptLeft = 1260;
@@ -258,6 +269,7 @@ void Budget::buildHalf(Half& half, const HalfNames& names, int left) {
     half.grid->setWordWrap(false);
     half.grid->setTextElideMode(Qt::ElideNone); // figures are already cut to their width
     half.grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    half.grid->verticalScrollBar()->setStyleSheet(ScrollBarStyle);
     half.grid->verticalHeader()->hide();
     half.grid->verticalHeader()->setMinimumSectionSize(fromTwips(240));
     half.grid->verticalHeader()->setDefaultSectionSize(fromTwips(240));
@@ -615,6 +627,9 @@ void Budget::openFile() {
         if (std::optional<BudgetTables> loaded = loadBudgetFile(*path)) {
             tables_ = std::move(*loaded);
             currentFileName_ = QFileInfo(*path).fileName();
+            // Another file's records are read from the top, wherever the last ones stood.
+            income_.grid->scrollToTop();
+            expense_.grid->scrollToTop();
         } else {
             // The records on screen stay: a bad file never costs the user their work.
             message(messages::LoadFailed, messages::LoadFileTitle);

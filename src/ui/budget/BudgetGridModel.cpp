@@ -9,6 +9,11 @@ namespace {
 constexpr int NumberColumn = 0;
 constexpr int DescriptionColumn = 1;
 
+// A tooltip that looks like markup is rendered as markup; a description is shown as typed.
+QString plainToolTip(const QString& text) {
+    return QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text.toHtmlEscaped());
+}
+
 } // namespace
 
 BudgetGridModel::BudgetGridModel(const QString& amountHeading, QObject* parent)
@@ -37,7 +42,7 @@ QVariant BudgetGridModel::data(const QModelIndex& index, int role) const {
         return isRecord ? rows_[std::size_t(index.row())][std::size_t(index.column())] : QString();
     case Qt::ToolTipRole: // a long description is cut by its column
         return isRecord && index.column() == DescriptionColumn
-                   ? rows_[std::size_t(index.row())][std::size_t(index.column())]
+                   ? plainToolTip(rows_[std::size_t(index.row())][std::size_t(index.column())])
                    : QVariant();
     case Qt::TextAlignmentRole:
         if (index.column() == NumberColumn)

@@ -22,12 +22,17 @@ TEST(BudgetEditing, AddNeedsADescriptionAndPaymentsPerYear) {
     EXPECT_EQ(addBudgetRecord(table, "Rent", "", {1, 12, 1}), BudgetEditOutcome::MissingData);
     EXPECT_EQ(addBudgetRecord(table, "Rent", "   0", {1, 12, 1}), BudgetEditOutcome::MissingData);
     EXPECT_EQ(addBudgetRecord(table, "Rent", "-12", {1, -12, 1}), BudgetEditOutcome::MissingData);
+    // A box showing a figure that was never stored must not make a record of 0 payments,
+    // which no budget file could hold.
+    EXPECT_EQ(addBudgetRecord(table, "Rent", "12", {1, 0, 1}), BudgetEditOutcome::MissingData);
     EXPECT_EQ(table.count(), 0);
 }
 
 TEST(BudgetEditing, FiguresThatOverflowAreRefused) {
     BudgetTable table;
     EXPECT_EQ(addBudgetRecord(table, "Huge", "12", {1e308, 12, 1}), BudgetEditOutcome::TooLarge);
+    // Finite, but two of them would overflow the total.
+    EXPECT_EQ(addBudgetRecord(table, "Huge", "12", {1e300, 12, 1}), BudgetEditOutcome::TooLarge);
     table.records.push_back(budgetRecord("Club", 100, 3));
     table.chosenRecord = 1;
     EXPECT_EQ(changeBudgetRecord(table, "Club", "3", {1, 3, 1e308}), BudgetEditOutcome::TooLarge);

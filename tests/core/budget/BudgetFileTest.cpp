@@ -75,6 +75,11 @@ TEST(BudgetFile, ReaderIsLenientAboutBlanksPointsAndLineEnds) {
     const auto plain = parseBudgetFile("0\r\n1\r\n9,Water,480,4,480\r\n");
     ASSERT_TRUE(plain);
     EXPECT_EQ(plain->expense.records[0], (BudgetRecord{1, "Water", 480, 4, 480}));
+    // A quote inside a plain description would end the quoted field once saved.
+    const auto quote = parseBudgetFile("0\r\n1\r\n9,12\" pipe,480,4,480\r\n");
+    ASSERT_TRUE(quote);
+    EXPECT_EQ(quote->expense.records[0].description, "12 pipe");
+    EXPECT_TRUE(parseBudgetFile(budgetFileBytes(*quote)));
 }
 
 TEST(BudgetFile, AnyBytesInADescriptionLoadAsPlainText) {
@@ -90,19 +95,20 @@ TEST(BudgetFile, MalformedFilesAreRefused) {
         "-1\r\n0\r\n",
         "x\r\n0\r\n",
         "1.5\r\n0\r\n",
-        "1\r\n0\r\n",                                             // record line missing
-        "1\r\n1,\"a\",1,1,1\r\n",                                 // expense count missing
-        "0\r\n2\r\n1,\"a\",1,1,1\r\n",                            // ends before the last record
-        "1\r\n1,\"a\",1,0,1\r\n0\r\n",                            // no payments per year
-        "1\r\n1,\"a\",1,-12,1\r\n0\r\n",                          // negative payments per year
-        "1\r\n1,\"a\",1,nan,1\r\n0\r\n",                          // not a number
-        "1\r\n1,\"a\",1,1e999,1\r\n0\r\n",                        // exponent
-        "1\r\n1,\"a\",1," + QByteArray(400, '9') + ",1\r\n0\r\n", // not finite
-        "1\r\n1,\"a\",1,12\r\n0\r\n",                             // field missing
-        "1\r\n1,\"a\",1,12,1,5\r\n0\r\n",                         // field too many
-        "1\r\n1,\"a,1,12,1\r\n0\r\n",                             // quote not closed
-        "1\r\n1,\"a\"b\",1,12,1\r\n0\r\n",                        // text after the closing quote
-        "1\r\n1,\"a\",,12,1\r\n0\r\n",                            // empty amount
+        "1\r\n0\r\n",                                              // record line missing
+        "1\r\n1,\"a\",1,1,1\r\n",                                  // expense count missing
+        "0\r\n2\r\n1,\"a\",1,1,1\r\n",                             // ends before the last record
+        "1\r\n1,\"a\",1,0,1\r\n0\r\n",                             // no payments per year
+        "1\r\n1,\"a\",1,-12,1\r\n0\r\n",                           // negative payments per year
+        "1\r\n1,\"a\",1,nan,1\r\n0\r\n",                           // not a number
+        "1\r\n1,\"a\",1,1e999,1\r\n0\r\n",                         // exponent
+        "1\r\n1,\"a\",1," + QByteArray(400, '9') + ",1\r\n0\r\n",  // not finite
+        "1\r\n1,\"a\",1" + QByteArray(301, '0') + ",1,1\r\n0\r\n", // totals would overflow
+        "1\r\n1,\"a\",1,12\r\n0\r\n",                              // field missing
+        "1\r\n1,\"a\",1,12,1,5\r\n0\r\n",                          // field too many
+        "1\r\n1,\"a,1,12,1\r\n0\r\n",                              // quote not closed
+        "1\r\n1,\"a\"b\",1,12,1\r\n0\r\n",                         // text after the closing quote
+        "1\r\n1,\"a\",,12,1\r\n0\r\n",                             // empty amount
     };
     for (const QByteArray& bytes : malformed)
         EXPECT_FALSE(parseBudgetFile(bytes)) << bytes.toStdString();
