@@ -37,7 +37,7 @@ constexpr int GraphKindSavings = 1;
 
 } // namespace
 
-struct SavingsCalc::BoxSpec {
+struct SavingsCalc::BoxDefinition {
     const char* name;
     int slot;
     QString label;
@@ -63,7 +63,7 @@ SavingsCalc::SavingsCalc(AppState& state, Services& services, QWidget* parent)
 
 void SavingsCalc::buildInputBoxes() {
     // Top to bottom in the order Enter moves through them; the help panel's examples line up.
-    const BoxSpec specs[] = {
+    const BoxDefinition definitions[] = {
         {"InLumpInv",
          LumpSumSlot,
          savings_texts::LumpSumLabel,
@@ -78,24 +78,24 @@ void SavingsCalc::buildInputBoxes() {
         {"InTerm", TermSlot, savings_texts::TermLabel, {"5", "10", "15", "20", "25", "30"}},
     };
     int index = 0;
-    for (const BoxSpec& spec : specs)
-        boxes_[std::size_t(spec.slot)] = addInputBox(spec, index++);
+    for (const BoxDefinition& definition : definitions)
+        boxes_[std::size_t(definition.slot)] = addInputBox(definition, index++);
 }
 
-QComboBox* SavingsCalc::addInputBox(const BoxSpec& spec, int index) {
+QComboBox* SavingsCalc::addInputBox(const BoxDefinition& definition, int index) {
     const int top = 60 + index * BoxPitch;
-    auto* label = new QLabel(spec.label, this);
+    auto* label = new QLabel(definition.label, this);
     label->setObjectName(QStringLiteral("Label%1").arg(index + 1));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     label->setGeometry(twipsRect(120, top, 2640, 450));
 
     auto* box = new QComboBox(this);
-    box->setObjectName(QString::fromLatin1(spec.name));
+    box->setObjectName(QString::fromLatin1(definition.name));
     box->setEditable(true);
     box->setCompleter(nullptr); // the box must show what is typed, not a completed preset
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems(spec.presets);
+    box->addItems(definition.presets);
     box->setFont(fixedPitchFont());
     box->lineEdit()->setAlignment(Qt::AlignRight);
     box->setStyleSheet(QStringLiteral("QComboBox { background-color: #ffffc0; }"));

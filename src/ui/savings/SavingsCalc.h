@@ -35,8 +35,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    struct BoxSpec;
-    QComboBox* addInputBox(const BoxSpec& spec, int index);
+    struct BoxDefinition;
+    QComboBox* addInputBox(const BoxDefinition& definition, int index);
     void buildInputBoxes();
     void buildGrid();
     void buildButtons();
