@@ -32,6 +32,7 @@ private slots:
     void startUpWithAnEmptyNameKeepsTheNameHidden();
     void menuHasItsButtonsAndCaptions();
     void plannerButtonsOpenTheirPlannerAndTheMenuReturns();
+    void everyPlannerOfTheProgramOpensFromTheMenu();
     void aboutBoxShowsItsTitleAndPlainText();
     void exitButtonEndsTheProgram();
 
@@ -176,6 +177,29 @@ void ShellTest::plannerButtonsOpenTheirPlannerAndTheMenuReturns() {
     QCOMPARE(kindWhenCreated, int(MortgagePlan));
     opened->close();
     QTRY_VERIFY(menu.isVisible());
+}
+
+void ShellTest::everyPlannerOfTheProgramOpensFromTheMenu() {
+    Application application;
+    application.start(folder_->path(), QDate(2026, 12, 8));
+    MenuMain& menu = application.menu();
+    const QList<std::pair<const char*, const char*>> planners = {{"ToBudget", "Budget"},
+                                                                 {"Savings", "SavingsCalc"},
+                                                                 {"LoanPmt", "MortgageCalc"},
+                                                                 {"Canadian", "MortgageCalc"}};
+    for (const auto& [button, window] : planners) {
+        menu.findChild<QPushButton*>(button)->click();
+        QVERIFY2(!menu.isVisible(), button);
+        QPointer<QWidget> planner;
+        for (QWidget* candidate : QApplication::topLevelWidgets())
+            if (candidate->objectName() == window && candidate->isVisible())
+                planner = candidate;
+        QVERIFY2(planner, window);
+        planner->close();
+        QTRY_VERIFY2(!planner, window);
+        QVERIFY2(menu.isVisible(), button);
+    }
+    QCOMPARE(application.state().PlanKind, int(MortgagePlan));
 }
 
 void ShellTest::aboutBoxShowsItsTitleAndPlainText() {
