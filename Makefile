@@ -20,7 +20,7 @@ test: build
 
 bench: build
 	cmake --build $(BUILD_DIR) --target benchmarks -j $(JOBS)
-	for b in $(BUILD_DIR)/bench/bench_*; do $$b; done
+	for b in $$(find $(BUILD_DIR)/bench -maxdepth 1 -name 'bench_*' -type f -executable | sort); do $$b || exit 1; done
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
