@@ -1,9 +1,9 @@
 #include "format/NumberFormat.h"
 
+#include "format/DecimalForm.h"
 #include "format/RightAlign.h"
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace pennywell {
@@ -40,12 +40,7 @@ struct Digits {
 // The magnitude as a person reads it (15 significant digits), rounded half away from zero
 // to the given number of decimals.
 Digits roundedDigits(double magnitude, int decimals) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.14e", magnitude);
-    const std::string text(buffer);
-    const std::size_t exponentAt = text.find('e');
-    std::string digits = text.substr(0, 1) + text.substr(2, exponentAt - 2);
-    const int exponent = std::stoi(text.substr(exponentAt + 1));
+    auto [digits, exponent] = decimalForm(magnitude);
 
     int integerLength = exponent + 1;
     if (integerLength < 1) {

@@ -1,7 +1,5 @@
 #include "common/Fonts.h"
 
-#include <QFontDatabase>
-
 namespace pennywell::ui {
 
 QFont fixedPitchFont() {

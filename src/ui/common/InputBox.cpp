@@ -159,10 +159,8 @@ bool InputBox::eventFilter(QObject* watched, QEvent* event) {
             leave();
         return false;
     case QEvent::MouseButtonPress:
-        if (rules_.emptiesOnClick && watched == edit_) {
-            edit_->clear();
-            state_.EditStarted = 1;
-        }
+        if (rules_.emptiesOnClick && watched == edit_)
+            startEdit();
         return false;
     default:
         return false;

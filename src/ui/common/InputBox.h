@@ -50,8 +50,6 @@ public:
     static InputBox* attach(QComboBox* combo, AppState& state, InputBoxRules rules);
 
     void setNext(QWidget* next) { next_ = next; }
-    // The leave step, also used when a button takes over without the box losing the focus.
-    void leave();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,6 +58,7 @@ private:
     InputBox(QWidget* focusTarget, QLineEdit* edit, AppState& state, InputBoxRules rules);
     bool keyPressed(int keyCode);
     void startEdit();
+    void leave();
 
     QWidget* focusTarget_;
     QLineEdit* edit_;
