@@ -22,8 +22,8 @@ enum PlanKindValue { MortgagePlan = 1, LoanPlan = 2 };
 struct AppState {
     QString programFolder;
     PersonalSettings settings;
-    int LinesPerPage = 53;
-    int EditStarted = 0; // 1 from the first key in a box until the box is left
+    int LinesPerPage = 53; // until a printout sets the printer font; also after unread settings
+    int EditStarted = 0;   // 1 from the first key in a box until the box is left
     int PlanKind = MortgagePlan;
     int ScreenMode = 0; // meaning belongs to the open planner; 0 when none is open
     int HelpShown = 0;

@@ -31,8 +31,6 @@ void Application::start(const QString& programFolder, const QDate& today) {
     state_.settings = loaded.settings;
     if (loaded.complete)
         menu_.showUserName();
-    else
-        state_.LinesPerPage = 53;
 
     backdrop_.show();
     state_.FirstPayDate = today;
