@@ -1,4 +1,5 @@
 #include "Command.h"
+#include "SavingsOutput.h"
 #include "budget/BudgetFile.h"
 #include "budget/BudgetMessages.h"
 #include "budget/BudgetPresenter.h"
@@ -9,7 +10,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace pennywell::cli {
@@ -38,9 +38,7 @@ struct BudgetRequest {
 // The net balance carries the symbol the user chose, as in the window.
 QString currencySymbol() {
     const QString folder = resolveProgramFolder(QCoreApplication::applicationDirPath());
-    const QString symbol =
-        loadSettings(QDir(folder).filePath(SettingsFileName)).settings.CurrencySymbol;
-    return symbol.isEmpty() ? QStringLiteral("$") : symbol;
+    return loadSettings(QDir(folder).filePath(SettingsFileName)).settings.CurrencySymbol;
 }
 
 void writeTextHalf(QTextStream& out, const QString& frameCaption, const QString& heading,
@@ -155,20 +153,17 @@ int runBudget(const QStringList& arguments, QTextStream& out, QTextStream& err) 
     }
     std::optional<BudgetTables> tables = loadBudgetFile(request->path);
     if (!tables) {
-        namespace messages = budget_messages;
-        if (request->format == QLatin1String("json")) {
-            const QJsonObject error{{"title", messages::LoadFileTitle},
-                                    {"text", messages::LoadFailed}};
-            out << QJsonDocument(QJsonObject{{"error", error}}).toJson();
-        } else {
-            err << messages::LoadFileTitle << ": " << messages::LoadFailed << '\n';
-        }
+        const Refusal refusal{budget_messages::LoadFileTitle, budget_messages::LoadFailed};
+        if (request->format == QLatin1String("json"))
+            writeJson(out, {{"error", refusalJson(refusal)}});
+        else
+            err << refusal.title << ": " << refusal.text << '\n';
         return CalculationRefused;
     }
     const BudgetView view =
         refreshBudget(*tables, request->period, request->order, currencySymbol());
     if (request->format == QLatin1String("json"))
-        out << QJsonDocument(jsonView(view)).toJson();
+        writeJson(out, jsonView(view));
     else if (request->format == QLatin1String("csv"))
         writeCsv(out, *tables, request->period.divisor);
     else
