@@ -15,6 +15,8 @@
 namespace pennywell::cli {
 namespace {
 
+namespace messages = budget_messages;
+
 const QString Usage = QStringLiteral(
     "usage: pennywell-calc budget FILE.bgt "
     "[--period weekly|2weeks|semimonthly|monthly|quarterly|semiannual|annual]\n"
@@ -44,9 +46,9 @@ QString currencySymbol() {
 void writeTextHalf(QTextStream& out, const QString& frameCaption, const QString& heading,
                    const BudgetHalfView& half) {
     out << frameCaption << '\n'
-        << QStringLiteral("No.").rightJustified(NumberWidth) << ' '
-        << QStringLiteral("Description").leftJustified(DescriptionWidth) << ' '
-        << heading.rightJustified(10) << CellGap << QStringLiteral("Budgeted").rightJustified(10)
+        << messages::NumberHeading.rightJustified(NumberWidth) << ' '
+        << messages::DescriptionHeading.leftJustified(DescriptionWidth) << ' '
+        << heading.rightJustified(10) << CellGap << messages::BudgetedHeading.rightJustified(10)
         << '\n';
     for (const BudgetRow& row : half.rows) {
         out << row[0].rightJustified(NumberWidth) << ' ' << row[1].leftJustified(DescriptionWidth)
@@ -57,11 +59,10 @@ void writeTextHalf(QTextStream& out, const QString& frameCaption, const QString&
 }
 
 void writeText(QTextStream& out, const BudgetView& view) {
-    writeTextHalf(out, QStringLiteral(" Annual Income "), QStringLiteral("Income"), view.income);
-    writeTextHalf(out, QStringLiteral("Annual Expense"), QStringLiteral("Expense"), view.expense);
-    out << QString().leftJustified(TotalsLabelWidth)
-        << QStringLiteral("Existing ").rightJustified(12) << ' '
-        << QStringLiteral("Budgeted").rightJustified(12) << '\n'
+    writeTextHalf(out, messages::IncomeCaption, messages::IncomeHeading, view.income);
+    writeTextHalf(out, messages::ExpenseCaption, messages::ExpenseHeading, view.expense);
+    out << QString().leftJustified(TotalsLabelWidth) << messages::ExistingHeading.rightJustified(12)
+        << ' ' << messages::BudgetedHeading.rightJustified(12) << '\n'
         << view.netLabel.leftJustified(TotalsLabelWidth) << view.netBalance << ' '
         << view.netBalanceBudgeted << '\n';
 }
@@ -153,7 +154,7 @@ int runBudget(const QStringList& arguments, QTextStream& out, QTextStream& err) 
     }
     std::optional<BudgetTables> tables = loadBudgetFile(request->path);
     if (!tables) {
-        const Refusal refusal{budget_messages::LoadFileTitle, budget_messages::LoadFailed};
+        const Refusal refusal{messages::LoadFileTitle, messages::LoadFailed};
         if (request->format == QLatin1String("json"))
             writeJson(out, {{"error", refusalJson(refusal)}});
         else

@@ -217,7 +217,7 @@ const BudgetHalfLayout IncomeHalf{
     .frameLeft = 75,
     .promptLeft = 1260,
     .noRecordsToDelete = messages::NoIncomeToDelete,
-    .frame = {"Frame2", " Annual Income "},
+    .frame = {"Frame2", messages::IncomeCaption},
     .description = {"InIncDesc", " Description of the source of income"},
     .amount = {"InIncAmt", " Amount of income"},
     .payments = "InIncFreq",
@@ -226,7 +226,7 @@ const BudgetHalfLayout IncomeHalf{
     .whatIf = {"CorrectRec1", "&What If?"},
     .remove = {"DelRecord1", "D&elete"},
     .addChanged = {"AddCorRec1", "Add Changed &Record"},
-    .grid = {"BGrid1", "Income"},
+    .grid = {"BGrid1", messages::IncomeHeading},
     .totalsLabel = {"Label3", " Total annual income"},
     .total = "TotInc",
     .totalBudgeted = "TotIncBgt",
@@ -238,7 +238,7 @@ const BudgetHalfLayout ExpenseHalf{
     .frameLeft = 4785,
     .promptLeft = 6300,
     .noRecordsToDelete = messages::NoExpenseToDelete,
-    .frame = {"Frame1", "Annual Expense"},
+    .frame = {"Frame1", messages::ExpenseCaption},
     .description = {"InExpDesc", " Description of the expense purpose"},
     .amount = {"InExpAmt", " Amount of expense"},
     .payments = "InExpFreq",
@@ -247,7 +247,7 @@ const BudgetHalfLayout ExpenseHalf{
     .whatIf = {"CorrectRec2", "What &If?"},
     .remove = {"DelRecord2", "De&lete"},
     .addChanged = {"AddCorRec2", "Add C&hanged Record"},
-    .grid = {"BGrid2", "Expense"},
+    .grid = {"BGrid2", messages::ExpenseHeading},
     .totalsLabel = {"Label4", " Total annual expenses"},
     .total = "TotExp",
     .totalBudgeted = "TotExpBgt",
@@ -373,10 +373,10 @@ void Budget::buildCommonControls() {
     }
 
     QLabel* existing =
-        addLabel(this, "Label16", QStringLiteral("Existing "), twipsRect(6180, 4995, 1500, 240));
+        addLabel(this, "Label16", messages::ExistingHeading, twipsRect(6180, 4995, 1500, 240));
     existing->setAlignment(Qt::AlignCenter);
     QLabel* budgeted =
-        addLabel(this, "Label15", QStringLiteral("Budgeted"), twipsRect(7860, 4995, 1500, 240));
+        addLabel(this, "Label15", messages::BudgetedHeading, twipsRect(7860, 4995, 1500, 240));
     budgeted->setAlignment(Qt::AlignCenter);
     netLabel_ = addLabel(this, "Label7", QStringLiteral(" Annual Net Balance"),
                          twipsRect(3000, 5370, 3060, 300));
