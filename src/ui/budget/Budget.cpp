@@ -35,13 +35,13 @@ namespace pennywell::ui {
 
 namespace messages = budget_messages;
 
+namespace {
+
 // A control's object name and caption.
 struct NamedControl {
     const char* name;
     QString caption;
 };
-
-namespace {
 
 const QString InputColour = QStringLiteral("#ffffc0");
 const QString ResultColour = QStringLiteral("#c8f0c8");
