@@ -1,4 +1,5 @@
 #include "Command.h"
+#include "SavingsOutput.h"
 #include "budget/BudgetFile.h"
 #include "budget/BudgetMessages.h"
 #include "budget/BudgetPresenter.h"
@@ -9,11 +10,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace pennywell::cli {
 namespace {
+
+namespace messages = budget_messages;
 
 const QString Usage = QStringLiteral(
     "usage: pennywell-calc budget FILE.bgt "
@@ -38,17 +40,15 @@ struct BudgetRequest {
 // The net balance carries the symbol the user chose, as in the window.
 QString currencySymbol() {
     const QString folder = resolveProgramFolder(QCoreApplication::applicationDirPath());
-    const QString symbol =
-        loadSettings(QDir(folder).filePath(SettingsFileName)).settings.CurrencySymbol;
-    return symbol.isEmpty() ? QStringLiteral("$") : symbol;
+    return loadSettings(QDir(folder).filePath(SettingsFileName)).settings.CurrencySymbol;
 }
 
 void writeTextHalf(QTextStream& out, const QString& frameCaption, const QString& heading,
                    const BudgetHalfView& half) {
     out << frameCaption << '\n'
-        << QStringLiteral("No.").rightJustified(NumberWidth) << ' '
-        << QStringLiteral("Description").leftJustified(DescriptionWidth) << ' '
-        << heading.rightJustified(10) << CellGap << QStringLiteral("Budgeted").rightJustified(10)
+        << messages::NumberHeading.rightJustified(NumberWidth) << ' '
+        << messages::DescriptionHeading.leftJustified(DescriptionWidth) << ' '
+        << heading.rightJustified(10) << CellGap << messages::BudgetedHeading.rightJustified(10)
         << '\n';
     for (const BudgetRow& row : half.rows) {
         out << row[0].rightJustified(NumberWidth) << ' ' << row[1].leftJustified(DescriptionWidth)
@@ -59,11 +59,10 @@ void writeTextHalf(QTextStream& out, const QString& frameCaption, const QString&
 }
 
 void writeText(QTextStream& out, const BudgetView& view) {
-    writeTextHalf(out, QStringLiteral(" Annual Income "), QStringLiteral("Income"), view.income);
-    writeTextHalf(out, QStringLiteral("Annual Expense"), QStringLiteral("Expense"), view.expense);
-    out << QString().leftJustified(TotalsLabelWidth)
-        << QStringLiteral("Existing ").rightJustified(12) << ' '
-        << QStringLiteral("Budgeted").rightJustified(12) << '\n'
+    writeTextHalf(out, messages::IncomeCaption, messages::IncomeHeading, view.income);
+    writeTextHalf(out, messages::ExpenseCaption, messages::ExpenseHeading, view.expense);
+    out << QString().leftJustified(TotalsLabelWidth) << messages::ExistingHeading.rightJustified(12)
+        << ' ' << messages::BudgetedHeading.rightJustified(12) << '\n'
         << view.netLabel.leftJustified(TotalsLabelWidth) << view.netBalance << ' '
         << view.netBalanceBudgeted << '\n';
 }
@@ -155,20 +154,17 @@ int runBudget(const QStringList& arguments, QTextStream& out, QTextStream& err) 
     }
     std::optional<BudgetTables> tables = loadBudgetFile(request->path);
     if (!tables) {
-        namespace messages = budget_messages;
-        if (request->format == QLatin1String("json")) {
-            const QJsonObject error{{"title", messages::LoadFileTitle},
-                                    {"text", messages::LoadFailed}};
-            out << QJsonDocument(QJsonObject{{"error", error}}).toJson();
-        } else {
-            err << messages::LoadFileTitle << ": " << messages::LoadFailed << '\n';
-        }
+        const Refusal refusal{messages::LoadFileTitle, messages::LoadFailed};
+        if (request->format == QLatin1String("json"))
+            writeJson(out, {{"error", refusalJson(refusal)}});
+        else
+            err << refusal.title << ": " << refusal.text << '\n';
         return CalculationRefused;
     }
     const BudgetView view =
         refreshBudget(*tables, request->period, request->order, currencySymbol());
     if (request->format == QLatin1String("json"))
-        out << QJsonDocument(jsonView(view)).toJson();
+        writeJson(out, jsonView(view));
     else if (request->format == QLatin1String("csv"))
         writeCsv(out, *tables, request->period.divisor);
     else

@@ -77,6 +77,7 @@ private:
     void answerPrompt(const QString& text, bool accept = true);
     QString writeFile(const QString& name, const QByteArray& bytes) const;
     void openFile(const QString& path);
+    void openAndActivate(const QString& name, const QByteArray& bytes);
     void activate();
     QString lastMessage() const;
 
@@ -93,6 +94,14 @@ const QByteArray ThreeIncomes = "3\r\n"
                                 "2,\"Banana\",100,3,100\r\n"
                                 "3,\"Cherry\",1200,12,1200\r\n"
                                 "0\r\n";
+
+// Incomes "Item 1" to "Item count", 12 a month each.
+QByteArray numberedIncomes(int count) {
+    QByteArray file = QByteArray::number(count) + "\r\n";
+    for (int i = 1; i <= count; ++i)
+        file += QByteArray::number(i) + ",\"Item " + QByteArray::number(i) + "\",12,12,12\r\n";
+    return file + "0\r\n";
+}
 
 } // namespace
 
@@ -184,6 +193,11 @@ void BudgetTest::openFile(const QString& path) {
     child<QPushButton>("FilOpen")->click();
 }
 
+void BudgetTest::openAndActivate(const QString& name, const QByteArray& bytes) {
+    openFile(writeFile(name, bytes));
+    activate();
+}
+
 QString BudgetTest::lastMessage() const {
     const auto& shown = services_->messenger.shown;
     return shown.isEmpty() ? QString() : shown.last().title + QLatin1Char('|') + shown.last().text;
@@ -209,7 +223,7 @@ void BudgetTest::opensEmptyWithItsControls() {
 }
 
 void BudgetTest::addTypesARecordThroughTheFourBoxes() {
-    typeInto("InIncDesc", QStringLiteral("Salary"));
+    typeInto("InIncDesc", "Salary");
     QTest::keyClick(child<QLineEdit>("InIncDesc"), Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), child<QLineEdit>("InIncAmt"));
     QTest::keyClicks(child<QLineEdit>("InIncAmt"), QStringLiteral("1200"));
@@ -236,25 +250,23 @@ void BudgetTest::addTypesARecordThroughTheFourBoxes() {
         QCOMPARE(child<QLineEdit>(box)->text(), QString());
     QCOMPARE(QApplication::focusWidget(), child<QLineEdit>("InIncDesc"));
 
-    addRecord(false, QStringLiteral("Rent"), QStringLiteral("800"), QStringLiteral("12"),
-              QStringLiteral("750"));
+    addRecord(false, "Rent", "800", "12", "750");
     QCOMPARE(cell("BGrid2", 0, 2), QStringLiteral("  9,600.00"));
     QCOMPARE(child<QLabel>("NetBalanceBgt")->text(), QStringLiteral("  $19,600.00"));
     QCOMPARE(QApplication::focusWidget(), child<QLineEdit>("InExpDesc"));
 }
 
 void BudgetTest::addNeedsBoxesOneAndThree() {
-    addRecord(true, QStringLiteral("Salary"), QStringLiteral("100"), QString(), QString());
+    addRecord(true, "Salary", "100", QString(), QString());
     QCOMPARE(lastMessage(), QStringLiteral("Help| Boxes 1 and 3 must have data."));
     QCOMPARE(child<QLineEdit>("InIncDesc")->text(), QStringLiteral("Salary"));
     QCOMPARE(cell("BGrid1", 0, 1), QString());
 }
 
 void BudgetTest::emptiedBoxesCountAsZeroForTheNextRecord() {
-    addRecord(true, QStringLiteral("Salary"), QStringLiteral("100"), QStringLiteral("26"),
-              QStringLiteral("90"));
-    typeInto("InIncDesc", QStringLiteral("Gift"));
-    typeInto("InIncFreq", QStringLiteral("1"));
+    addRecord(true, "Salary", "100", "26", "90");
+    typeInto("InIncDesc", "Gift");
+    typeInto("InIncFreq", "1");
     QTest::mouseClick(child<QPushButton>("AddIncome1"), Qt::LeftButton);
     QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Gift"));
     QCOMPARE(cell("BGrid1", 0, 2), QStringLiteral("       .00"));
@@ -262,8 +274,8 @@ void BudgetTest::emptiedBoxesCountAsZeroForTheNextRecord() {
 }
 
 void BudgetTest::pastedFiguresAreStored() {
-    typeInto("InIncDesc", QStringLiteral("Gift"));
-    typeInto("InIncAmt", QStringLiteral("100"));
+    typeInto("InIncDesc", "Gift");
+    typeInto("InIncAmt", "100");
     auto* payments = child<QLineEdit>("InIncFreq");
     payments->setFocus(Qt::TabFocusReason);
     QApplication::clipboard()->setText(QStringLiteral("12"));
@@ -275,9 +287,8 @@ void BudgetTest::pastedFiguresAreStored() {
 }
 
 void BudgetTest::periodChangesFiguresAndLabels() {
-    addRecord(true, QStringLiteral("Salary"), QStringLiteral("100"), QStringLiteral("26"),
-              QStringLiteral("100"));
-    choose("FreqPeriod", QStringLiteral("     Monthly"));
+    addRecord(true, "Salary", "100", "26", "100");
+    choose("FreqPeriod", "     Monthly");
     QCOMPARE(cell("BGrid1", 0, 2), QStringLiteral("    216.67"));
     QCOMPARE(child<QLabel>("Label3")->text(), QStringLiteral(" Monthly income"));
     QCOMPARE(child<QLabel>("Label4")->text(), QStringLiteral(" Monthly expenses"));
@@ -285,40 +296,38 @@ void BudgetTest::periodChangesFiguresAndLabels() {
 }
 
 void BudgetTest::emptyTablesIgnoreAPeriodChange() {
-    choose("FreqPeriod", QStringLiteral("     Monthly"));
+    choose("FreqPeriod", "     Monthly");
     QCOMPARE(child<QLabel>("Label3")->text(), QStringLiteral(" Total annual income"));
     QVERIFY(window_->close()); // nothing to lose: no question
     QVERIFY(services_->messenger.shown.isEmpty());
 }
 
 void BudgetTest::negativeNetBalanceIsRed() {
-    addRecord(true, QStringLiteral("Pension"), QStringLiteral("100"), QStringLiteral("12"),
-              QStringLiteral("200"));
-    addRecord(false, QStringLiteral("Rent"), QStringLiteral("125"), QStringLiteral("12"),
-              QStringLiteral("100"));
+    addRecord(true, "Pension", "100", "12", "200");
+    addRecord(false, "Rent", "125", "12", "100");
     QCOMPARE(child<QLabel>("NetBalance")->text(), QStringLiteral("    $-300.00"));
     QVERIFY(child<QLabel>("NetBalance")->styleSheet().contains(QStringLiteral("#ff0000")));
     QVERIFY(!child<QLabel>("NetBalanceBgt")->styleSheet().contains(QStringLiteral("#ff0000")));
-    choose("FreqPeriod", QStringLiteral("     Monthly"));
+    choose("FreqPeriod", "     Monthly");
     QCOMPARE(child<QLabel>("NetBalance")->text(), QStringLiteral("     $-25.00"));
 }
 
 void BudgetTest::boxFiltersDifferPerBox() {
-    typeInto("InExpFreq", QStringLiteral("x"));
+    typeInto("InExpFreq", "x");
     QCOMPARE(services_->beeper.count, 2); // refused by both filters
     QTest::keyClicks(child<QLineEdit>("InExpFreq"), QStringLiteral("1.2"));
     QCOMPARE(services_->beeper.count, 3); // the point passes only the first
     QCOMPARE(child<QLineEdit>("InExpFreq")->text(), QStringLiteral("12"));
 
-    typeInto("InIncFreq", QStringLiteral("2.5"));
+    typeInto("InIncFreq", "2.5");
     QCOMPARE(child<QLineEdit>("InIncFreq")->text(), QStringLiteral("2.5"));
 
-    typeInto("InExpBgtAmt", QStringLiteral("ab5"));
+    typeInto("InExpBgtAmt", "ab5");
     QCOMPARE(child<QLineEdit>("InExpBgtAmt")->text(), QStringLiteral("ab5"));
-    typeInto("InIncBgtAmt", QStringLiteral("a"));
+    typeInto("InIncBgtAmt", "a");
     QCOMPARE(services_->beeper.count, 4);
 
-    typeInto("InIncDesc", QStringLiteral("Say \"hi\""));
+    typeInto("InIncDesc", "Say \"hi\"");
     QCOMPARE(child<QLineEdit>("InIncDesc")->text(), QStringLiteral("Say hi"));
     QCOMPARE(services_->beeper.count, 4);
 }
@@ -359,25 +368,17 @@ void BudgetTest::quickHelpToggles() {
 }
 
 void BudgetTest::theFiveHundredAndFirstRecordIsRefused() {
-    QByteArray file = "499\r\n";
-    for (int i = 1; i <= 499; ++i)
-        file += QByteArray::number(i) + ",\"Item " + QByteArray::number(i) + "\",12,12,12\r\n";
-    file += "0\r\n";
-    openFile(writeFile(QStringLiteral("full.bgt"), file));
-    activate();
-    addRecord(true, QStringLiteral("Last"), QStringLiteral("1"), QStringLiteral("1"),
-              QStringLiteral("1"));
+    openAndActivate("full.bgt", numberedIncomes(499));
+    addRecord(true, "Last", "1", "1", "1");
     QCOMPARE(gridRows("BGrid1"), 510);
-    addRecord(true, QStringLiteral("One too many"), QStringLiteral("1"), QStringLiteral("1"),
-              QStringLiteral("1"));
+    addRecord(true, "One too many", "1", "1", "1");
     QVERIFY(lastMessage().startsWith(QStringLiteral("Entry Error|Wrong entry: ")));
     QCOMPARE(gridRows("BGrid1"), 510);
 }
 
 void BudgetTest::whatIfLoadsTheRecordAndEnterLeadsToAddChanged() {
-    openFile(writeFile(QStringLiteral("three.bgt"), ThreeIncomes));
-    activate();
-    answerPrompt(QStringLiteral("1"));
+    openAndActivate("three.bgt", ThreeIncomes);
+    answerPrompt("1");
     child<QPushButton>("CorrectRec1")->click();
     QCOMPARE(child<QLineEdit>("InIncDesc")->text(), QStringLiteral("Apple"));
     QCOMPARE(child<QLineEdit>("InIncAmt")->text(), QStringLiteral("    100.00"));
@@ -387,11 +388,11 @@ void BudgetTest::whatIfLoadsTheRecordAndEnterLeadsToAddChanged() {
     for (const char* hidden : {"AddIncome1", "CorrectRec1", "DelRecord1"})
         QVERIFY(!child<QPushButton>(hidden)->isVisible());
 
-    typeInto("InIncBgtAmt", QStringLiteral("60"));
+    typeInto("InIncBgtAmt", "60");
     QTest::keyClick(child<QLineEdit>("InIncBgtAmt"), Qt::Key_Return);
     QTRY_COMPARE(QApplication::focusWidget(), child<QPushButton>("AddCorRec1"));
 
-    typeInto("InIncFreq", QStringLiteral("4")); // the amount per payment is kept: 400 a year
+    typeInto("InIncFreq", "4"); // the amount per payment is kept: 400 a year
     QTest::mouseClick(child<QPushButton>("AddCorRec1"), Qt::LeftButton);
     QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Apple"));
     QCOMPARE(cell("BGrid1", 0, 2), QStringLiteral("    400.00"));
@@ -402,12 +403,11 @@ void BudgetTest::whatIfLoadsTheRecordAndEnterLeadsToAddChanged() {
 }
 
 void BudgetTest::whatIfKeepsTheExactLoadedValues() {
-    openFile(writeFile(QStringLiteral("three.bgt"), ThreeIncomes));
-    activate();
-    answerPrompt(QStringLiteral("2"));
+    openAndActivate("three.bgt", ThreeIncomes);
+    answerPrompt("2");
     child<QPushButton>("CorrectRec1")->click();
     QCOMPARE(child<QLineEdit>("InIncAmt")->text(), QStringLiteral("     33.33"));
-    typeInto("InIncDesc", QStringLiteral("Blueberry"));
+    typeInto("InIncDesc", "Blueberry");
     QTest::mouseClick(child<QPushButton>("AddCorRec1"), Qt::LeftButton);
     QCOMPARE(cell("BGrid1", 1, 1), QStringLiteral("Blueberry"));
     QCOMPARE(cell("BGrid1", 1, 2), QStringLiteral("    100.00"));
@@ -446,33 +446,31 @@ void BudgetTest::promptCancelledOrOutOfRangeChangesNothing() {
     child<QPushButton>("DelRecord1")->click();
     QCOMPARE(lastMessage(), QStringLiteral("Help| No records to delete "));
 
-    openFile(writeFile(QStringLiteral("three.bgt"), ThreeIncomes));
-    activate();
+    openAndActivate("three.bgt", ThreeIncomes);
     const qsizetype messages = services_->messenger.shown.size();
     answerPrompt(QString());
     child<QPushButton>("CorrectRec1")->click();
-    answerPrompt(QStringLiteral("2"), false);
+    answerPrompt("2", false);
     child<QPushButton>("DelRecord1")->click();
     QCOMPARE(services_->messenger.shown.size(), messages);
     QVERIFY(child<QPushButton>("AddIncome1")->isVisible());
 
-    answerPrompt(QStringLiteral("4"));
+    answerPrompt("4");
     child<QPushButton>("CorrectRec1")->click();
     QCOMPARE(lastMessage(), QStringLiteral("Help| Record Number does not exist."));
-    answerPrompt(QStringLiteral("99999999999999999999"));
+    answerPrompt("99999999999999999999");
     child<QPushButton>("DelRecord1")->click();
     QCOMPARE(lastMessage(), QStringLiteral("Help| Record Number does not exist."));
     QCOMPARE(cell("BGrid1", 2, 1), QStringLiteral("Cherry"));
 }
 
 void BudgetTest::aPendingChangeFollowsItsRecordThroughASort() {
-    openFile(writeFile(QStringLiteral("three.bgt"), ThreeIncomes));
-    activate();
-    answerPrompt(QStringLiteral("1"));
+    openAndActivate("three.bgt", ThreeIncomes);
+    answerPrompt("1");
     child<QPushButton>("CorrectRec1")->click(); // Apple
-    choose("SortBy", QStringLiteral("   Names Z - A"));
+    choose("SortBy", "   Names Z - A");
     QCOMPARE(cell("BGrid1", 2, 1), QStringLiteral("Apple"));
-    typeInto("InIncDesc", QStringLiteral("Apricot"));
+    typeInto("InIncDesc", "Apricot");
     QTest::mouseClick(child<QPushButton>("AddCorRec1"), Qt::LeftButton);
     QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Cherry"));
     QCOMPARE(cell("BGrid1", 1, 1), QStringLiteral("Banana"));
@@ -480,29 +478,27 @@ void BudgetTest::aPendingChangeFollowsItsRecordThroughASort() {
 }
 
 void BudgetTest::openIsRefusedWhileAChangeIsPending() {
-    openFile(writeFile(QStringLiteral("three.bgt"), ThreeIncomes));
-    activate();
-    answerPrompt(QStringLiteral("3"));
+    openAndActivate("three.bgt", ThreeIncomes);
+    answerPrompt("3");
     child<QPushButton>("CorrectRec1")->click();
     const qsizetype dialogs = services_->fileDialogs.requests.size();
-    openFile(writeFile(QStringLiteral("other.bgt"), "0\r\n0\r\n"));
+    openFile(writeFile("other.bgt", "0\r\n0\r\n"));
     QCOMPARE(services_->fileDialogs.requests.size(), dialogs);
     QVERIFY(lastMessage().startsWith(QStringLiteral("Help|")));
     QCOMPARE(cell("BGrid1", 2, 1), QStringLiteral("Cherry"));
 }
 
 void BudgetTest::deleteAsksAndCloses() {
-    openFile(writeFile(QStringLiteral("three.bgt"), ThreeIncomes));
-    activate();
+    openAndActivate("three.bgt", ThreeIncomes);
     services_->messenger.answers.enqueue(MessageAnswer::Cancel);
-    answerPrompt(QStringLiteral("2"));
+    answerPrompt("2");
     child<QPushButton>("DelRecord1")->click();
     QCOMPARE(services_->messenger.shown.last().text,
              QStringLiteral("Are you sure you wish to delete record  2"));
     QCOMPARE(services_->messenger.shown.last().buttons, MessageButtons::OkCancel);
     QCOMPARE(cell("BGrid1", 1, 1), QStringLiteral("Banana"));
 
-    answerPrompt(QStringLiteral("2"));
+    answerPrompt("2");
     child<QPushButton>("DelRecord1")->click();
     QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Apple"));
     QCOMPARE(cell("BGrid1", 1, 0), QStringLiteral("2"));
@@ -512,10 +508,8 @@ void BudgetTest::deleteAsksAndCloses() {
 }
 
 void BudgetTest::saveAndOpenRoundTrip() {
-    addRecord(true, QStringLiteral("Pension, company"), QStringLiteral("600"), QStringLiteral("12"),
-              QStringLiteral("600"));
-    addRecord(false, QStringLiteral("<b>Rent</b> & rates"), QStringLiteral("800"),
-              QStringLiteral("12"), QStringLiteral("750"));
+    addRecord(true, "Pension, company", "600", "12", "600");
+    addRecord(false, "<b>Rent</b> & rates", "800", "12", "750");
     const QString path = QDir(folder_->path()).filePath(QStringLiteral("home.bgt"));
     services_->fileDialogs.answers.enqueue(path);
     child<QPushButton>("FilSave")->click();
@@ -552,8 +546,7 @@ void BudgetTest::saveAndOpenRoundTrip() {
 }
 
 void BudgetTest::cancelledDialogsKeepTheRecords() {
-    addRecord(true, QStringLiteral("Salary"), QStringLiteral("100"), QStringLiteral("12"),
-              QStringLiteral("100"));
+    addRecord(true, "Salary", "100", "12", "100");
     child<QPushButton>("FilSave")->click(); // cancelled: nothing written, still unsaved
     QVERIFY(QDir(folder_->path()).entryList(QDir::Files).isEmpty());
     services_->messenger.answers.enqueue(MessageAnswer::No); // open anyway
@@ -569,8 +562,7 @@ void BudgetTest::cancelledDialogsKeepTheRecords() {
 }
 
 void BudgetTest::aFailedSaveKeepsTheRecordsUnsaved() {
-    addRecord(true, QStringLiteral("Salary"), QStringLiteral("100"), QStringLiteral("12"),
-              QStringLiteral("100"));
+    addRecord(true, "Salary", "100", "12", "100");
     services_->fileDialogs.answers.enqueue(
         QDir(folder_->path()).filePath(QStringLiteral("missing/folder/home.bgt")));
     child<QPushButton>("FilSave")->click();
@@ -581,10 +573,9 @@ void BudgetTest::aFailedSaveKeepsTheRecordsUnsaved() {
 }
 
 void BudgetTest::aBadFileKeepsTheRecordsOnScreen() {
-    openFile(writeFile(QStringLiteral("three.bgt"), ThreeIncomes));
-    activate();
+    openAndActivate("three.bgt", ThreeIncomes);
     services_->messenger.answers.enqueue(MessageAnswer::No);
-    openFile(writeFile(QStringLiteral("bad.bgt"), "600\r\n0\r\n"));
+    openFile(writeFile("bad.bgt", "600\r\n0\r\n"));
     QCOMPARE(lastMessage(), QStringLiteral("Load File|File not found or wrong format. Check "
                                            "Filename and/or Directory"));
     QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Apple"));
@@ -596,23 +587,17 @@ void BudgetTest::aBadFileKeepsTheRecordsOnScreen() {
 }
 
 void BudgetTest::anotherFileIsShownFromTheTop() {
-    QByteArray file = "30\r\n";
-    for (int i = 1; i <= 30; ++i)
-        file += QByteArray::number(i) + ",\"Item " + QByteArray::number(i) + "\",12,12,12\r\n";
-    file += "0\r\n";
-    openFile(writeFile(QStringLiteral("long.bgt"), file));
-    activate();
+    openAndActivate("long.bgt", numberedIncomes(30));
     QScrollBar* scrollBar = child<QTableView>("BGrid1")->verticalScrollBar();
     scrollBar->setValue(scrollBar->maximum());
     QVERIFY(scrollBar->value() > 0);
     services_->messenger.answers.enqueue(MessageAnswer::No);
-    openFile(writeFile(QStringLiteral("three.bgt"), ThreeIncomes));
+    openFile(writeFile("three.bgt", ThreeIncomes));
     QCOMPARE(scrollBar->value(), 0);
 }
 
 void BudgetTest::openAsksBeforeDiscardingUnsavedRecords() {
-    addRecord(true, QStringLiteral("Salary"), QStringLiteral("100"), QStringLiteral("12"),
-              QStringLiteral("100"));
+    addRecord(true, "Salary", "100", "12", "100");
     child<QPushButton>("FilOpen")->click(); // answered Yes: back to save first
     QCOMPARE(services_->messenger.shown.last().title, QStringLiteral("Changed File in Memory"));
     QVERIFY(services_->fileDialogs.requests.isEmpty());
@@ -620,11 +605,10 @@ void BudgetTest::openAsksBeforeDiscardingUnsavedRecords() {
 }
 
 void BudgetTest::exitAsksOnlyWhileRecordsAreUnsaved() {
-    openFile(writeFile(QStringLiteral("three.bgt"), ThreeIncomes));
-    activate();
+    openAndActivate("three.bgt", ThreeIncomes);
     services_->fileDialogs.answers.enqueue(QDir(folder_->path()).filePath("three.bgt"));
     child<QPushButton>("FilSave")->click();
-    choose("FreqPeriod", QStringLiteral("   Quarterly"));
+    choose("FreqPeriod", "   Quarterly");
     QVERIFY(!window_->close());
     QCOMPARE(services_->messenger.shown.last().text.left(30),
              QStringLiteral("three.bgt file in memory will "));

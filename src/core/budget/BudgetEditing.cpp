@@ -7,19 +7,20 @@
 namespace pennywell {
 namespace {
 
-// A negative count of payments can only be pasted; it is refused like 0, since a budget
-// file holding one could not be read back. The stored count is checked as well as the box,
-// so a record never gets a count other than the one the box shows.
-bool hasRequiredData(const QString& descriptionText, const QString& paymentsText,
-                     const BudgetEntry& entry) {
-    return !descriptionText.isEmpty() && leadingNumber(paymentsText) > 0.0 &&
-           entry.paymentsPerYear > 0.0;
-}
-
-// Figures so large that the annual product overflows could not be shown or saved.
-bool isStorable(const BudgetEntry& entry) {
-    return std::fabs(entry.amount * entry.paymentsPerYear) <= BudgetFigureLimit &&
-           std::fabs(entry.budgeted * entry.paymentsPerYear) <= BudgetFigureLimit;
+// Why the boxes cannot make a record; Done when they can.
+BudgetEditOutcome entryRefusal(const QString& descriptionText, const QString& paymentsText,
+                               const BudgetEntry& entry) {
+    // A negative count of payments can only be pasted; it is refused like 0, since a budget
+    // file holding one could not be read back. The stored count is checked as well as the
+    // box, so a record never gets a count other than the one the box shows.
+    if (descriptionText.isEmpty() ||
+        !(leadingNumber(paymentsText) > 0.0 && entry.paymentsPerYear > 0.0))
+        return BudgetEditOutcome::MissingData;
+    // Figures so large that the annual product overflows could not be shown or saved.
+    if (!(std::fabs(entry.amount * entry.paymentsPerYear) <= BudgetFigureLimit &&
+          std::fabs(entry.budgeted * entry.paymentsPerYear) <= BudgetFigureLimit))
+        return BudgetEditOutcome::TooLarge;
+    return BudgetEditOutcome::Done;
 }
 
 // A pasted quote or line break would end the description's field in the budget file and
@@ -42,10 +43,9 @@ void fillRecord(BudgetRecord& record, const QString& descriptionText, const Budg
 
 BudgetEditOutcome addBudgetRecord(BudgetTable& table, const QString& descriptionText,
                                   const QString& paymentsText, const BudgetEntry& entry) {
-    if (!hasRequiredData(descriptionText, paymentsText, entry))
-        return BudgetEditOutcome::MissingData;
-    if (!isStorable(entry))
-        return BudgetEditOutcome::TooLarge;
+    if (const auto refusal = entryRefusal(descriptionText, paymentsText, entry);
+        refusal != BudgetEditOutcome::Done)
+        return refusal;
     if (table.count() >= BudgetTable::MaximumRecords)
         return BudgetEditOutcome::TableFull;
     BudgetRecord record;
@@ -66,10 +66,9 @@ bool budgetRecordExists(const BudgetTable& table, int number) {
 
 BudgetEditOutcome changeBudgetRecord(BudgetTable& table, const QString& descriptionText,
                                      const QString& paymentsText, const BudgetEntry& entry) {
-    if (!hasRequiredData(descriptionText, paymentsText, entry))
-        return BudgetEditOutcome::MissingData;
-    if (!isStorable(entry))
-        return BudgetEditOutcome::TooLarge;
+    if (const auto refusal = entryRefusal(descriptionText, paymentsText, entry);
+        refusal != BudgetEditOutcome::Done)
+        return refusal;
     if (budgetRecordExists(table, table.chosenRecord))
         fillRecord(table.records[std::size_t(table.chosenRecord - 1)], descriptionText, entry);
     table.chosenRecord = 0;

@@ -28,31 +28,18 @@ void appendRecords(QByteArray& bytes, const BudgetTable& table) {
 
 // A decimal number with an optional sign; ".5" and "0.5" alike; blanks around it allowed.
 std::optional<double> parseNumber(QByteArrayView field) {
-    const QByteArrayView text = field.trimmed();
+    QByteArrayView text = field.trimmed();
+    // The reader takes a minus but not a plus; fixed notation refuses exponents.
+    if (text.startsWith('+') && !text.sliced(1).startsWith('-'))
+        text = text.sliced(1);
     if (text.isEmpty())
         return std::nullopt;
-    qsizetype at = 0;
-    if (text[0] == '-' || text[0] == '+')
-        ++at;
-    bool digit = false;
-    bool point = false;
-    for (qsizetype i = at; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9')
-            digit = true;
-        else if (c == '.' && !point)
-            point = true;
-        else
-            return std::nullopt;
-    }
-    if (!digit)
-        return std::nullopt;
     double value = 0.0;
-    const char* begin = text.data() + at;
-    const auto [end, error] = std::from_chars(begin, text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    if (error != std::errc() || stop != end || !std::isfinite(value))
         return std::nullopt;
-    return text[0] == '-' ? -value : value;
+    return value;
 }
 
 std::optional<int> parseCount(QByteArrayView line) {

@@ -31,10 +31,8 @@ QString budgetHelpText() {
         QStringLiteral("Press the F1 key for more information."),
         QStringLiteral("End"),
     };
-    QString text;
-    for (const QString& line : lines)
-        text += line + QStringLiteral("\r\n\r\n");
-    return text;
+    const QString lineEnd = QStringLiteral("\r\n\r\n");
+    return lines.join(lineEnd) + lineEnd;
 }
 
 } // namespace pennywell

@@ -29,4 +29,15 @@ inline const QString ChangedFileQuestion =
 inline const QString ChangePending =
     QStringLiteral(" Add the changed record first, then open a file.");
 
+// Captions of the two halves, the grids' column headings and the labels over the net
+// balances, which pennywell-calc shows as the window does.
+inline const QString IncomeCaption = QStringLiteral(" Annual Income ");
+inline const QString ExpenseCaption = QStringLiteral("Annual Expense");
+inline const QString NumberHeading = QStringLiteral("No.");
+inline const QString DescriptionHeading = QStringLiteral("Description");
+inline const QString IncomeHeading = QStringLiteral("Income");
+inline const QString ExpenseHeading = QStringLiteral("Expense");
+inline const QString BudgetedHeading = QStringLiteral("Budgeted");
+inline const QString ExistingHeading = QStringLiteral("Existing ");
+
 } // namespace pennywell::budget_messages

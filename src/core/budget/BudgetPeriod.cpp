@@ -1,5 +1,7 @@
 #include "budget/BudgetPeriod.h"
 
+#include <algorithm>
+
 namespace pennywell {
 namespace {
 
@@ -13,6 +15,14 @@ BudgetPeriod period(const char* listText, const char* key, int divisor, const ch
             stem + QStringLiteral(" income"),
             stem + QStringLiteral(" expenses"),
             QString::fromLatin1(name)};
+}
+
+// The entry whose text in the given field is the one asked for.
+template <typename Entry>
+std::optional<Entry> findEntry(const QList<Entry>& entries, const QString& text,
+                               QString Entry::*field) {
+    const auto found = std::ranges::find(entries, text, field);
+    return found == entries.end() ? std::nullopt : std::optional(*found);
 }
 
 } // namespace
@@ -35,19 +45,11 @@ const BudgetPeriod& annualPeriod() {
 }
 
 std::optional<BudgetPeriod> periodFromListText(const QString& listText) {
-    for (const BudgetPeriod& period : budgetPeriods()) {
-        if (period.listText == listText)
-            return period;
-    }
-    return std::nullopt;
+    return findEntry(budgetPeriods(), listText, &BudgetPeriod::listText);
 }
 
 std::optional<BudgetPeriod> periodFromKey(const QString& key) {
-    for (const BudgetPeriod& period : budgetPeriods()) {
-        if (period.key == key)
-            return period;
-    }
-    return std::nullopt;
+    return findEntry(budgetPeriods(), key, &BudgetPeriod::key);
 }
 
 const QList<BudgetSortChoice>& budgetSortChoices() {
@@ -65,19 +67,13 @@ const QList<BudgetSortChoice>& budgetSortChoices() {
 }
 
 std::optional<BudgetSortOrder> sortOrderFromListText(const QString& listText) {
-    for (const BudgetSortChoice& choice : budgetSortChoices()) {
-        if (choice.listText == listText)
-            return choice.order;
-    }
-    return std::nullopt;
+    const auto choice = findEntry(budgetSortChoices(), listText, &BudgetSortChoice::listText);
+    return choice ? std::optional(choice->order) : std::nullopt;
 }
 
 std::optional<BudgetSortOrder> sortOrderFromKey(const QString& key) {
-    for (const BudgetSortChoice& choice : budgetSortChoices()) {
-        if (choice.key == key)
-            return choice.order;
-    }
-    return std::nullopt;
+    const auto choice = findEntry(budgetSortChoices(), key, &BudgetSortChoice::key);
+    return choice ? std::optional(choice->order) : std::nullopt;
 }
 
 } // namespace pennywell

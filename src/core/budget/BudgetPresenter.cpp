@@ -12,6 +12,15 @@ constexpr int CellWidth = 10;
 constexpr int TotalWidth = 12;
 constexpr int PaymentsBoxWidth = 8;
 
+// A figure of a grid cell or a total: money pattern, cut when too wide.
+QString cellText(double value) {
+    return RightAlign(formatNumber(value, MoneyPattern), CellWidth);
+}
+
+QString totalText(double value) {
+    return RightAlign(formatNumber(value, MoneyPattern), TotalWidth);
+}
+
 struct HalfTotals {
     double annual = 0.0;
     double annualBudgeted = 0.0;
@@ -23,14 +32,14 @@ HalfTotals presentHalf(const BudgetTable& table, const BudgetPeriod& period, con
     view.rows.reserve(table.records.size());
     for (const BudgetRecord& record : table.records) {
         view.rows.push_back({QString::number(record.number), record.description,
-                             budgetCellText(record.annualAmount / period.divisor),
-                             budgetCellText(record.annualBudgeted / period.divisor)});
+                             cellText(record.annualAmount / period.divisor),
+                             cellText(record.annualBudgeted / period.divisor)});
         totals.annual += record.annualAmount;
         totals.annualBudgeted += record.annualBudgeted;
     }
     view.label = label;
-    view.total = budgetTotalText(totals.annual / period.divisor);
-    view.totalBudgeted = budgetTotalText(totals.annualBudgeted / period.divisor);
+    view.total = totalText(totals.annual / period.divisor);
+    view.totalBudgeted = totalText(totals.annualBudgeted / period.divisor);
     return totals;
 }
 
@@ -41,16 +50,8 @@ bool showsNegative(double value) {
 
 } // namespace
 
-QString budgetCellText(double value) {
-    return RightAlign(formatNumber(value, MoneyPattern), CellWidth);
-}
-
-QString budgetTotalText(double value) {
-    return RightAlign(formatNumber(value, MoneyPattern), TotalWidth);
-}
-
 QString budgetAmountBoxText(double value) {
-    return budgetCellText(value);
+    return cellText(value);
 }
 
 QString budgetPaymentsBoxText(double value) {
@@ -69,9 +70,10 @@ BudgetView refreshBudget(BudgetTables& tables, const BudgetPeriod& period, Budge
 
     const double net = (income.annual - expense.annual) / period.divisor;
     const double netBudgeted = (income.annualBudgeted - expense.annualBudgeted) / period.divisor;
+    const QString symbol = currencySymbol.isEmpty() ? QStringLiteral("$") : currencySymbol;
     view.netLabel = period.netBalanceLabel();
-    view.netBalance = moneyText(currencySymbol, net, MoneyPattern, TotalWidth);
-    view.netBalanceBudgeted = moneyText(currencySymbol, netBudgeted, MoneyPattern, TotalWidth);
+    view.netBalance = moneyText(symbol, net, MoneyPattern, TotalWidth);
+    view.netBalanceBudgeted = moneyText(symbol, netBudgeted, MoneyPattern, TotalWidth);
     view.netBalanceRed = showsNegative(net);
     view.netBalanceBudgetedRed = showsNegative(netBudgeted);
     return view;

@@ -31,13 +31,10 @@ struct BudgetView {
 
 // The refresh: sorts both tables into the chosen order and turns them into the texts of
 // both halves and the net balance for the period. Totals are summed from the undivided
-// annual figures, never from the rounded cells.
+// annual figures, never from the rounded cells. The net balance shows "$" when the user's
+// currency symbol is empty.
 BudgetView refreshBudget(BudgetTables& tables, const BudgetPeriod& period, BudgetSortOrder order,
                          const QString& currencySymbol);
-
-// A figure of a grid cell (10 characters) or a total (12): money pattern, cut when too wide.
-QString budgetCellText(double value);
-QString budgetTotalText(double value);
 
 // The numeric input boxes: amounts in the money pattern in 10 characters, payments per year
 // as a whole number in 8.

@@ -37,6 +37,12 @@ namespace messages = budget_messages;
 
 namespace {
 
+// A control's object name and caption.
+struct NamedControl {
+    const char* name;
+    QString caption;
+};
+
 const QString InputColour = QStringLiteral("#ffffc0");
 const QString ResultColour = QStringLiteral("#c8f0c8");
 const QString BudgetFilter = QStringLiteral("Budget Database (*.bgt)|*.bgt");
@@ -53,9 +59,6 @@ const QString ScrollBarStyle = QStringLiteral(
     "QScrollBar::sub-line:vertical { height: 16px; subcontrol-position: top;"
     " subcontrol-origin: margin; }");
 
-// The record-number prompt stands over the half it serves.
-constexpr int IncomePromptLeft = 1260;
-constexpr int ExpensePromptLeft = 6300;
 constexpr int PromptTop = 5325;
 
 // The hourglass for as long as an operation runs, restored on every way out.
@@ -88,6 +91,12 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const Q
     return label;
 }
 
+// Results are black on green; a negative net balance is red.
+QString resultStyleSheet(bool red) {
+    return QStringLiteral("QLabel { background-color: %1; color: %2; }")
+        .arg(ResultColour, red ? QStringLiteral("#ff0000") : QStringLiteral("black"));
+}
+
 QLabel* addResult(QWidget* parent, const char* name, const QRect& geometry) {
     QLabel* result = addLabel(parent, name, QString(), geometry);
     result->setFont(gridFont());
@@ -95,8 +104,7 @@ QLabel* addResult(QWidget* parent, const char* name, const QRect& geometry) {
     result->setFrameShape(QFrame::Panel);
     result->setFrameShadow(QFrame::Sunken);
     result->setAutoFillBackground(true);
-    result->setStyleSheet(
-        QStringLiteral("QLabel { background-color: %1; color: black; }").arg(ResultColour));
+    result->setStyleSheet(resultStyleSheet(false));
     return result;
 }
 
@@ -112,10 +120,9 @@ QLineEdit* addBox(QWidget* parent, const char* name, const QRect& geometry, bool
     return box;
 }
 
-QPushButton* addButton(QWidget* parent, const char* name, const QString& caption,
-                       const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
+QPushButton* addButton(QWidget* parent, const NamedControl& named, const QRect& geometry) {
+    auto* button = new QPushButton(named.caption, parent);
+    button->setObjectName(QString::fromLatin1(named.name));
     button->setGeometry(geometry);
     button->setAutoDefault(true); // Enter on a focused button presses it
     return button;
@@ -129,6 +136,14 @@ QComboBox* addList(QWidget* parent, const char* name, const QStringList& entries
     list->addItems(entries);
     list->setGeometry(geometry);
     return list;
+}
+
+// Leaving a numeric box stores the leading number of its text and shows it formatted.
+std::function<QString(const QString&)> storesEntry(double& entryValue, QString (*boxText)(double)) {
+    return [&entryValue, boxText](const QString& text) {
+        entryValue = leadingNumber(text);
+        return boxText(entryValue);
+    };
 }
 
 bool isListOpeningKey(const QKeyEvent* key) {
@@ -171,30 +186,74 @@ bool isMovingKey(const QKeyEvent* key) {
 
 } // namespace
 
-struct Budget::HalfNames {
-    const char* frame;
-    QString frameCaption;
-    const char* description;
-    QString descriptionCaption;
-    const char* amount;
-    QString amountCaption;
+// All that tells the two halves apart; everything else about a half is built and handled
+// alike.
+struct BudgetHalfLayout {
+    BudgetSide side;
+    int focusSide; // the refresh's focus side after an edit in this half
+    int frameLeft;
+    int promptLeft; // the record-number prompt stands over its half
+    const QString& noRecordsToDelete;
+    NamedControl frame;
+    NamedControl description; // with the caption of its label
+    NamedControl amount;      // with the caption of its label
     const char* payments;
     const char* budgeted;
-    const char* add;
-    QString addCaption;
-    const char* whatIf;
-    QString whatIfCaption;
-    const char* remove;
-    QString removeCaption;
-    const char* addChanged;
-    QString addChangedCaption;
-    const char* grid;
-    QString gridHeading;
-    const char* totalsLabel;
-    QString totalsCaption;
+    NamedControl add;
+    NamedControl whatIf;
+    NamedControl remove;
+    NamedControl addChanged;
+    NamedControl grid; // with the heading of its amount column
+    NamedControl totalsLabel;
     const char* total;
     const char* totalBudgeted;
 };
+
+namespace {
+
+const BudgetHalfLayout IncomeHalf{
+    .side = BudgetSide::Income,
+    .focusSide = 1,
+    .frameLeft = 75,
+    .promptLeft = 1260,
+    .noRecordsToDelete = messages::NoIncomeToDelete,
+    .frame = {"Frame2", messages::IncomeCaption},
+    .description = {"InIncDesc", " Description of the source of income"},
+    .amount = {"InIncAmt", " Amount of income"},
+    .payments = "InIncFreq",
+    .budgeted = "InIncBgtAmt",
+    .add = {"AddIncome1", "&Add"},
+    .whatIf = {"CorrectRec1", "&What If?"},
+    .remove = {"DelRecord1", "D&elete"},
+    .addChanged = {"AddCorRec1", "Add Changed &Record"},
+    .grid = {"BGrid1", messages::IncomeHeading},
+    .totalsLabel = {"Label3", " Total annual income"},
+    .total = "TotInc",
+    .totalBudgeted = "TotIncBgt",
+};
+
+const BudgetHalfLayout ExpenseHalf{
+    .side = BudgetSide::Expense,
+    .focusSide = 2,
+    .frameLeft = 4785,
+    .promptLeft = 6300,
+    .noRecordsToDelete = messages::NoExpenseToDelete,
+    .frame = {"Frame1", messages::ExpenseCaption},
+    .description = {"InExpDesc", " Description of the expense purpose"},
+    .amount = {"InExpAmt", " Amount of expense"},
+    .payments = "InExpFreq",
+    .budgeted = "InExpBgtAmt",
+    .add = {"AddExpense2", "Ad&d"},
+    .whatIf = {"CorrectRec2", "What &If?"},
+    .remove = {"DelRecord2", "De&lete"},
+    .addChanged = {"AddCorRec2", "Add C&hanged Record"},
+    .grid = {"BGrid2", messages::ExpenseHeading},
+    .totalsLabel = {"Label4", " Total annual expenses"},
+    .total = "TotExp",
+    .totalBudgeted = "TotExpBgt",
+};
+
+} // namespace
 
 Budget::Budget(AppState& state, Services& services, QWidget* parent)
     : QWidget(parent), state_(state), services_(services), currentFolder_(state.programFolder) {
@@ -202,65 +261,36 @@ Budget::Budget(AppState& state, Services& services, QWidget* parent)
     setWindowTitle(QStringLiteral("Budget Calculations"));
     placeAsMainWindow(this);
 
-    income_.side = BudgetSide::Income;
-    buildHalf(income_, {"Frame2",      QStringLiteral(" Annual Income "),
-                        "InIncDesc",   QStringLiteral(" Description of the source of income"),
-                        "InIncAmt",    QStringLiteral(" Amount of income"),
-                        "InIncFreq",   "InIncBgtAmt",
-                        "AddIncome1",  QStringLiteral("&Add"),
-                        "CorrectRec1", QStringLiteral("&What If?"),
-                        "DelRecord1",  QStringLiteral("D&elete"),
-                        "AddCorRec1",  QStringLiteral("Add Changed &Record"),
-                        "BGrid1",      QStringLiteral("Income"),
-                        "Label3",      QStringLiteral(" Total annual income"),
-                        "TotInc",      "TotIncBgt"},
-              75);
-    expense_.side = BudgetSide::Expense;
-    buildHalf(expense_, {"Frame1",      QStringLiteral("Annual Expense"),
-                         "InExpDesc",   QStringLiteral(" Description of the expense purpose"),
-                         "InExpAmt",    QStringLiteral(" Amount of expense"),
-                         "InExpFreq",   "InExpBgtAmt",
-                         "AddExpense2", QStringLiteral("Ad&d"),
-                         "CorrectRec2", QStringLiteral("What &If?"),
-                         "DelRecord2",  QStringLiteral("De&lete"),
-                         "AddCorRec2",  QStringLiteral("Add C&hanged Record"),
-                         "BGrid2",      QStringLiteral("Expense"),
-                         "Label4",      QStringLiteral(" Total annual expenses"),
-                         "TotExp",      "TotExpBgt"},
-              4785);
+    buildHalf(income_, IncomeHalf);
+    buildHalf(expense_, ExpenseHalf);
     buildCommonControls();
-    attachBoxes(income_);
-    attachBoxes(expense_);
-    connectHalf(income_);
-    connectHalf(expense_);
 }
 
-void Budget::buildHalf(Half& half, const HalfNames& names, int left) {
-    auto* frame = new QGroupBox(names.frameCaption, this);
-    frame->setObjectName(QString::fromLatin1(names.frame));
-    frame->setGeometry(twipsRect(left, 30, 4620, 4830));
+void Budget::buildHalf(Half& half, const BudgetHalfLayout& layout) {
+    half.layout = &layout;
+    auto* frame = new QGroupBox(layout.frame.caption, this);
+    frame->setObjectName(QString::fromLatin1(layout.frame.name));
+    frame->setGeometry(twipsRect(layout.frameLeft, 30, 4620, 4830));
 
-    addLabel(frame, "", names.descriptionCaption, twipsRect(120, 255, 4380, 240));
-    half.description = addBox(frame, names.description, twipsRect(120, 495, 4380, 330), false);
-    addLabel(frame, "", names.amountCaption, twipsRect(120, 870, 1560, 240));
+    addLabel(frame, "", layout.description.caption, twipsRect(120, 255, 4380, 240));
+    half.description =
+        addBox(frame, layout.description.name, twipsRect(120, 495, 4380, 330), false);
+    addLabel(frame, "", layout.amount.caption, twipsRect(120, 870, 1560, 240));
     addLabel(frame, "", QStringLiteral("# paymts per year"), twipsRect(1680, 870, 1440, 240));
     addLabel(frame, "", QStringLiteral("Amount budgeted"), twipsRect(3120, 870, 1380, 240));
-    half.amount = addBox(frame, names.amount, twipsRect(120, 1110, 1380, 330), true);
-    half.payments = addBox(frame, names.payments, twipsRect(1680, 1110, 1080, 330), true);
-    half.budgeted = addBox(frame, names.budgeted, twipsRect(3120, 1110, 1380, 330), true);
+    half.amount = addBox(frame, layout.amount.name, twipsRect(120, 1110, 1380, 330), true);
+    half.payments = addBox(frame, layout.payments, twipsRect(1680, 1110, 1080, 330), true);
+    half.budgeted = addBox(frame, layout.budgeted, twipsRect(3120, 1110, 1380, 330), true);
 
-    half.add = addButton(frame, names.add, names.addCaption, twipsRect(120, 1530, 1380, 375));
-    half.whatIf =
-        addButton(frame, names.whatIf, names.whatIfCaption, twipsRect(1560, 1530, 1440, 375));
-    half.remove =
-        addButton(frame, names.remove, names.removeCaption, twipsRect(3060, 1530, 1440, 375));
-    half.addChanged = addButton(frame, names.addChanged, names.addChangedCaption,
-                                twipsRect(120, 1530, 4380, 375));
+    half.add = addButton(frame, layout.add, twipsRect(120, 1530, 1380, 375));
+    half.whatIf = addButton(frame, layout.whatIf, twipsRect(1560, 1530, 1440, 375));
+    half.remove = addButton(frame, layout.remove, twipsRect(3060, 1530, 1440, 375));
+    half.addChanged = addButton(frame, layout.addChanged, twipsRect(120, 1530, 4380, 375));
     half.addChanged->hide();
 
-    half.model = new BudgetGridModel(names.gridHeading, this);
+    half.model = new BudgetGridModel(layout.grid.caption, this);
     half.grid = new QTableView(frame);
-    half.grid->setObjectName(QString::fromLatin1(names.grid));
+    half.grid->setObjectName(QString::fromLatin1(layout.grid.name));
     half.grid->setModel(half.model);
     half.grid->setFont(gridFont());
     half.grid->setGeometry(twipsRect(120, 1980, 4380, 2370));
@@ -281,15 +311,18 @@ void Budget::buildHalf(Half& half, const HalfNames& names, int left) {
     columns->resizeSection(2, fromTwips(1185));
     columns->resizeSection(3, fromTwips(1185));
 
-    half.totalsLabel =
-        addLabel(frame, names.totalsLabel, names.totalsCaption, twipsRect(120, 4395, 1380, 390));
+    half.totalsLabel = addLabel(frame, layout.totalsLabel.name, layout.totalsLabel.caption,
+                                twipsRect(120, 4395, 1380, 390));
     half.totalsLabel->setWordWrap(true);
-    half.total = addResult(frame, names.total, twipsRect(1530, 4410, 1470, 330));
-    half.totalBudgeted = addResult(frame, names.totalBudgeted, twipsRect(3030, 4410, 1470, 330));
+    half.total = addResult(frame, layout.total, twipsRect(1530, 4410, 1470, 330));
+    half.totalBudgeted = addResult(frame, layout.totalBudgeted, twipsRect(3030, 4410, 1470, 330));
+
+    attachBoxes(half);
+    connectHalf(half);
 }
 
 void Budget::attachBoxes(Half& half) {
-    const bool income = half.side == BudgetSide::Income;
+    const bool income = half.layout->side == BudgetSide::Income;
     Beeper& beeper = services_.beeper;
 
     InputBoxRules descriptionRules;
@@ -300,10 +333,7 @@ void Budget::attachBoxes(Half& half) {
 
     InputBoxRules amountRules;
     amountRules.filter = amountKeyFilter(beeper);
-    amountRules.onLeave = [&half](const QString& text) {
-        half.entry.amount = leadingNumber(text);
-        return budgetAmountBoxText(half.entry.amount);
-    };
+    amountRules.onLeave = storesEntry(half.entry.amount, budgetAmountBoxText);
     InputBox::attach(half.amount, state_, std::move(amountRules))->setNext(half.payments);
 
     InputBoxRules paymentsRules;
@@ -314,18 +344,12 @@ void Budget::attachBoxes(Half& half) {
         paymentsRules.filter = [amount = amountKeyFilter(beeper), digits = digitKeyFilter(beeper)](
                                    int keyCode) { return digits(amount(keyCode)); };
     }
-    paymentsRules.onLeave = [&half](const QString& text) {
-        half.entry.paymentsPerYear = leadingNumber(text);
-        return budgetPaymentsBoxText(half.entry.paymentsPerYear);
-    };
+    paymentsRules.onLeave = storesEntry(half.entry.paymentsPerYear, budgetPaymentsBoxText);
     InputBox::attach(half.payments, state_, std::move(paymentsRules))->setNext(half.budgeted);
 
     InputBoxRules budgetedRules;
     budgetedRules.filter = income ? amountKeyFilter(beeper) : anyKeyFilter();
-    budgetedRules.onLeave = [&half](const QString& text) {
-        half.entry.budgeted = leadingNumber(text);
-        return budgetAmountBoxText(half.entry.budgeted);
-    };
+    budgetedRules.onLeave = storesEntry(half.entry.budgeted, budgetAmountBoxText);
     half.budgetedBox = InputBox::attach(half.budgeted, state_, std::move(budgetedRules));
     half.budgetedBox->setNext(half.add);
 }
@@ -349,10 +373,10 @@ void Budget::buildCommonControls() {
     }
 
     QLabel* existing =
-        addLabel(this, "Label16", QStringLiteral("Existing "), twipsRect(6180, 4995, 1500, 240));
+        addLabel(this, "Label16", messages::ExistingHeading, twipsRect(6180, 4995, 1500, 240));
     existing->setAlignment(Qt::AlignCenter);
     QLabel* budgeted =
-        addLabel(this, "Label15", QStringLiteral("Budgeted"), twipsRect(7860, 4995, 1500, 240));
+        addLabel(this, "Label15", messages::BudgetedHeading, twipsRect(7860, 4995, 1500, 240));
     budgeted->setAlignment(Qt::AlignCenter);
     netLabel_ = addLabel(this, "Label7", QStringLiteral(" Annual Net Balance"),
                          twipsRect(3000, 5370, 3060, 300));
@@ -360,16 +384,14 @@ void Budget::buildCommonControls() {
     netBalance_ = addResult(this, "NetBalance", twipsRect(6180, 5340, 1500, 360));
     netBalanceBudgeted_ = addResult(this, "NetBalanceBgt", twipsRect(7860, 5340, 1500, 360));
 
-    QPushButton* open =
-        addButton(this, "FilOpen", QStringLiteral("&Open File"), twipsRect(90, 5835, 1740, 420));
+    QPushButton* open = addButton(this, {"FilOpen", "&Open File"}, twipsRect(90, 5835, 1740, 420));
     QPushButton* save =
-        addButton(this, "FilSave", QStringLiteral("&Save File"), twipsRect(1935, 5835, 1740, 420));
-    QPushButton* print =
-        addButton(this, "Ptr2", QStringLiteral("To &Printer"), twipsRect(3780, 5835, 1740, 420));
+        addButton(this, {"FilSave", "&Save File"}, twipsRect(1935, 5835, 1740, 420));
+    QPushButton* print = addButton(this, {"Ptr2", "To &Printer"}, twipsRect(3780, 5835, 1740, 420));
     print->setEnabled(false); // the budget statement arrives with the printouts
-    help2_ = addButton(this, "Help2", QuickHelpCaption, twipsRect(5625, 5835, 1740, 420));
-    QPushButton* exit = addButton(this, "ExitBudget", QStringLiteral("E&xit to Menu"),
-                                  twipsRect(7470, 5835, 1860, 420));
+    help2_ = addButton(this, {"Help2", QuickHelpCaption}, twipsRect(5625, 5835, 1740, 420));
+    QPushButton* exit =
+        addButton(this, {"ExitBudget", "E&xit to Menu"}, twipsRect(7470, 5835, 1860, 420));
     connect(open, &QPushButton::clicked, this, &Budget::openFile);
     connect(save, &QPushButton::clicked, this, &Budget::saveFile);
     connect(help2_, &QPushButton::clicked, this, &Budget::toggleHelp);
@@ -393,7 +415,7 @@ void Budget::connectHalf(Half& half) {
 }
 
 BudgetTable& Budget::tableOf(const Half& half) {
-    return half.side == BudgetSide::Income ? tables_.income : tables_.expense;
+    return half.layout->side == BudgetSide::Income ? tables_.income : tables_.expense;
 }
 
 void Budget::message(const QString& text, const QString& title) {
@@ -436,15 +458,14 @@ void Budget::addRecord(Half& half) {
     if (!editAccepted(addBudgetRecord(tableOf(half), half.description->text(),
                                       half.payments->text(), half.entry)))
         return;
-    focusSide_ = half.side == BudgetSide::Income ? 1 : 2;
+    focusSide_ = half.layout->focusSide;
     clearBoxes(half);
     refresh();
 }
 
 int Budget::promptRecordNumber(const Half& half, InRecNum::Purpose purpose) {
     InRecNum prompt(purpose, state_, services_.beeper, this);
-    const int left = half.side == BudgetSide::Income ? IncomePromptLeft : ExpensePromptLeft;
-    prompt.move(fromTwips(left), fromTwips(PromptTop));
+    prompt.move(fromTwips(half.layout->promptLeft), fromTwips(PromptTop));
     prompt.exec();
     return prompt.chosenRecord();
 }
@@ -477,7 +498,7 @@ void Budget::addChangedRecord(Half& half) {
     if (!editAccepted(changeBudgetRecord(tableOf(half), half.description->text(),
                                          half.payments->text(), half.entry)))
         return;
-    focusSide_ = half.side == BudgetSide::Income ? 1 : 2;
+    focusSide_ = half.layout->focusSide;
     {
         const BusyCursor busy;
         clearBoxes(half);
@@ -489,9 +510,7 @@ void Budget::addChangedRecord(Half& half) {
 void Budget::deleteRecord(Half& half) {
     BudgetTable& table = tableOf(half);
     if (table.count() == 0) {
-        message(half.side == BudgetSide::Income ? messages::NoIncomeToDelete
-                                                : messages::NoExpenseToDelete,
-                messages::HelpTitle);
+        message(half.layout->noRecordsToDelete, messages::HelpTitle);
         return;
     }
     const int number = promptRecordNumber(half, InRecNum::Purpose::Delete);
@@ -508,7 +527,7 @@ void Budget::deleteRecord(Half& half) {
     if (services_.messenger.show(this, confirmation) != MessageAnswer::Ok)
         return;
     deleteBudgetRecord(table, number);
-    focusSide_ = half.side == BudgetSide::Income ? 1 : 2;
+    focusSide_ = half.layout->focusSide;
     refresh();
 }
 
@@ -524,19 +543,14 @@ void Budget::refresh() {
         periodFromListText(freqPeriod_->currentText()).value_or(annualPeriod());
     const BudgetSortOrder order =
         sortOrderFromListText(sortBy_->currentText()).value_or(BudgetSortOrder::NamesAscending);
-    const QString symbol = state_.settings.CurrencySymbol.isEmpty()
-                               ? QStringLiteral("$")
-                               : state_.settings.CurrencySymbol;
-    const BudgetView view = refreshBudget(tables_, period, order, symbol);
+    const BudgetView view = refreshBudget(tables_, period, order, state_.settings.CurrencySymbol);
 
     showHalf(income_, view.income);
     showHalf(expense_, view.expense);
     netLabel_->setText(view.netLabel);
     const auto showNet = [](QLabel* label, const QString& text, bool red) {
         label->setText(text);
-        label->setStyleSheet(
-            QStringLiteral("QLabel { background-color: %1; color: %2; }")
-                .arg(ResultColour, red ? QStringLiteral("#ff0000") : QStringLiteral("black")));
+        label->setStyleSheet(resultStyleSheet(red));
     };
     showNet(netBalance_, view.netBalance, view.netBalanceRed);
     showNet(netBalanceBudgeted_, view.netBalanceBudgeted, view.netBalanceBudgetedRed);

@@ -7,7 +7,6 @@
 #include <QWidget>
 
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -22,6 +21,7 @@ struct BudgetHalfView;
 namespace pennywell::ui {
 
 struct Services;
+struct BudgetHalfLayout;
 class BudgetGridModel;
 class InputBox;
 
@@ -38,7 +38,7 @@ protected:
 private:
     // The controls and the committed box values of one side.
     struct Half {
-        BudgetSide side = BudgetSide::Income;
+        const BudgetHalfLayout* layout = nullptr;
         QLineEdit* description = nullptr;
         QLineEdit* amount = nullptr;
         QLineEdit* payments = nullptr;
@@ -56,8 +56,7 @@ private:
         BudgetEntry entry; // this side's three "EntryValues"
     };
 
-    struct HalfNames;
-    void buildHalf(Half& half, const HalfNames& names, int left);
+    void buildHalf(Half& half, const BudgetHalfLayout& layout);
     void attachBoxes(Half& half);
     void buildCommonControls();
     void connectHalf(Half& half);

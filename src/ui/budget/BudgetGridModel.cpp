@@ -1,5 +1,7 @@
 #include "budget/BudgetGridModel.h"
 
+#include "budget/BudgetMessages.h"
+
 #include <QBrush>
 #include <QPalette>
 
@@ -17,8 +19,9 @@ QString plainToolTip(const QString& text) {
 } // namespace
 
 BudgetGridModel::BudgetGridModel(const QString& amountHeading, QObject* parent)
-    : QAbstractTableModel(parent), headings_{QStringLiteral("No."), QStringLiteral("Description"),
-                                             amountHeading, QStringLiteral("Budgeted")} {}
+    : QAbstractTableModel(parent), headings_{budget_messages::NumberHeading,
+                                             budget_messages::DescriptionHeading, amountHeading,
+                                             budget_messages::BudgetedHeading} {}
 
 void BudgetGridModel::showRecords(std::vector<BudgetRow> rows) {
     beginResetModel();

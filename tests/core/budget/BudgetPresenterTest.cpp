@@ -43,6 +43,10 @@ TEST(BudgetPresenter, NegativeNetBalanceIsRedInEveryPeriod) {
     EXPECT_TRUE(view.netBalanceRed);
     EXPECT_EQ(view.netBalanceBudgeted, "     $300.00");
     EXPECT_FALSE(view.netBalanceBudgetedRed);
+    const QString noSymbol;
+    EXPECT_EQ(
+        refreshBudget(tables, annualPeriod(), BudgetSortOrder::NamesAscending, noSymbol).netBalance,
+        "    $-300.00");
 
     view = refreshed(tables, "monthly");
     EXPECT_EQ(view.netBalance, "     $-25.00");
