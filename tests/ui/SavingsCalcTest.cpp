@@ -59,6 +59,7 @@ private:
         return grid()->index(gridRow - 1, column).data().toString();
     }
     bool gridIsEmpty();
+    void verifyColumnsFit();
     void typeInto(const char* name, const QString& keys);
     void leaveTo(QWidget* next) { next->setFocus(Qt::TabFocusReason); }
 
@@ -89,6 +90,18 @@ bool SavingsCalcTest::gridIsEmpty() {
             if (!grid()->index(row, column).data().toString().isEmpty())
                 return false;
     return true;
+}
+
+// "Total:" is shown whole, and the four columns still fit beside the scroll bar.
+void SavingsCalcTest::verifyColumnsFit() {
+    auto* view = window_->findChild<QTableView*>("SGrid");
+    const int cellMargins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    QVERIFY(view->columnWidth(0) >=
+            view->fontMetrics().horizontalAdvance(QStringLiteral("Total:")) + cellMargins);
+    int columnsWidth = 0;
+    for (int column = 0; column < 4; ++column)
+        columnsWidth += view->columnWidth(column);
+    QVERIFY(columnsWidth <= view->viewport()->width());
 }
 
 void SavingsCalcTest::typeInto(const char* name, const QString& keys) {
@@ -130,15 +143,7 @@ void SavingsCalcTest::defaultCalculationFillsTheGridAndTheHandOff() {
     QCOMPARE(cell(27, 1), QStringLiteral("$25,000.00"));
     QCOMPARE(cell(27, 2), QStringLiteral("$541,377.32"));
     QCOMPARE(cell(27, 3), QStringLiteral("$566,377.32"));
-    // "Total:" is shown whole, and the four columns still fit beside the scroll bar.
-    auto* view = window_->findChild<QTableView*>("SGrid");
-    const int cellMargins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-    QVERIFY(view->columnWidth(0) >=
-            view->fontMetrics().horizontalAdvance(QStringLiteral("Total:")) + cellMargins);
-    int columnsWidth = 0;
-    for (int column = 0; column < 4; ++column)
-        columnsWidth += view->columnWidth(column);
-    QVERIFY(columnsWidth <= view->viewport()->width());
+    verifyColumnsFit();
     QCOMPARE(state_.graph.ResultCount, 25);
     QCOMPARE(state_.graph.GraphTitle, QStringLiteral("Investment value at end of each Year"));
     QCOMPARE(state_.savings.growthTable[26][1], *Currency::fromDouble(25)); // the totals row
@@ -342,15 +347,7 @@ void SavingsCalcTest::calculatingClosesTheHelpPanel() {
     QCOMPARE(button("SHelp")->text(), QStringLiteral("Quick &Help"));
     QVERIFY(window_->findChild<QTableView*>("SGrid")->isVisible());
     QCOMPARE(cell(27, 3), QStringLiteral("$566,377.32"));
-    // "Total:" is shown whole, and the four columns still fit beside the scroll bar.
-    auto* view = window_->findChild<QTableView*>("SGrid");
-    const int cellMargins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-    QVERIFY(view->columnWidth(0) >=
-            view->fontMetrics().horizontalAdvance(QStringLiteral("Total:")) + cellMargins);
-    int columnsWidth = 0;
-    for (int column = 0; column < 4; ++column)
-        columnsWidth += view->columnWidth(column);
-    QVERIFY(columnsWidth <= view->viewport()->width());
+    verifyColumnsFit();
     QCOMPARE(state_.graph.ResultCount, 25);
 }
 
