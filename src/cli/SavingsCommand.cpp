@@ -1,6 +1,6 @@
 #include "SavingsCommand.h"
 
-#include "SavingsOutput.h"
+#include "SavingsAnswer.h"
 #include "savings/GrowthCalculator.h"
 #include "savings/GrowthPresenter.h"
 #include "savings/SavingsInputs.h"
@@ -12,8 +12,6 @@
 
 namespace pennywell::cli {
 namespace {
-
-const QString CurrencySymbol = QStringLiteral("$");
 
 struct BoxOption {
     QString name;
@@ -88,11 +86,8 @@ int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err)
     const OutputFormat format = std::get<OutputFormat>(parsed);
 
     // A freshly opened window, then each given value typed into its box and the box left.
-    SavingsState savings;
+    SavingsState savings = openingSavingsState();
     auto& entries = savings.EntryValues;
-    entries[AnnualAmountSlot] = Currency::fromUnits(1000 * Currency::UnitsPerWhole);
-    entries[RateSlot] = Currency::fromUnits(20 * Currency::UnitsPerWhole);
-    entries[TermSlot] = Currency::fromUnits(25 * Currency::UnitsPerWhole);
     QStringList boxTexts;
     std::optional<Refusal> refusal;
     for (const BoxOption& option : boxOptions()) {
@@ -112,42 +107,30 @@ int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err)
                 refusal = Refusal{savings_texts::HelpTitle, savings_texts::WrongEntry};
             stored = committed.value_or(stored);
         }
-        if (option.slot == TermSlot)
-            boxTexts.append(savingsTermBoxText(stored));
-        else if (option.slot == LumpSumSlot || option.slot == AnnualAmountSlot)
-            boxTexts.append(savingsAmountBoxText(CurrencySymbol, stored,
-                                                 option.slot == LumpSumSlot && !typed ? 15 : 13));
-        else
-            boxTexts.append(savingsRateBoxText(stored));
+        boxTexts.append(savingsBoxText(option.slot, stored, SavingsCurrencySymbol,
+                                       option.slot == LumpSumSlot && !typed ? 15 : 13));
     }
 
     GrowthGrid grid = freshGrowthGrid();
     GrowthResult result;
     if (!refusal) {
         result = calculateGrowth(growthInputsFrom(savings));
-        grid = presentGrowth(result, CurrencySymbol);
+        grid = presentGrowth(result, SavingsCurrencySymbol);
         if (result.outcome == GrowthOutcome::TermOverLimit)
             refusal = Refusal{savings_texts::HelpTitle, savings_texts::TermCalculationLimit};
         else if (result.outcome == GrowthOutcome::Overflow)
             refusal = Refusal{savings_texts::HelpTitle, savings_texts::WrongEntry};
     }
 
-    if (format == OutputFormat::Json) {
-        QJsonObject document{{"grid", gridJson(grid)}};
-        if (refusal)
-            document.insert("error", refusalJson(*refusal));
-        writeJson(out, document);
-    } else if (refusal) {
-        err << refusal->title << ": " << refusal->text << '\n';
-    } else if (format == OutputFormat::Csv) {
-        out << csvText(result);
-    } else {
+    const auto plainOutput = [&](OutputFormat plain) {
+        if (plain == OutputFormat::Csv)
+            return csvText(result);
         QList<QStringList> boxes;
         for (qsizetype index = 0; index < boxTexts.size(); ++index)
             boxes.append({boxOptions()[index].label.simplified(), boxTexts[index]});
-        out << fixedWidthTable(boxes, false) << '\n' << gridText(grid);
-    }
-    return refusal ? CalculationRefused : Success;
+        return fixedWidthTable(boxes, false) + u'\n' + gridText(grid);
+    };
+    return writeSavingsAnswer(format, {{"grid", gridJson(grid)}}, refusal, plainOutput, out, err);
 }
 
 } // namespace

@@ -5,14 +5,8 @@
 namespace pennywell {
 namespace {
 
-constexpr int MinimumGridRows = 25;
-
 Currency wholeNumber(int value) {
     return Currency::fromUnits(std::int64_t(value) * Currency::UnitsPerWhole);
-}
-
-int gridRowsFor(int years) {
-    return years + 4 <= MinimumGridRows ? MinimumGridRows : years + 4;
 }
 
 // Runs the years into the table; false when a value leaves the currency range.
@@ -90,7 +84,6 @@ GrowthResult calculateGrowth(const GrowthInputs& inputs) {
     }
     const int years = rounded < 0 ? 0 : int(rounded);
     result.yearsShown = years < 1 ? 1 : years;
-    result.gridRows = gridRowsFor(years);
     if (!fillTable(inputs, years, result.table)) {
         result.outcome = GrowthOutcome::Overflow;
         return result;
