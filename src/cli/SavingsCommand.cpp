@@ -17,19 +17,18 @@ struct BoxOption {
     QString name;
     int slot;
     const QString& label;
-    bool minusAllowed;
 };
 
 const QList<BoxOption>& boxOptions() {
     using namespace savings_texts;
     // In the window's Enter order.
     static const QList<BoxOption> options = {
-        {QStringLiteral("lump"), LumpSumSlot, LumpSumLabel, false},
-        {QStringLiteral("annual"), AnnualAmountSlot, AnnualAmountLabel, false},
-        {QStringLiteral("increase"), IncreaseSlot, IncreaseLabel, true},
-        {QStringLiteral("rate"), RateSlot, RateLabel, false},
-        {QStringLiteral("inflation"), InflationSlot, InflationLabel, true},
-        {QStringLiteral("years"), TermSlot, TermLabel, false},
+        {QStringLiteral("lump"), LumpSumSlot, LumpSumLabel},
+        {QStringLiteral("annual"), AnnualAmountSlot, AnnualAmountLabel},
+        {QStringLiteral("increase"), IncreaseSlot, IncreaseLabel},
+        {QStringLiteral("rate"), RateSlot, RateLabel},
+        {QStringLiteral("inflation"), InflationSlot, InflationLabel},
+        {QStringLiteral("years"), TermSlot, TermLabel},
     };
     return options;
 }
@@ -93,7 +92,7 @@ int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err)
     for (const BoxOption& option : boxOptions()) {
         const bool typed = parser.isSet(option.name);
         const QString value = parser.value(option.name);
-        if (typed && !isTypeableAmount(value, option.minusAllowed))
+        if (typed && !isTypeableAmount(value, takesNegativeRate(option.slot)))
             return badUsage(err, "invalid value for --" + option.name + ": " + value, usage());
         Currency& stored = entries[std::size_t(option.slot)];
         if (typed && option.slot == TermSlot) {

@@ -9,8 +9,9 @@ Currency wholeNumber(int value) {
     return Currency::fromUnits(std::int64_t(value) * Currency::UnitsPerWhole);
 }
 
-// Runs the years into the table; false when a value leaves the currency range.
-bool fillTable(const GrowthInputs& in, int years, GrowthTable& table) {
+// Runs the years into the result's table; false when a value leaves the currency range.
+bool fillTable(const GrowthInputs& in, int years, GrowthResult& result) {
+    GrowthTable& table = result.table;
     const double rate = static_cast<float>(in.ratePercent.toDouble() / 100);
     const double inflation = in.inflationPercent.toDouble() / 100;
     const double increase = in.increasePercent.toDouble() / 100;
@@ -54,7 +55,7 @@ bool fillTable(const GrowthInputs& in, int years, GrowthTable& table) {
                                     *cell,      Currency()};
     }
 
-    const int shown = years < 1 ? 1 : years;
+    const int shown = result.yearsShown;
     const auto finalValue = Currency::fromDouble(value);
     if (!finalValue)
         return false;
@@ -84,7 +85,7 @@ GrowthResult calculateGrowth(const GrowthInputs& inputs) {
     }
     const int years = rounded < 0 ? 0 : int(rounded);
     result.yearsShown = years < 1 ? 1 : years;
-    if (!fillTable(inputs, years, result.table)) {
+    if (!fillTable(inputs, years, result)) {
         result.outcome = GrowthOutcome::Overflow;
         return result;
     }

@@ -9,6 +9,15 @@
 
 namespace pennywell {
 
+// The planner's six boxes in the order Enter moves through them, top to bottom on the window.
+inline constexpr int SavingsEnterOrder[] = {LumpSumSlot, AnnualAmountSlot, IncreaseSlot,
+                                            RateSlot,    InflationSlot,    TermSlot};
+
+// The increase and inflation boxes also take a negative rate.
+constexpr bool takesNegativeRate(int slot) {
+    return slot == IncreaseSlot || slot == InflationSlot;
+}
+
 // The value a box's text commits, by the leading-number rule; empty when it does not fit the
 // currency range (the box then keeps its previous value).
 std::optional<Currency> committedValue(QStringView text);

@@ -61,7 +61,7 @@ SavingsCalc::SavingsCalc(AppState& state, Services& services, QWidget* parent)
 }
 
 void SavingsCalc::buildInputBoxes() {
-    // Top to bottom in the order Enter moves through them; the help panel's examples line up.
+    // Top to bottom in their Enter order; the help panel's examples line up.
     const BoxDefinition definitions[] = {
         {"InLumpInv",
          LumpSumSlot,
@@ -183,17 +183,15 @@ void SavingsCalc::buildButtons() {
 }
 
 void SavingsCalc::attachInputBehaviour() {
-    const int enterOrder[] = {LumpSumSlot, AnnualAmountSlot, IncreaseSlot,
-                              RateSlot,    InflationSlot,    TermSlot};
     QWidget* previous = nullptr;
     InputBox* previousBox = nullptr;
-    for (const int slot : enterOrder) {
+    for (const int slot : SavingsEnterOrder) {
         QComboBox* box = boxes_[std::size_t(slot)];
         InputBoxRules rules;
         rules.filter = amountKeyFilter(services_.beeper);
         rules.onFirstKey = [this] { clearResults(); };
         rules.onDeleteKey = [this] { clearResults(); };
-        if (slot == IncreaseSlot || slot == InflationSlot)
+        if (takesNegativeRate(slot))
             rules.restartingKeys = QStringLiteral("-"); // starts a negative rate
         if (slot == TermSlot)
             rules.onLeave = [this](const QString& text) { return commitTerm(text); };
