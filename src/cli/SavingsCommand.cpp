@@ -1,6 +1,6 @@
 #include "SavingsCommand.h"
 
-#include "SavingsOutput.h"
+#include "SavingsAnswer.h"
 #include "savings/GrowthCalculator.h"
 #include "savings/GrowthPresenter.h"
 #include "savings/SavingsInputs.h"
@@ -13,25 +13,22 @@
 namespace pennywell::cli {
 namespace {
 
-const QString CurrencySymbol = QStringLiteral("$");
-
 struct BoxOption {
     QString name;
     int slot;
     const QString& label;
-    bool minusAllowed;
 };
 
 const QList<BoxOption>& boxOptions() {
     using namespace savings_texts;
     // In the window's Enter order.
     static const QList<BoxOption> options = {
-        {QStringLiteral("lump"), LumpSumSlot, LumpSumLabel, false},
-        {QStringLiteral("annual"), AnnualAmountSlot, AnnualAmountLabel, false},
-        {QStringLiteral("increase"), IncreaseSlot, IncreaseLabel, true},
-        {QStringLiteral("rate"), RateSlot, RateLabel, false},
-        {QStringLiteral("inflation"), InflationSlot, InflationLabel, true},
-        {QStringLiteral("years"), TermSlot, TermLabel, false},
+        {QStringLiteral("lump"), LumpSumSlot, LumpSumLabel},
+        {QStringLiteral("annual"), AnnualAmountSlot, AnnualAmountLabel},
+        {QStringLiteral("increase"), IncreaseSlot, IncreaseLabel},
+        {QStringLiteral("rate"), RateSlot, RateLabel},
+        {QStringLiteral("inflation"), InflationSlot, InflationLabel},
+        {QStringLiteral("years"), TermSlot, TermLabel},
     };
     return options;
 }
@@ -88,17 +85,14 @@ int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err)
     const OutputFormat format = std::get<OutputFormat>(parsed);
 
     // A freshly opened window, then each given value typed into its box and the box left.
-    SavingsState savings;
+    SavingsState savings = openingSavingsState();
     auto& entries = savings.EntryValues;
-    entries[AnnualAmountSlot] = Currency::fromUnits(1000 * Currency::UnitsPerWhole);
-    entries[RateSlot] = Currency::fromUnits(20 * Currency::UnitsPerWhole);
-    entries[TermSlot] = Currency::fromUnits(25 * Currency::UnitsPerWhole);
     QStringList boxTexts;
     std::optional<Refusal> refusal;
     for (const BoxOption& option : boxOptions()) {
         const bool typed = parser.isSet(option.name);
         const QString value = parser.value(option.name);
-        if (typed && !isTypeableAmount(value, option.minusAllowed))
+        if (typed && !isTypeableAmount(value, takesNegativeRate(option.slot)))
             return badUsage(err, "invalid value for --" + option.name + ": " + value, usage());
         Currency& stored = entries[std::size_t(option.slot)];
         if (typed && option.slot == TermSlot) {
@@ -112,42 +106,30 @@ int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err)
                 refusal = Refusal{savings_texts::HelpTitle, savings_texts::WrongEntry};
             stored = committed.value_or(stored);
         }
-        if (option.slot == TermSlot)
-            boxTexts.append(savingsTermBoxText(stored));
-        else if (option.slot == LumpSumSlot || option.slot == AnnualAmountSlot)
-            boxTexts.append(savingsAmountBoxText(CurrencySymbol, stored,
-                                                 option.slot == LumpSumSlot && !typed ? 15 : 13));
-        else
-            boxTexts.append(savingsRateBoxText(stored));
+        boxTexts.append(savingsBoxText(option.slot, stored, SavingsCurrencySymbol,
+                                       option.slot == LumpSumSlot && !typed ? 15 : 13));
     }
 
     GrowthGrid grid = freshGrowthGrid();
     GrowthResult result;
     if (!refusal) {
         result = calculateGrowth(growthInputsFrom(savings));
-        grid = presentGrowth(result, CurrencySymbol);
+        grid = presentGrowth(result, SavingsCurrencySymbol);
         if (result.outcome == GrowthOutcome::TermOverLimit)
             refusal = Refusal{savings_texts::HelpTitle, savings_texts::TermCalculationLimit};
         else if (result.outcome == GrowthOutcome::Overflow)
             refusal = Refusal{savings_texts::HelpTitle, savings_texts::WrongEntry};
     }
 
-    if (format == OutputFormat::Json) {
-        QJsonObject document{{"grid", gridJson(grid)}};
-        if (refusal)
-            document.insert("error", refusalJson(*refusal));
-        writeJson(out, document);
-    } else if (refusal) {
-        err << refusal->title << ": " << refusal->text << '\n';
-    } else if (format == OutputFormat::Csv) {
-        out << csvText(result);
-    } else {
+    const auto plainOutput = [&](OutputFormat plain) {
+        if (plain == OutputFormat::Csv)
+            return csvText(result);
         QList<QStringList> boxes;
         for (qsizetype index = 0; index < boxTexts.size(); ++index)
             boxes.append({boxOptions()[index].label.simplified(), boxTexts[index]});
-        out << fixedWidthTable(boxes, false) << '\n' << gridText(grid);
-    }
-    return refusal ? CalculationRefused : Success;
+        return fixedWidthTable(boxes, false) + u'\n' + gridText(grid);
+    };
+    return writeSavingsAnswer(format, {{"grid", gridJson(grid)}}, refusal, plainOutput, out, err);
 }
 
 } // namespace

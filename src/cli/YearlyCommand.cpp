@@ -1,5 +1,5 @@
+#include "SavingsAnswer.h"
 #include "SavingsCommand.h"
-#include "SavingsOutput.h"
 #include "savings/GrowthPresenter.h"
 #include "savings/SavingsInputs.h"
 #include "savings/SavingsTexts.h"
@@ -7,11 +7,10 @@
 
 #include <QCommandLineParser>
 #include <QJsonObject>
+#include <algorithm>
 
 namespace pennywell::cli {
 namespace {
-
-const QString CurrencySymbol = QStringLiteral("$");
 
 QString usage() {
     return QStringLiteral("usage: pennywell-calc yearly --deposit D --rate R\n"
@@ -19,21 +18,8 @@ QString usage() {
                           "                             [--format text|csv|json]\n");
 }
 
-struct Frequency {
-    QString name;
-    QString caption; // the option button's caption
-    InvestmentFrequency value;
-};
-
-const QList<Frequency>& frequencies() {
-    static const QList<Frequency> all = {
-        {QStringLiteral("monthly"), QStringLiteral("Monthly"), InvestmentFrequency::Monthly},
-        {QStringLiteral("quarterly"), QStringLiteral("Quarterly"), InvestmentFrequency::Quarterly},
-        {QStringLiteral("semiannual"), QStringLiteral("Semiannually"),
-         InvestmentFrequency::Semiannual},
-    };
-    return all;
-}
+// The --per names, in the order of the dialog's option buttons.
+constexpr const char* FrequencyNames[] = {"monthly", "quarterly", "semiannual"};
 
 int runYearly(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
@@ -53,14 +39,12 @@ int runYearly(const QStringList& arguments, QTextStream& out, QTextStream& err) 
                             usage());
     }
     const QString per = parser.value(QStringLiteral("per"));
-    const Frequency* frequency = &frequencies().first();
+    const FrequencyOption* chosen = &FrequencyOptions[0];
     if (parser.isSet(QStringLiteral("per"))) {
-        frequency = nullptr;
-        for (const Frequency& candidate : frequencies())
-            if (candidate.name == per)
-                frequency = &candidate;
-        if (!frequency)
+        const auto* name = std::find(std::begin(FrequencyNames), std::end(FrequencyNames), per);
+        if (name == std::end(FrequencyNames))
             return badUsage(err, "unknown --per: " + per, usage());
+        chosen = &FrequencyOptions[name - std::begin(FrequencyNames)];
     }
 
     const auto deposit = committedValue(parser.value(QStringLiteral("deposit")));
@@ -70,35 +54,28 @@ int runYearly(const QStringList& arguments, QTextStream& out, QTextStream& err) 
     if (!deposit || !rate) {
         refusal = Refusal{savings_texts::HelpTitle, savings_texts::WrongEntry};
     } else {
-        result = calculateYearly(*deposit, *rate, frequency->value);
+        result = calculateYearly(*deposit, *rate, chosen->frequency);
         if (result.outcome == YearlyOutcome::Overflow)
             refusal = Refusal{savings_texts::HelpTitle, savings_texts::WrongEntry};
     }
     const bool calculated = !refusal && result.outcome == YearlyOutcome::Calculated;
     const QString resultText =
-        calculated ? yearlyResultText(CurrencySymbol, result.amount) : QString();
+        calculated ? savingsAmountBoxText(SavingsCurrencySymbol, result.amount) : QString();
 
-    if (format == OutputFormat::Json) {
-        QJsonObject document{{"ResultAnt", resultText}};
-        if (refusal)
-            document.insert("error", refusalJson(*refusal));
-        writeJson(out, document);
-    } else if (refusal) {
-        err << refusal->title << ": " << refusal->text << '\n';
-    } else if (format == OutputFormat::Csv) {
-        out << "deposit,rate,investments,amount\n"
-            << plainNumber(*deposit) << ',' << plainNumber(*rate) << ',' << int(frequency->value)
-            << ',' << (calculated ? plainNumber(result.amount) : "") << '\n';
-    } else {
+    const auto plainOutput = [&](OutputFormat plain) {
+        if (plain == OutputFormat::Csv)
+            return "deposit,rate,investments,amount\n" + plainNumber(*deposit) + u',' +
+                   plainNumber(*rate) + u',' + QString::number(int(chosen->frequency)) + u',' +
+                   (calculated ? plainNumber(result.amount) : QString()) + u'\n';
         using namespace savings_texts;
-        out << fixedWidthTable(
-            {{DepositLabel.simplified(), yearlyDepositBoxText(CurrencySymbol, *deposit)},
+        return fixedWidthTable(
+            {{DepositLabel.simplified(), savingsAmountBoxText(SavingsCurrencySymbol, *deposit)},
              {YearlyRateLabel.simplified(), yearlyRateBoxText(*rate)},
-             {FrequencyLabel.simplified(), frequency->caption},
+             {FrequencyLabel.simplified(), QString::fromLatin1(chosen->caption)},
              {YearlyResultLabel.simplified(), resultText}},
             false);
-    }
-    return refusal ? CalculationRefused : Success;
+    };
+    return writeSavingsAnswer(format, {{"ResultAnt", resultText}}, refusal, plainOutput, out, err);
 }
 
 } // namespace

@@ -54,11 +54,13 @@ private:
         button(name)->setFocus(Qt::MouseFocusReason);
         button(name)->click();
     }
-    QAbstractItemModel* grid() { return window_->findChild<QTableView*>("SGrid")->model(); }
+    QTableView* gridView() { return window_->findChild<QTableView*>("SGrid"); }
+    QAbstractItemModel* grid() { return gridView()->model(); }
     QString cell(int gridRow, int column) {
         return grid()->index(gridRow - 1, column).data().toString();
     }
     bool gridIsEmpty();
+    void verifyColumnsFit();
     void typeInto(const char* name, const QString& keys);
     void leaveTo(QWidget* next) { next->setFocus(Qt::TabFocusReason); }
 
@@ -89,6 +91,18 @@ bool SavingsCalcTest::gridIsEmpty() {
             if (!grid()->index(row, column).data().toString().isEmpty())
                 return false;
     return true;
+}
+
+// "Total:" is shown whole, and the four columns still fit beside the scroll bar.
+void SavingsCalcTest::verifyColumnsFit() {
+    QTableView* view = gridView();
+    const int cellMargins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    QVERIFY(view->columnWidth(0) >=
+            view->fontMetrics().horizontalAdvance(QStringLiteral("Total:")) + cellMargins);
+    int columnsWidth = 0;
+    for (int column = 0; column < 4; ++column)
+        columnsWidth += view->columnWidth(column);
+    QVERIFY(columnsWidth <= view->viewport()->width());
 }
 
 void SavingsCalcTest::typeInto(const char* name, const QString& keys) {
@@ -130,15 +144,7 @@ void SavingsCalcTest::defaultCalculationFillsTheGridAndTheHandOff() {
     QCOMPARE(cell(27, 1), QStringLiteral("$25,000.00"));
     QCOMPARE(cell(27, 2), QStringLiteral("$541,377.32"));
     QCOMPARE(cell(27, 3), QStringLiteral("$566,377.32"));
-    // "Total:" is shown whole, and the four columns still fit beside the scroll bar.
-    auto* view = window_->findChild<QTableView*>("SGrid");
-    const int cellMargins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-    QVERIFY(view->columnWidth(0) >=
-            view->fontMetrics().horizontalAdvance(QStringLiteral("Total:")) + cellMargins);
-    int columnsWidth = 0;
-    for (int column = 0; column < 4; ++column)
-        columnsWidth += view->columnWidth(column);
-    QVERIFY(columnsWidth <= view->viewport()->width());
+    verifyColumnsFit();
     QCOMPARE(state_.graph.ResultCount, 25);
     QCOMPARE(state_.graph.GraphTitle, QStringLiteral("Investment value at end of each Year"));
     QCOMPARE(state_.savings.growthTable[26][1], *Currency::fromDouble(25)); // the totals row
@@ -195,7 +201,7 @@ void SavingsCalcTest::enterMovesThroughTheBoxesToCalculate() {
 
     // Tab then reaches the grid, whose keys scroll down to the totals.
     QTest::keyClick(button("SCalc"), Qt::Key_Tab);
-    auto* view = window_->findChild<QTableView*>("SGrid");
+    QTableView* view = gridView();
     QCOMPARE(QApplication::focusWidget(), view);
     QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
     QVERIFY(view->verticalScrollBar()->value() > 0);
@@ -302,11 +308,10 @@ void SavingsCalcTest::helpPanelOpensAndClosingItClearsTheResults() {
     QPushButton* help = button("SHelp");
     help->click();
     auto* panel = window_->findChild<QPlainTextEdit*>("STextBox");
-    auto* gridView = window_->findChild<QTableView*>("SGrid");
     QCOMPARE(help->text(), QStringLiteral("Close &Help"));
     QCOMPARE(state_.HelpShown, 1);
     QVERIFY(panel->isVisible());
-    QVERIFY(!gridView->isVisible());
+    QVERIFY(!gridView()->isVisible());
     QVERIFY(!button("SPrinter")->isEnabled());
     QVERIFY(!button("SGraphs")->isEnabled());
     QCOMPARE(panel->toPlainText(), savingsHelpText("DM").replace("\r\n", "\n"));
@@ -327,7 +332,7 @@ void SavingsCalcTest::helpPanelOpensAndClosingItClearsTheResults() {
     QCOMPARE(help->text(), QStringLiteral("Quick &Help"));
     QCOMPARE(state_.HelpShown, 0);
     QVERIFY(!panel->isVisible());
-    QVERIFY(gridView->isVisible());
+    QVERIFY(gridView()->isVisible());
     QVERIFY(gridIsEmpty());
     QVERIFY(button("SPrinter")->isEnabled());
     QCOMPARE(state_.graph.ResultCount, 0);
@@ -340,17 +345,9 @@ void SavingsCalcTest::calculatingClosesTheHelpPanel() {
     press("SHelp");
     press("SCalc");
     QCOMPARE(button("SHelp")->text(), QStringLiteral("Quick &Help"));
-    QVERIFY(window_->findChild<QTableView*>("SGrid")->isVisible());
+    QVERIFY(gridView()->isVisible());
     QCOMPARE(cell(27, 3), QStringLiteral("$566,377.32"));
-    // "Total:" is shown whole, and the four columns still fit beside the scroll bar.
-    auto* view = window_->findChild<QTableView*>("SGrid");
-    const int cellMargins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-    QVERIFY(view->columnWidth(0) >=
-            view->fontMetrics().horizontalAdvance(QStringLiteral("Total:")) + cellMargins);
-    int columnsWidth = 0;
-    for (int column = 0; column < 4; ++column)
-        columnsWidth += view->columnWidth(column);
-    QVERIFY(columnsWidth <= view->viewport()->width());
+    verifyColumnsFit();
     QCOMPARE(state_.graph.ResultCount, 25);
 }
 

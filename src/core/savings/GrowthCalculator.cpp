@@ -5,18 +5,13 @@
 namespace pennywell {
 namespace {
 
-constexpr int MinimumGridRows = 25;
-
 Currency wholeNumber(int value) {
     return Currency::fromUnits(std::int64_t(value) * Currency::UnitsPerWhole);
 }
 
-int gridRowsFor(int years) {
-    return years + 4 <= MinimumGridRows ? MinimumGridRows : years + 4;
-}
-
-// Runs the years into the table; false when a value leaves the currency range.
-bool fillTable(const GrowthInputs& in, int years, GrowthTable& table) {
+// Runs the years into the result's table; false when a value leaves the currency range.
+bool fillTable(const GrowthInputs& in, int years, GrowthResult& result) {
+    GrowthTable& table = result.table;
     const double rate = static_cast<float>(in.ratePercent.toDouble() / 100);
     const double inflation = in.inflationPercent.toDouble() / 100;
     const double increase = in.increasePercent.toDouble() / 100;
@@ -60,7 +55,7 @@ bool fillTable(const GrowthInputs& in, int years, GrowthTable& table) {
                                     *cell,      Currency()};
     }
 
-    const int shown = years < 1 ? 1 : years;
+    const int shown = result.yearsShown;
     const auto finalValue = Currency::fromDouble(value);
     if (!finalValue)
         return false;
@@ -90,8 +85,7 @@ GrowthResult calculateGrowth(const GrowthInputs& inputs) {
     }
     const int years = rounded < 0 ? 0 : int(rounded);
     result.yearsShown = years < 1 ? 1 : years;
-    result.gridRows = gridRowsFor(years);
-    if (!fillTable(inputs, years, result.table)) {
+    if (!fillTable(inputs, years, result)) {
         result.outcome = GrowthOutcome::Overflow;
         return result;
     }

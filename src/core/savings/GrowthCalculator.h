@@ -21,7 +21,6 @@ struct GrowthResult {
     GrowthOutcome outcome = GrowthOutcome::Calculated;
     GrowthTable table{};
     int yearsShown = 1;  // year rows in the grid; a term of 0 still shows year 1
-    int gridRows = 25;   // the grid's rows, heading included
     int resultCount = 0; // what the graph screen and the printout may read; 0 when refused
 };
 

@@ -2,10 +2,18 @@
 
 #include "format/NumberFormat.h"
 
+#include <algorithm>
+
 namespace pennywell {
 namespace {
 
 constexpr int FreshGridRows = 25;
+
+// Rows below the heading: the years, an empty row, the totals and an empty row, at the least the
+// fresh grid's.
+int rowsFor(int yearsShown) {
+    return std::max(FreshGridRows, yearsShown + 4) - 1;
+}
 
 QList<QStringList> emptyRows(int count) {
     return QList<QStringList>(count, QStringList(GrowthGridColumns));
@@ -32,7 +40,7 @@ GrowthGrid freshGrowthGrid() {
 }
 
 GrowthGrid presentGrowth(const GrowthResult& result, const QString& currencySymbol) {
-    GrowthGrid grid{growthGridHeaders(), emptyRows(result.gridRows - 1)};
+    GrowthGrid grid{growthGridHeaders(), emptyRows(rowsFor(result.yearsShown))};
     if (result.outcome != GrowthOutcome::Calculated)
         return grid;
     for (int year = 1; year <= result.yearsShown; ++year) {

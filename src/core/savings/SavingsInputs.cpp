@@ -14,6 +14,10 @@ namespace {
 constexpr char16_t MoneyPattern[] = u"###,###.00";
 constexpr char16_t RatePattern[] = u"###.00";
 
+Currency wholeNumber(double value) {
+    return Currency::fromUnits(std::int64_t(value) * Currency::UnitsPerWhole);
+}
+
 } // namespace
 
 std::optional<Currency> committedValue(QStringView text) {
@@ -29,9 +33,16 @@ TermEntry committedTerm(QStringView text) {
     } else if (!(years >= 0)) {
         years = 0; // only a pasted text can hold a sign
     }
-    const double whole = std::nearbyint(years); // ties to even, as the calculation rounds
-    entry.years = Currency::fromUnits(std::int64_t(whole) * Currency::UnitsPerWhole);
+    entry.years = wholeNumber(std::nearbyint(years)); // ties to even, as the calculation rounds
     return entry;
+}
+
+SavingsState openingSavingsState() {
+    SavingsState savings;
+    savings.EntryValues[AnnualAmountSlot] = wholeNumber(1000);
+    savings.EntryValues[RateSlot] = wholeNumber(20);
+    savings.EntryValues[TermSlot] = wholeNumber(25);
+    return savings;
 }
 
 QString savingsAmountBoxText(const QString& currencySymbol, Currency amount, int width) {
@@ -46,8 +57,16 @@ QString savingsTermBoxText(Currency years) {
     return RightAlign(QString::number(years.units() / Currency::UnitsPerWhole), 17);
 }
 
-QString yearlyDepositBoxText(const QString& currencySymbol, Currency amount) {
-    return moneyText(currencySymbol, amount.toDouble(), MoneyPattern, 13);
+QString savingsBoxText(int slot, Currency value, const QString& currencySymbol, int amountWidth) {
+    switch (slot) {
+    case LumpSumSlot:
+    case AnnualAmountSlot:
+        return savingsAmountBoxText(currencySymbol, value, amountWidth);
+    case TermSlot:
+        return savingsTermBoxText(value);
+    default:
+        return savingsRateBoxText(value);
+    }
 }
 
 QString yearlyRateBoxText(Currency percent) {

@@ -50,8 +50,4 @@ YearlyResult calculateYearly(Currency deposit, Currency ratePercent,
     return result;
 }
 
-QString yearlyResultText(const QString& currencySymbol, Currency amount) {
-    return moneyText(currencySymbol, amount.toDouble(), u"###,###.00", 13);
-}
-
 } // namespace pennywell

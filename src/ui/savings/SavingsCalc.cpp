@@ -49,7 +49,7 @@ SavingsCalc::SavingsCalc(AppState& state, Services& services, QWidget* parent)
     setObjectName(QStringLiteral("SavingsCalc"));
     setWindowTitle(QStringLiteral("Investment Growth Calculations"));
 
-    state_.savings = SavingsState();
+    state_.savings = openingSavingsState();
     state_.EditStarted = 0;
     state_.HelpShown = 0;
     state_.graph.ResultCount = 0;
@@ -58,11 +58,10 @@ SavingsCalc::SavingsCalc(AppState& state, Services& services, QWidget* parent)
     buildGrid();
     buildButtons();
     attachInputBehaviour();
-    writeDefaults();
 }
 
 void SavingsCalc::buildInputBoxes() {
-    // Top to bottom in the order Enter moves through them; the help panel's examples line up.
+    // Top to bottom in their Enter order; the help panel's examples line up.
     const BoxDefinition definitions[] = {
         {"InLumpInv",
          LumpSumSlot,
@@ -96,6 +95,7 @@ QComboBox* SavingsCalc::addInputBox(const BoxDefinition& definition, int index) 
     box->setCompleter(nullptr); // the box must show what is typed, not a completed preset
     box->setInsertPolicy(QComboBox::NoInsert);
     box->addItems(definition.presets);
+    box->setEditText(boxText(definition.slot, definition.slot == LumpSumSlot ? 15 : 13));
     box->setFont(fixedPitchFont());
     box->lineEdit()->setAlignment(Qt::AlignRight);
     box->setStyleSheet(QStringLiteral("QComboBox { background-color: #ffffc0; }"));
@@ -160,7 +160,7 @@ void SavingsCalc::buildButtons() {
     yearLabel->setObjectName(QStringLiteral("Label7"));
     yearLabel->setWordWrap(true);
     yearLabel->setGeometry(twipsRect(120, 5130, 2640, 720));
-    yearButton_ =
+    auto* yearButton =
         addButton("YearSavings", QStringLiteral("&Year"), twipsRect(1770, 5880, 990, 420));
 
     const int top = 5880;
@@ -171,36 +171,32 @@ void SavingsCalc::buildButtons() {
     printButton_ =
         addButton("SPrinter", QStringLiteral("To &Printer"), twipsRect(5490, top, 1230, 420));
     helpButton_ = addButton("SHelp", QuickHelpCaption, twipsRect(6810, top, 1230, 420));
-    exitButton_ =
+    auto* exitButton =
         addButton("SExit", QStringLiteral("E&xit to Menu"), twipsRect(8130, top, 1230, 420));
 
     connect(calculateButton_, &QPushButton::clicked, this, &SavingsCalc::calculate);
     connect(graphButton_, &QPushButton::clicked, this, &SavingsCalc::showGraph);
     connect(printButton_, &QPushButton::clicked, this, &SavingsCalc::print);
     connect(helpButton_, &QPushButton::clicked, this, &SavingsCalc::toggleHelp);
-    connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
-    connect(yearButton_, &QPushButton::clicked, this, &SavingsCalc::openYearlyCalculator);
+    connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(yearButton, &QPushButton::clicked, this, &SavingsCalc::openYearlyCalculator);
 }
 
 void SavingsCalc::attachInputBehaviour() {
-    const int enterOrder[] = {LumpSumSlot, AnnualAmountSlot, IncreaseSlot,
-                              RateSlot,    InflationSlot,    TermSlot};
     QWidget* previous = nullptr;
     InputBox* previousBox = nullptr;
-    for (const int slot : enterOrder) {
+    for (const int slot : SavingsEnterOrder) {
         QComboBox* box = boxes_[std::size_t(slot)];
         InputBoxRules rules;
         rules.filter = amountKeyFilter(services_.beeper);
         rules.onFirstKey = [this] { clearResults(); };
         rules.onDeleteKey = [this] { clearResults(); };
-        if (slot == IncreaseSlot || slot == InflationSlot)
+        if (takesNegativeRate(slot))
             rules.restartingKeys = QStringLiteral("-"); // starts a negative rate
         if (slot == TermSlot)
             rules.onLeave = [this](const QString& text) { return commitTerm(text); };
-        else if (slot == LumpSumSlot || slot == AnnualAmountSlot)
-            rules.onLeave = [this, slot](const QString& text) { return commitAmount(slot, text); };
         else
-            rules.onLeave = [this, slot](const QString& text) { return commitRate(slot, text); };
+            rules.onLeave = [this, slot](const QString& text) { return commitValue(slot, text); };
         InputBox* inputBox = InputBox::attach(box, state_, std::move(rules));
         connect(box, &QComboBox::activated, this, [this] { clearResults(); });
         if (previousBox)
@@ -215,48 +211,21 @@ void SavingsCalc::attachInputBehaviour() {
     setTabOrder(calculateButton_, grid_); // keyboard users scroll the results down to the totals
 }
 
-void SavingsCalc::writeDefaults() {
-    auto& entries = state_.savings.EntryValues;
-    const auto whole = [](int value) {
-        return Currency::fromUnits(std::int64_t(value) * Currency::UnitsPerWhole);
-    };
-    entries[LumpSumSlot] = Currency();
-    entries[AnnualAmountSlot] = whole(1000);
-    entries[RateSlot] = whole(20);
-    entries[TermSlot] = whole(25);
-    entries[InflationSlot] = Currency();
-    entries[IncreaseSlot] = Currency();
-    boxes_[LumpSumSlot]->setEditText(amountBoxText(LumpSumSlot, 15));
-    boxes_[AnnualAmountSlot]->setEditText(amountBoxText(AnnualAmountSlot));
-    for (const int slot : {RateSlot, InflationSlot, IncreaseSlot})
-        boxes_[std::size_t(slot)]->setEditText(savingsRateBoxText(entries[std::size_t(slot)]));
-    boxes_[TermSlot]->setEditText(savingsTermBoxText(entries[TermSlot]));
-}
-
-QString SavingsCalc::amountBoxText(int slot, int width) const {
-    return savingsAmountBoxText(state_.settings.CurrencySymbol,
-                                state_.savings.EntryValues[std::size_t(slot)], width);
+QString SavingsCalc::boxText(int slot, int amountWidth) const {
+    return savingsBoxText(slot, state_.savings.EntryValues[std::size_t(slot)],
+                          state_.settings.CurrencySymbol, amountWidth);
 }
 
 void SavingsCalc::showMessage(const QString& text, const QString& title) {
     services_.messenger.show(this, Message{text, title, MessageButtons::Ok, MessageIcon::None});
 }
 
-QString SavingsCalc::commitAmount(int slot, const QString& text) {
+QString SavingsCalc::commitValue(int slot, const QString& text) {
     if (const auto value = committedValue(text))
         state_.savings.EntryValues[std::size_t(slot)] = *value;
     else
         showMessage(savings_texts::WrongEntry, savings_texts::HelpTitle);
-    return amountBoxText(slot);
-}
-
-QString SavingsCalc::commitRate(int slot, const QString& text) {
-    auto& stored = state_.savings.EntryValues[std::size_t(slot)];
-    if (const auto value = committedValue(text))
-        stored = *value;
-    else
-        showMessage(savings_texts::WrongEntry, savings_texts::HelpTitle);
-    return savingsRateBoxText(stored);
+    return boxText(slot);
 }
 
 QString SavingsCalc::commitTerm(const QString& text) {
@@ -264,7 +233,7 @@ QString SavingsCalc::commitTerm(const QString& text) {
     if (entry.overLimit)
         showMessage(savings_texts::TermBoxLimit, savings_texts::HelpTitle);
     state_.savings.EntryValues[TermSlot] = entry.years;
-    return savingsTermBoxText(entry.years);
+    return boxText(TermSlot);
 }
 
 void SavingsCalc::clearResults() {
@@ -288,8 +257,7 @@ void SavingsCalc::clearResults() {
 
 void SavingsCalc::calculate() {
     state_.HelpShown = 0;
-    clearResults();
-    state_.graph.ResultCount = 0;
+    clearResults(); // with the help closed, this also takes back the results
     state_.EditStarted = 0;
 
     const GrowthResult result = calculateGrowth(growthInputsFrom(state_.savings));
@@ -343,7 +311,7 @@ void SavingsCalc::print() {
 void SavingsCalc::openYearlyCalculator() {
     YearSaveCalc dialog(state_, services_, this);
     connect(&dialog, &YearSaveCalc::annualAmountInserted, this,
-            [this] { boxes_[AnnualAmountSlot]->setEditText(amountBoxText(AnnualAmountSlot)); });
+            [this] { boxes_[AnnualAmountSlot]->setEditText(boxText(AnnualAmountSlot)); });
     dialog.exec();
     clearResults();
     state_.EditStarted = 0;

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "money/Currency.h"
-
-#include <QStringList>
 #include <QWidget>
 #include <array>
 
@@ -41,12 +38,10 @@ private:
     void buildGrid();
     void buildButtons();
     void attachInputBehaviour();
-    void writeDefaults();
 
-    QString commitAmount(int slot, const QString& text);
-    QString commitRate(int slot, const QString& text);
+    QString commitValue(int slot, const QString& text);
     QString commitTerm(const QString& text);
-    QString amountBoxText(int slot, int width = 13) const;
+    QString boxText(int slot, int amountWidth = 13) const;
     void showMessage(const QString& text, const QString& title);
 
     void clearResults();
@@ -66,8 +61,6 @@ private:
     QPushButton* graphButton_ = nullptr;
     QPushButton* printButton_ = nullptr;
     QPushButton* helpButton_ = nullptr;
-    QPushButton* exitButton_ = nullptr;
-    QPushButton* yearButton_ = nullptr;
 };
 
 } // namespace pennywell::ui

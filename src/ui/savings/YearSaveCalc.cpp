@@ -6,7 +6,6 @@
 #include "common/Services.h"
 #include "common/Twips.h"
 #include "savings/SavingsInputs.h"
-#include "savings/SavingsState.h"
 #include "savings/SavingsTexts.h"
 #include "savings/YearlyCalculator.h"
 #include "state/AppState.h"
@@ -61,12 +60,8 @@ void YearSaveCalc::buildControls() {
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(twipsRect(120, 1500, 2400, 1380));
     frequencies_ = new QButtonGroup(this);
-    const std::pair<const char*, InvestmentFrequency> options[] = {
-        {"Monthly", InvestmentFrequency::Monthly},
-        {"Quarterly", InvestmentFrequency::Quarterly},
-        {"Semiannually", InvestmentFrequency::Semiannual}};
     int index = 0;
-    for (const auto& [caption, frequency] : options) {
+    for (const auto& [frequency, caption] : FrequencyOptions) {
         auto* option = new QRadioButton(QString::fromLatin1(caption), frame);
         option->setObjectName(QStringLiteral("Option%1").arg(index + 1));
         option->setGeometry(twipsRect(240, 150 + index * 390, 2040, 330));
@@ -89,11 +84,11 @@ void YearSaveCalc::buildControls() {
         return button;
     };
     calculateButton_ = addButton("YCalc", QStringLiteral("&Calculate"), 120);
-    insertButton_ = addButton("YInsert", QStringLiteral("&Insert"), 1890);
-    exitButton_ = addButton("YExit", QStringLiteral("E&xit"), 3660);
     connect(calculateButton_, &QPushButton::clicked, this, &YearSaveCalc::calculate);
-    connect(insertButton_, &QPushButton::clicked, this, &YearSaveCalc::insert);
-    connect(exitButton_, &QPushButton::clicked, this, &YearSaveCalc::exitDialog);
+    connect(addButton("YInsert", QStringLiteral("&Insert"), 1890), &QPushButton::clicked, this,
+            &YearSaveCalc::insert);
+    connect(addButton("YExit", QStringLiteral("E&xit"), 3660), &QPushButton::clicked, this,
+            &YearSaveCalc::exitDialog);
 }
 
 void YearSaveCalc::attachInputBehaviour() {
@@ -113,9 +108,8 @@ QString YearSaveCalc::commitValue(int slot, const QString& text) {
     if (const auto value = committedValue(text))
         stored = *value;
     else
-        services_.messenger.show(this, Message{savings_texts::WrongEntry, savings_texts::HelpTitle,
-                                               MessageButtons::Ok, MessageIcon::None});
-    return slot == YearlyDepositSlot ? yearlyDepositBoxText(state_.settings.CurrencySymbol, stored)
+        showWrongEntry();
+    return slot == YearlyDepositSlot ? savingsAmountBoxText(state_.settings.CurrencySymbol, stored)
                                      : yearlyRateBoxText(stored);
 }
 
@@ -125,14 +119,18 @@ void YearSaveCalc::calculate() {
     const YearlyResult result = calculateYearly(entries[YearlyDepositSlot], entries[YearlyRateSlot],
                                                 InvestmentFrequency(frequencies_->checkedId()));
     if (result.outcome == YearlyOutcome::Overflow) {
-        services_.messenger.show(this, Message{savings_texts::WrongEntry, savings_texts::HelpTitle,
-                                               MessageButtons::Ok, MessageIcon::None});
+        showWrongEntry();
         return;
     }
     if (result.outcome == YearlyOutcome::NoRate)
         return; // the label keeps what it showed
     result_ = result.amount;
-    resultLabel_->setText(yearlyResultText(state_.settings.CurrencySymbol, result_));
+    resultLabel_->setText(savingsAmountBoxText(state_.settings.CurrencySymbol, result_));
+}
+
+void YearSaveCalc::showWrongEntry() {
+    services_.messenger.show(this, Message{savings_texts::WrongEntry, savings_texts::HelpTitle,
+                                           MessageButtons::Ok, MessageIcon::None});
 }
 
 void YearSaveCalc::insert() {

@@ -38,6 +38,7 @@ private:
     void calculate();
     void insert();
     void exitDialog();
+    void showWrongEntry();
 
     AppState& state_;
     Services& services_;
@@ -47,8 +48,6 @@ private:
     QButtonGroup* frequencies_ = nullptr;
     QLabel* resultLabel_ = nullptr;
     QPushButton* calculateButton_ = nullptr;
-    QPushButton* insertButton_ = nullptr;
-    QPushButton* exitButton_ = nullptr;
 };
 
 } // namespace pennywell::ui

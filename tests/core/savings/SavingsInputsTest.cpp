@@ -28,7 +28,7 @@ TEST(SavingsInputs, DisplayForms) {
     EXPECT_EQ(savingsAmountBoxText("$", Currency(), 15), "           $.00");
     EXPECT_EQ(savingsRateBoxText(*Currency::fromDouble(-5)), "         -5.00%");
     EXPECT_EQ(yearlyRateBoxText(*Currency::fromDouble(12)), "          12.00%");
-    EXPECT_EQ(yearlyDepositBoxText("DM", thousand), "   DM1,000.00");
+    EXPECT_EQ(savingsAmountBoxText("DM", thousand), "   DM1,000.00");
 }
 
 TEST(SavingsInputs, OnlyTheRateBoxesForNegativeValuesTakeALeadingMinus) {

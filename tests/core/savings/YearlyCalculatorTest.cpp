@@ -1,5 +1,7 @@
 #include "savings/YearlyCalculator.h"
 
+#include "savings/SavingsInputs.h"
+
 #include <gtest/gtest.h>
 
 using namespace pennywell;
@@ -13,7 +15,7 @@ Currency money(double value) {
 QString yearly(double deposit, double rate, InvestmentFrequency frequency) {
     const YearlyResult result = calculateYearly(money(deposit), money(rate), frequency);
     EXPECT_EQ(result.outcome, YearlyOutcome::Calculated);
-    return yearlyResultText("$", result.amount);
+    return savingsAmountBoxText("$", result.amount);
 }
 
 } // namespace

@@ -1,0 +1,22 @@
+#include "SavingsAnswer.h"
+
+#include "Command.h"
+
+namespace pennywell::cli {
+
+int writeSavingsAnswer(OutputFormat format, QJsonObject json, const std::optional<Refusal>& refusal,
+                       const std::function<QString(OutputFormat)>& plainOutput, QTextStream& out,
+                       QTextStream& err) {
+    if (format == OutputFormat::Json) {
+        if (refusal)
+            json.insert("error", refusalJson(*refusal));
+        writeJson(out, json);
+    } else if (refusal) {
+        err << refusal->title << ": " << refusal->text << '\n';
+    } else {
+        out << plainOutput(format);
+    }
+    return refusal ? CalculationRefused : Success;
+}
+
+} // namespace pennywell::cli
