@@ -1,6 +1,6 @@
 #include "SavingsCommand.h"
 
-#include "SavingsOutput.h"
+#include "CommandOutput.h"
 #include "savings/GrowthCalculator.h"
 #include "savings/GrowthPresenter.h"
 #include "savings/SavingsInputs.h"

@@ -1,5 +1,5 @@
 #include "SavingsCommand.h"
-#include "SavingsOutput.h"
+#include "CommandOutput.h"
 #include "savings/GrowthPresenter.h"
 #include "savings/SavingsInputs.h"
 #include "savings/SavingsTexts.h"

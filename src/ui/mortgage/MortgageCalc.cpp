@@ -277,28 +277,23 @@ void MortgageCalc::buildGrid() {
 }
 
 void MortgageCalc::attachInputBehaviour() {
-    const auto clear = [this] { ClearResults(); };
-
-    InputBoxRules principal;
-    principal.filter = amountKeyFilter(services_.beeper);
-    principal.onFirstKey = clear;
-    principal.onDeleteKey = clear;
-    principal.onLeave = [this](const QString& text) { return leavePrincipal(text); };
-    InputBox::attach(inPrincipal_, state_, std::move(principal))->setNext(inRate_);
-
-    InputBoxRules rate;
-    rate.filter = amountKeyFilter(services_.beeper);
-    rate.onFirstKey = clear;
-    rate.onDeleteKey = clear;
-    rate.onLeave = [this](const QString& text) { return leaveRate(text); };
-    InputBox::attach(inRate_, state_, std::move(rate))->setNext(inTerm_);
-
-    InputBoxRules term;
-    term.filter = digitKeyFilter(services_.beeper);
-    term.onFirstKey = clear;
-    term.onDeleteKey = clear;
+    // Every input box clears the results on its first key and on Delete.
+    const auto rules = [this](KeyFilter filter, QString (MortgageCalc::*leave)(const QString&)) {
+        InputBoxRules box;
+        box.filter = std::move(filter);
+        box.onFirstKey = [this] { ClearResults(); };
+        box.onDeleteKey = box.onFirstKey;
+        box.onLeave = [this, leave](const QString& text) { return (this->*leave)(text); };
+        return box;
+    };
+    Beeper& beeper = services_.beeper;
+    InputBox::attach(inPrincipal_, state_,
+                     rules(amountKeyFilter(beeper), &MortgageCalc::leavePrincipal))
+        ->setNext(inRate_);
+    InputBox::attach(inRate_, state_, rules(amountKeyFilter(beeper), &MortgageCalc::leaveRate))
+        ->setNext(inTerm_);
+    InputBoxRules term = rules(digitKeyFilter(beeper), &MortgageCalc::leaveTerm);
     term.commitsWithoutEdit = true; // the limit is checked on every leave
-    term.onLeave = [this](const QString& text) { return leaveTerm(text); };
     InputBox::attach(inTerm_, state_, std::move(term))->setNext(comperiod_);
 }
 
@@ -330,23 +325,23 @@ QString MortgageCalc::leavePrincipal(const QString& text) {
     // not read its "$" text as 0.
     if (text == principalShown_)
         return text;
-    const std::optional<Currency> principal = Currency::fromDouble(leadingNumber(text));
-    if (principal) // a value beyond the money range is refused; the last one stays
-        inputs_.principal = *principal;
-    else
-        services_.beeper.beep();
+    commitAmount(text, inputs_.principal);
     principalShown_ =
         principalBoxText(state_.settings.CurrencySymbol, inputs_.principal.toDouble());
     return principalShown_;
 }
 
 QString MortgageCalc::leaveRate(const QString& text) {
-    const std::optional<Currency> rate = Currency::fromDouble(leadingNumber(text));
-    if (rate)
-        inputs_.ratePercent = *rate;
+    commitAmount(text, inputs_.ratePercent);
+    return rateBoxText(inputs_.ratePercent.toDouble());
+}
+
+void MortgageCalc::commitAmount(const QString& text, Currency& into) {
+    const std::optional<Currency> value = Currency::fromDouble(leadingNumber(text));
+    if (value) // a value beyond the money range is refused; the last one stays
+        into = *value;
     else
         services_.beeper.beep();
-    return rateBoxText(inputs_.ratePercent.toDouble());
 }
 
 QString MortgageCalc::leaveTerm(const QString& text) {

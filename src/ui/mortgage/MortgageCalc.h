@@ -43,6 +43,7 @@ private:
     QString leavePrincipal(const QString& text);
     QString leaveRate(const QString& text);
     QString leaveTerm(const QString& text);
+    void commitAmount(const QString& text, Currency& into);
     void termPicked();
     bool listKeyPressed(QWidget* next, int key, const QString& text);
     bool helpKeyPressed(int key, const QString& text);
