@@ -125,10 +125,7 @@ QJsonObject boxesJson(const MortgageBoxes& boxes) {
 }
 
 QJsonArray rowJson(const GridRow& row) {
-    QJsonArray cells;
-    for (const QString& cell : row)
-        cells.append(cell);
-    return cells;
+    return QJsonArray::fromStringList(QStringList(row.begin(), row.end()));
 }
 
 QJsonObject gridJson(const MortgageGrid& grid) {
