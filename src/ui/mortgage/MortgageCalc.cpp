@@ -366,9 +366,7 @@ void MortgageCalc::termPicked() {
 }
 
 void MortgageCalc::ClearResults() {
-    for (QLineEdit* box :
-         {inDays_, periodicR_, numPmtsYear_, endMortYear_, inMonthPI_, totSavd_, allPayments_})
-        box->clear();
+    showBoxes(MortgageBoxes());
     state_.EditStarted = 1;
     if (state_.HelpShown == 1)
         return;
@@ -390,7 +388,6 @@ void MortgageCalc::calculate() {
     state_.HelpShown = 0;
     ClearResults();
     state_.EditStarted = 0;
-    state_.graph.ResultCount = 0;
     state_.mortgage = MortgageHandOff();
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
@@ -401,13 +398,7 @@ void MortgageCalc::calculate() {
     MortgageResult result = calculateMortgage(inputs_);
     const QString& symbol = state_.settings.CurrencySymbol;
     const MortgageBoxes boxes = boxTexts(result, symbol);
-    inMonthPI_->setText(boxes.InMonthPI);
-    periodicR_->setText(boxes.PeriodicR);
-    numPmtsYear_->setText(boxes.NumPmtsYear);
-    inDays_->setText(boxes.InDays);
-    endMortYear_->setText(boxes.EndMortYear);
-    allPayments_->setText(boxes.AllPayments);
-    totSavd_->setText(boxes.TotSavd);
+    showBoxes(boxes);
 
     if (!result.succeeded()) {
         QApplication::restoreOverrideCursor();
@@ -429,6 +420,16 @@ void MortgageCalc::calculate() {
     mGrid_->setCurrentIndex(model_->index(0, 0));
     mGrid_->scrollToTop();
     QApplication::restoreOverrideCursor();
+}
+
+void MortgageCalc::showBoxes(const MortgageBoxes& boxes) {
+    inMonthPI_->setText(boxes.InMonthPI);
+    periodicR_->setText(boxes.PeriodicR);
+    numPmtsYear_->setText(boxes.NumPmtsYear);
+    inDays_->setText(boxes.InDays);
+    endMortYear_->setText(boxes.EndMortYear);
+    allPayments_->setText(boxes.AllPayments);
+    totSavd_->setText(boxes.TotSavd);
 }
 
 void MortgageCalc::showView(View view) {

@@ -16,6 +16,10 @@ namespace pennywell {
 struct AppState;
 }
 
+namespace pennywell::mortgage {
+struct MortgageBoxes;
+}
+
 namespace pennywell::ui {
 
 class ScheduleModel;
@@ -50,6 +54,7 @@ private:
 
     void ClearResults();
     void calculate();
+    void showBoxes(const mortgage::MortgageBoxes& boxes);
     void showView(mortgage::View view);
     void toggleDates();
     void showDaysInYear();
