@@ -153,13 +153,13 @@ void writeText(QTextStream& out, const MortgageInputs& inputs, const MortgageBox
                const MortgageGrid& grid) {
     const ModeTexts texts = modeTexts(inputs.mode, CurrencySymbol);
     const QList<std::pair<QString, QString>> lines = {
-        {QStringLiteral(" Principal+Interest  payment."), boxes.InMonthPI},
-        {QStringLiteral(" Interest rate  factor."), boxes.PeriodicR},
-        {QStringLiteral(" No. of payments  each year."), boxes.NumPmtsYear},
-        {QStringLiteral(" Days      in year."), boxes.InDays},
+        {PaymentLabel, boxes.InMonthPI},
+        {RateFactorLabel, boxes.PeriodicR},
+        {PaymentsPerYearLabel, boxes.NumPmtsYear},
+        {DaysInYearLabel, boxes.InDays},
         {texts.toFinalLabel, boxes.EndMortYear},
         {texts.totalPaidLabel, boxes.AllPayments},
-        {QStringLiteral(" Total interest    savings."), boxes.TotSavd},
+        {SavingsLabel, boxes.TotSavd},
     };
     out << texts.caption << "\n\n";
     for (const auto& [label, box] : lines)

@@ -179,19 +179,19 @@ void MortgageCalc::buildInputs() {
 }
 
 void MortgageCalc::buildResults() {
-    addLabel(this, "Label4", QStringLiteral(" Principal+Interest  payment."), ResultColumn, 0);
-    addLabel(this, "Label9", QStringLiteral(" No. of payments  each year."), ResultColumn, 1);
+    addLabel(this, "Label4", PaymentLabel, ResultColumn, 0);
+    addLabel(this, "Label9", PaymentsPerYearLabel, ResultColumn, 1);
     toFinalLabel_ = addLabel(this, "Label11", QString(), ResultColumn, 2);
     totalPaidLabel_ = addLabel(this, "Label8", QString(), ResultColumn, 3);
-    addLabel(this, "Label5", QStringLiteral(" Total interest    savings."), ResultColumn, 4);
+    addLabel(this, "Label5", SavingsLabel, ResultColumn, 4);
     inMonthPI_ = addResultBox(this, "InMonthPI", ResultColumn, 0);
     numPmtsYear_ = addResultBox(this, "NumPmtsYear", ResultColumn, 1);
     endMortYear_ = addResultBox(this, "EndMortYear", ResultColumn, 2);
     allPayments_ = addResultBox(this, "AllPayments", ResultColumn, 3);
     totSavd_ = addResultBox(this, "TotSavd", ResultColumn, 4);
 
-    addLabel(this, "Label14", QStringLiteral(" Interest rate  factor."), FactorColumn, 0);
-    addLabel(this, "Label15", QStringLiteral(" Days      in year."), FactorColumn, 1);
+    addLabel(this, "Label14", RateFactorLabel, FactorColumn, 0);
+    addLabel(this, "Label15", DaysInYearLabel, FactorColumn, 1);
     periodicR_ = addResultBox(this, "PeriodicR", FactorColumn, 0);
     inDays_ = addResultBox(this, "InDays", FactorColumn, 1);
 
