@@ -261,26 +261,23 @@ int runMortgage(const QStringList& arguments, QTextStream& out, QTextStream& err
     QCommandLineParser parser;
     addOptions(parser);
     const QString usage = QStringLiteral("usage: pennywell-calc mortgage [options]\n\n");
-    if (!parser.parse(QStringList{QStringLiteral("pennywell-calc mortgage")} + arguments)) {
-        err << "pennywell-calc mortgage: " << parser.errorText() << "\n\n"
-            << usage << optionsHelp(parser);
+    const auto misuse = [&](const QString& problem) {
+        err << "pennywell-calc mortgage: " << problem << "\n\n" << usage << optionsHelp(parser);
         return BadUsage;
-    }
+    };
+    if (!parser.parse(QStringList{QStringLiteral("pennywell-calc mortgage")} + arguments))
+        return misuse(parser.errorText());
     if (parser.isSet("help")) {
         out << usage << optionsHelp(parser);
         return Success;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        err << "pennywell-calc mortgage: unexpected argument '"
-            << parser.positionalArguments().first() << "'\n\n"
-            << usage << optionsHelp(parser);
-        return BadUsage;
-    }
+    if (!parser.positionalArguments().isEmpty())
+        return misuse(
+            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     try {
         return report(parseRequest(parser), out, err);
     } catch (const UsageError& error) {
-        err << "pennywell-calc mortgage: " << error.text << "\n\n" << usage << optionsHelp(parser);
-        return BadUsage;
+        return misuse(error.text);
     }
 }
 
