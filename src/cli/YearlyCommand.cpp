@@ -1,5 +1,5 @@
-#include "SavingsCommand.h"
 #include "CommandOutput.h"
+#include "SavingsCommand.h"
 #include "savings/GrowthPresenter.h"
 #include "savings/SavingsInputs.h"
 #include "savings/SavingsTexts.h"
