@@ -1,5 +1,5 @@
 #include "Command.h"
-#include "SavingsOutput.h"
+#include "CommandOutput.h"
 #include "budget/BudgetFile.h"
 #include "budget/BudgetMessages.h"
 #include "budget/BudgetPresenter.h"

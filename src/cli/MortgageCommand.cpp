@@ -1,5 +1,6 @@
 #include "MortgageCommand.h"
 
+#include "CommandOutput.h"
 #include "format/KeyFilter.h"
 #include "format/LeadingNumber.h"
 #include "mortgage/MortgageEngine.h"
@@ -8,9 +9,7 @@
 
 #include <QCommandLineParser>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -56,7 +55,7 @@ void addExtraPayment(MortgageInputs& inputs, const QString& text, int TermYears)
     const Currency amount =
         boxValue(QStringLiteral("extra"), text.mid(equals + 1), FilterAmountKey);
     // Past the term, or past the table of additional payments when the term is over its limit.
-    if (year > std::min(TermYears, LastExtraYear))
+    if (year > lastExtraPaymentYear(TermYears))
         throw UsageError{QStringLiteral("--extra: Year number does not exist.")};
     if (year <= 0)
         throw UsageError{QStringLiteral("--extra: Must have a valid year number.")};
@@ -66,7 +65,7 @@ void addExtraPayment(MortgageInputs& inputs, const QString& text, int TermYears)
 
 struct Request {
     MortgageInputs inputs;
-    QString format;
+    OutputFormat format = OutputFormat::Text;
 };
 
 Request parseRequest(QCommandLineParser& parser) {
@@ -110,13 +109,11 @@ Request parseRequest(QCommandLineParser& parser) {
     const int TermYears = int(std::lround(termYears(inputs)));
     for (const QString& extra : parser.values("extra"))
         addExtraPayment(inputs, extra, TermYears);
-    for (int y = 1; y <= std::min(TermYears, LastExtraYear); ++y) {
-        if (inputs.extraPayments[std::size_t(y)].amount > Currency())
-            ++inputs.ExtraCount;
-    }
-    request.format = parser.value("format");
-    if (!QStringList{"text", "csv", "json"}.contains(request.format))
+    inputs.ExtraCount = extraPaymentYears(inputs.extraPayments, TermYears);
+    const std::optional<OutputFormat> format = outputFormat(parser);
+    if (!format)
         throw UsageError{QStringLiteral("--format: expected text|csv|json")};
+    request.format = *format;
     return request;
 }
 
@@ -128,10 +125,7 @@ QJsonObject boxesJson(const MortgageBoxes& boxes) {
 }
 
 QJsonArray rowJson(const GridRow& row) {
-    QJsonArray cells;
-    for (const QString& cell : row)
-        cells.append(cell);
-    return cells;
+    return QJsonArray::fromStringList(QStringList(row.begin(), row.end()));
 }
 
 QJsonObject gridJson(const MortgageGrid& grid) {
@@ -141,12 +135,8 @@ QJsonObject gridJson(const MortgageGrid& grid) {
     return {{"headers", rowJson(grid.headers)}, {"rows", rows}};
 }
 
-void writeJson(QTextStream& out, const MortgageBoxes& boxes, const MortgageGrid& grid,
-               const std::optional<FailureMessage>& error) {
-    QJsonObject document{{"boxes", boxesJson(boxes)}, {"grid", gridJson(grid)}};
-    if (error)
-        document.insert("error", QJsonObject{{"title", error->title}, {"text", error->text}});
-    out << QJsonDocument(document).toJson(QJsonDocument::Indented);
+QJsonObject scheduleJson(const MortgageBoxes& boxes, const MortgageGrid& grid) {
+    return {{"boxes", boxesJson(boxes)}, {"grid", gridJson(grid)}};
 }
 
 QString gridLine(const GridRow& row) {
@@ -163,13 +153,13 @@ void writeText(QTextStream& out, const MortgageInputs& inputs, const MortgageBox
                const MortgageGrid& grid) {
     const ModeTexts texts = modeTexts(inputs.mode, CurrencySymbol);
     const QList<std::pair<QString, QString>> lines = {
-        {QStringLiteral(" Principal+Interest  payment."), boxes.InMonthPI},
-        {QStringLiteral(" Interest rate  factor."), boxes.PeriodicR},
-        {QStringLiteral(" No. of payments  each year."), boxes.NumPmtsYear},
-        {QStringLiteral(" Days      in year."), boxes.InDays},
+        {PaymentLabel, boxes.InMonthPI},
+        {RateFactorLabel, boxes.PeriodicR},
+        {PaymentsPerYearLabel, boxes.NumPmtsYear},
+        {DaysInYearLabel, boxes.InDays},
         {texts.toFinalLabel, boxes.EndMortYear},
         {texts.totalPaidLabel, boxes.AllPayments},
-        {QStringLiteral(" Total interest    savings."), boxes.TotSavd},
+        {SavingsLabel, boxes.TotSavd},
     };
     out << texts.caption << "\n\n";
     for (const auto& [label, box] : lines)
@@ -206,33 +196,36 @@ void writeCsv(QTextStream& out, const MortgageResult& result) {
 
 int report(const Request& request, QTextStream& out, QTextStream& err) {
     const MortgageInputs& inputs = request.inputs;
-    const bool json = request.format == QLatin1String("json");
-    const TermLimit limit = termLimit(inputs.mode);
-    if (inputs.term.toDouble() > limit.limit) {
-        const FailureMessage message{QStringLiteral("Help"), limit.message};
-        if (json)
-            writeJson(out, MortgageBoxes(), freshGrid(inputs.mode), message);
-        else
+    // A refused calculation shows the boxes it got to and an empty grid, as the window does.
+    const auto refuse = [&](const FailureMessage& message, const MortgageBoxes& boxes) {
+        if (request.format == OutputFormat::Json) {
+            QJsonObject document = scheduleJson(boxes, freshGrid(inputs.mode));
+            document.insert("error", refusalJson({message.title, message.text}));
+            writeJson(out, document);
+        } else {
             err << message.title << ": " << message.text << '\n';
+        }
         return CalculationRefused;
-    }
+    };
+    const TermLimit limit = termLimit(inputs.mode);
+    if (inputs.term.toDouble() > limit.limit)
+        return refuse({QStringLiteral("Help"), limit.message}, MortgageBoxes());
 
     const MortgageResult result = calculateMortgage(inputs);
     const MortgageBoxes boxes = boxTexts(result, CurrencySymbol);
-    if (!result.succeeded()) {
-        const FailureMessage message = failureMessage(result.failure, inputs.mode);
-        if (json)
-            writeJson(out, boxes, freshGrid(inputs.mode), message);
-        else
-            err << message.title << ": " << message.text << '\n';
-        return CalculationRefused;
-    }
-    if (json)
-        writeJson(out, boxes, filledGrid(result, CurrencySymbol, {QLocale(), true}), std::nullopt);
-    else if (request.format == QLatin1String("csv"))
+    if (!result.succeeded())
+        return refuse(failureMessage(result.failure, inputs.mode), boxes);
+    switch (request.format) {
+    case OutputFormat::Json:
+        writeJson(out, scheduleJson(boxes, filledGrid(result, CurrencySymbol, {QLocale(), true})));
+        break;
+    case OutputFormat::Csv:
         writeCsv(out, result);
-    else
+        break;
+    case OutputFormat::Text:
         writeText(out, inputs, boxes, filledGrid(result, CurrencySymbol, {QLocale(), false}));
+        break;
+    }
     return Success;
 }
 
@@ -268,26 +261,23 @@ int runMortgage(const QStringList& arguments, QTextStream& out, QTextStream& err
     QCommandLineParser parser;
     addOptions(parser);
     const QString usage = QStringLiteral("usage: pennywell-calc mortgage [options]\n\n");
-    if (!parser.parse(QStringList{QStringLiteral("pennywell-calc mortgage")} + arguments)) {
-        err << "pennywell-calc mortgage: " << parser.errorText() << "\n\n"
-            << usage << optionsHelp(parser);
+    const auto misuse = [&](const QString& problem) {
+        err << "pennywell-calc mortgage: " << problem << "\n\n" << usage << optionsHelp(parser);
         return BadUsage;
-    }
+    };
+    if (!parser.parse(QStringList{QStringLiteral("pennywell-calc mortgage")} + arguments))
+        return misuse(parser.errorText());
     if (parser.isSet("help")) {
         out << usage << optionsHelp(parser);
         return Success;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        err << "pennywell-calc mortgage: unexpected argument '"
-            << parser.positionalArguments().first() << "'\n\n"
-            << usage << optionsHelp(parser);
-        return BadUsage;
-    }
+    if (!parser.positionalArguments().isEmpty())
+        return misuse(
+            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     try {
         return report(parseRequest(parser), out, err);
     } catch (const UsageError& error) {
-        err << "pennywell-calc mortgage: " << error.text << "\n\n" << usage << optionsHelp(parser);
-        return BadUsage;
+        return misuse(error.text);
     }
 }
 

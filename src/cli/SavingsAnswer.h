@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SavingsOutput.h"
+#include "CommandOutput.h"
 
 #include <functional>
 

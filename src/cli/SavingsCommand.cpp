@@ -1,5 +1,6 @@
 #include "SavingsCommand.h"
 
+#include "CommandOutput.h"
 #include "SavingsAnswer.h"
 #include "savings/GrowthCalculator.h"
 #include "savings/GrowthPresenter.h"

@@ -1,3 +1,4 @@
+#include "CommandOutput.h"
 #include "SavingsAnswer.h"
 #include "SavingsCommand.h"
 #include "savings/GrowthPresenter.h"

@@ -66,6 +66,16 @@ private:
         return widget;
     }
     QString box(const char* name) const { return child<QLineEdit>(name)->text(); }
+    // Tabs into the input and types the keys.
+    template <typename T> T* typeInto(const char* name, const QString& keys) {
+        T* input = child<T>(name);
+        input->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(input, keys);
+        return input;
+    }
+    QString heading() const {
+        return child<QTableView>("MGrid")->model()->headerData(0, Qt::Horizontal).toString();
+    }
     QString cell(int row, int column) const;
     int gridRows() const;
     // A click takes the focus first, so a box being edited is left as with the mouse.
@@ -153,8 +163,7 @@ void MortgageCalcTest::mortgageModeOpensWithItsDefaults() {
     QVERIFY(child<QRadioButton>("Option2")->isChecked());
     QCOMPARE(state_.ScreenMode, 1);
     QCOMPARE(gridRows(), 25);
-    QCOMPARE(child<QTableView>("MGrid")->model()->headerData(0, Qt::Horizontal).toString(),
-             QStringLiteral("  Payment   No.  Year"));
+    QCOMPARE(heading(), QStringLiteral("  Payment   No.  Year"));
     // Every column is one default width widened by 520, 550, 650, 700, 700 and 700 twips.
     const auto* grid = child<QTableView>("MGrid");
     const int widening[] = {520, 550, 650, 700, 700, 700};
@@ -175,8 +184,7 @@ void MortgageCalcTest::loanModeOpensWithItsOwnTexts() {
     QCOMPARE(child<QComboBox>("InTerm")->currentText(), QStringLiteral("            48"));
     QCOMPARE(child<QComboBox>("InTerm")->itemText(3), QStringLiteral("60"));
     QCOMPARE(child<QLabel>("Label11")->text(), QStringLiteral(" No. months to   final payment."));
-    QCOMPARE(child<QTableView>("MGrid")->model()->headerData(0, Qt::Horizontal).toString(),
-             QStringLiteral(" Year Number"));
+    QCOMPARE(heading(), QStringLiteral(" Year Number"));
 
     click("MCalc");
     QCOMPARE(box("EndMortYear"), QStringLiteral("       48.00"));
@@ -222,9 +230,7 @@ void MortgageCalcTest::calculateFillsTheBoxesGridAndHandOff() {
 
 void MortgageCalcTest::typedValuesAreCommittedAndUsed() {
     open(MortgagePlan);
-    auto* principal = child<QLineEdit>("InPrincipal");
-    principal->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(principal, QStringLiteral("85000"));
+    auto* principal = typeInto<QLineEdit>("InPrincipal", QStringLiteral("85000"));
     QTest::keyClick(principal, Qt::Key_Return);
     QCOMPARE(principal->text(), QStringLiteral("      $85,000.00"));
     QTest::keyClicks(child<QComboBox>("InRate"), QStringLiteral("11"));
@@ -232,8 +238,7 @@ void MortgageCalcTest::typedValuesAreCommittedAndUsed() {
     QCOMPARE(child<QComboBox>("InRate")->currentText(), QStringLiteral("        11.000%"));
     pickRow("Comperiod", 3);
     // Alt+C leaves the box being edited before calculating.
-    child<QComboBox>("InTerm")->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(child<QComboBox>("InTerm"), QStringLiteral("25"));
+    typeInto<QComboBox>("InTerm", QStringLiteral("25"));
     QTest::keyClick(window_, Qt::Key_C, Qt::AltModifier);
     QTRY_COMPARE(box("InMonthPI"), QStringLiteral("     $818.15"));
     QCOMPARE(child<QComboBox>("InTerm")->currentText(), QStringLiteral("              25"));
@@ -243,9 +248,7 @@ void MortgageCalcTest::firstKeyEmptiesTheBoxAndAllResults() {
     open(MortgagePlan);
     click("MCalc");
     QVERIFY(!cell(0, 1).isEmpty());
-    auto* rate = child<QComboBox>("InRate");
-    rate->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(rate, Qt::Key_7);
+    auto* rate = typeInto<QComboBox>("InRate", QStringLiteral("7"));
     QCOMPARE(rate->currentText(), QStringLiteral("7"));
     QVERIFY(box("InMonthPI").isEmpty());
     QVERIFY(box("TotSavd").isEmpty());
@@ -278,9 +281,7 @@ void MortgageCalcTest::enterMovesThroughTheInputsToCalculate() {
 
 void MortgageCalcTest::termOverTheLimitIsRefusedAndSetToIt() {
     open(MortgagePlan);
-    auto* term = child<QComboBox>("InTerm");
-    term->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(term, QStringLiteral("45"));
+    auto* term = typeInto<QComboBox>("InTerm", QStringLiteral("45"));
     child<QPushButton>("MCalc")->setFocus(Qt::TabFocusReason);
     QCOMPARE(services_.messenger.shown.size(), 1);
     QCOMPARE(services_.messenger.shown[0].text, QStringLiteral("Wrong entry, 40 Years limit."));
@@ -292,9 +293,7 @@ void MortgageCalcTest::termOverTheLimitIsRefusedAndSetToIt() {
 
 void MortgageCalcTest::loanTermOverTheLimitIsRefusedAndSetToIt() {
     open(LoanPlan);
-    auto* term = child<QComboBox>("InTerm");
-    term->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(term, QStringLiteral("5x00"));
+    auto* term = typeInto<QComboBox>("InTerm", QStringLiteral("5x00"));
     QCOMPARE(services_.beeper.count, 1); // the digit filter refuses the letter
     QTest::keyClick(term, Qt::Key_Return);
     QCOMPARE(services_.messenger.shown.size(), 1);
@@ -306,9 +305,7 @@ void MortgageCalcTest::loanTermOverTheLimitIsRefusedAndSetToIt() {
 
 void MortgageCalcTest::refusedCalculationShowsItsMessage() {
     open(MortgagePlan);
-    auto* rate = child<QComboBox>("InRate");
-    rate->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(rate, Qt::Key_0);
+    typeInto<QComboBox>("InRate", QStringLiteral("0"));
     click("MCalc");
     QCOMPARE(services_.messenger.shown.size(), 1);
     QCOMPARE(services_.messenger.shown[0].text, QStringLiteral("Wrong entry, try again"));
@@ -386,9 +383,7 @@ void MortgageCalcTest::pastedTextIsAnEditLikeTypedText() {
 
 void MortgageCalcTest::principalBeyondTheMoneyRangeIsRefused() {
     open(MortgagePlan);
-    auto* principal = child<QLineEdit>("InPrincipal");
-    principal->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(principal, QStringLiteral("99999999999999999999"));
+    auto* principal = typeInto<QLineEdit>("InPrincipal", QStringLiteral("99999999999999999999"));
     click("MCalc");
     QCOMPARE(services_.beeper.count, 1);
     QCOMPARE(principal->text(), QStringLiteral("     $100,000.00"));
@@ -406,8 +401,7 @@ void MortgageCalcTest::viewOptionsSwitchBetweenYearsAndPayments() {
     QCOMPARE(gridRows(), 303);
     QCOMPARE(cell(12, 0), QStringLiteral("  13       2"));
     QCOMPARE(state_.graph.ResultCount, 301);
-    QCOMPARE(child<QTableView>("MGrid")->model()->headerData(0, Qt::Horizontal).toString(),
-             QStringLiteral("  Payment   No.  Year"));
+    QCOMPARE(heading(), QStringLiteral("  Payment   No.  Year"));
 
     child<QRadioButton>("Option2")->click();
     QCOMPARE(state_.ScreenMode, 1);
@@ -431,8 +425,7 @@ void MortgageCalcTest::dateToggleAsksForTheFirstDateAndShowsDates() {
     QCOMPARE(state_.FirstPayDate, QDate(2028, 1, 31));
     click("MCalc");
     const QLocale locale;
-    QCOMPARE(child<QTableView>("MGrid")->model()->headerData(0, Qt::Horizontal).toString(),
-             QStringLiteral(" Payment  Date"));
+    QCOMPARE(heading(), QStringLiteral(" Payment  Date"));
     QCOMPARE(cell(1, 0), locale.toString(QDate(2028, 2, 29), QLocale::ShortFormat));
     QCOMPARE(cell(2, 0), locale.toString(QDate(2028, 3, 31), QLocale::ShortFormat));
 
@@ -464,9 +457,7 @@ void MortgageCalcTest::additionalPaymentsAreListedUntilATermIsPicked() {
     QVERIFY(state_.mortgage.ExtrasText.contains(QStringLiteral(" Year     3")));
 
     // Typing a term keeps the payments; picking one from the list erases them.
-    auto* term = child<QComboBox>("InTerm");
-    term->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(term, QStringLiteral("25"));
+    typeInto<QComboBox>("InTerm", QStringLiteral("25"));
     click("MCalc");
     QCOMPARE(cell(state_.mortgage.result.RowCount + 7, 0), QStringLiteral("Year    3"));
     pickRow("InTerm", 1);

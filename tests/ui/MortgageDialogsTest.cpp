@@ -28,7 +28,6 @@ private slots:
     void amountWithoutAYearIsRefused();
     void typedDateReplacesTheFirstPaymentDate();
     void unreadableDateBringsThePreviousOneBack();
-    void shortFormWithTwoDigitYearsMeansThisCentury();
     void dateOutsideThisCenturySurvivesTheShortForm();
 
 private:
@@ -202,15 +201,6 @@ void MortgageDialogsTest::unreadableDateBringsThePreviousOneBack() {
     QCOMPARE(state_.FirstPayDate, QDate(2027, 1, 31));
     QCOMPARE(date->text(), QLocale().toString(QDate(2027, 1, 31), QLocale::ShortFormat));
     QTRY_COMPARE(QApplication::focusWidget(), date);
-}
-
-void MortgageDialogsTest::shortFormWithTwoDigitYearsMeansThisCentury() {
-    const QLocale american(QLocale::English, QLocale::UnitedStates);
-    QCOMPARE(readDate(QStringLiteral("1/31/27"), american), QDate(2027, 1, 31));
-    QCOMPARE(readDate(QStringLiteral("2/29/2028"), american), QDate(2028, 2, 29));
-    QCOMPARE(readDate(QStringLiteral(" 2030-06-15 "), american), QDate(2030, 6, 15));
-    QVERIFY(!readDate(QStringLiteral("13/1/27"), american).isValid());
-    QVERIFY(!readDate(QString(), american).isValid());
 }
 
 void MortgageDialogsTest::dateOutsideThisCenturySurvivesTheShortForm() {

@@ -2,11 +2,26 @@
 
 #include "mortgage/PaymentFrequency.h"
 
+#include <algorithm>
+
 namespace pennywell::mortgage {
 
 double termYears(const MortgageInputs& inputs) {
     const double term = inputs.term.toDouble();
     return inputs.mode == Mode::Loan ? term / 12 : term;
+}
+
+int lastExtraPaymentYear(int termYears) {
+    return std::min(termYears, LastExtraYear);
+}
+
+int extraPaymentYears(const ExtraPayments& payments, int termYears) {
+    int years = 0;
+    for (int y = 1; y <= lastExtraPaymentYear(termYears); ++y) {
+        if (payments[std::size_t(y)].amount > Currency())
+            ++years;
+    }
+    return years;
 }
 
 MortgageInputs defaultInputs(Mode mode) {

@@ -46,6 +46,12 @@ struct MortgageInputs {
 // The term in years: the months divided by 12 exactly in loan mode.
 double termYears(const MortgageInputs& inputs);
 
+// The last year of a term (in whole years) that can take an additional payment.
+int lastExtraPaymentYear(int termYears);
+
+// The years of the term given an additional payment.
+int extraPaymentYears(const ExtraPayments& payments, int termYears);
+
 // The defaults a freshly opened window starts with.
 MortgageInputs defaultInputs(Mode mode);
 

@@ -35,6 +35,15 @@ GridRow headings(const QString& firstColumn) {
             QStringLiteral("Cumulative Principal")};
 }
 
+// Column 0's heading for a calculation shown in this view.
+QString firstColumnHeading(View view, int DateView) {
+    if (view == View::Annual)
+        return QStringLiteral(" Payment  Year");
+    if (DateView == 1)
+        return QStringLiteral(" Payment  Date");
+    return QStringLiteral("  Payment   No.  Year");
+}
+
 // Rows of the grid including its heading row, as the grid is sized after a calculation.
 int gridRows(const MortgageResult& result) {
     int rows = result.RowCount + 4;
@@ -74,14 +83,6 @@ MortgageBoxes boxTexts(const MortgageResult& result, const QString& currencySymb
         boxes.TotSavd = moneyText(currencySymbol, result.interestSavings, u"###,,###.00", BoxWidth);
     }
     return boxes;
-}
-
-QString firstColumnHeading(View view, int DateView) {
-    if (view == View::Annual)
-        return QStringLiteral(" Payment  Year");
-    if (DateView == 1)
-        return QStringLiteral(" Payment  Date");
-    return QStringLiteral("  Payment   No.  Year");
 }
 
 MortgageGrid freshGrid(Mode mode) {

@@ -48,9 +48,6 @@ struct DateStyle {
 MortgageGrid filledGrid(const MortgageResult& result, const QString& currencySymbol,
                         const DateStyle& dates = DateStyle());
 
-// Column 0's heading for a calculation shown in this view.
-QString firstColumnHeading(View view, int DateView);
-
 // The additional payments applied, as a block of lines for the printout ("" when none).
 QString extrasText(const MortgageResult& result);
 

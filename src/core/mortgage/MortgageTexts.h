@@ -24,6 +24,13 @@ struct ModeTexts {
 
 ModeTexts modeTexts(Mode mode, const QString& currencySymbol);
 
+// Captions of the result boxes, the same for mortgages and loans.
+inline const QString PaymentLabel = QStringLiteral(" Principal+Interest  payment.");
+inline const QString PaymentsPerYearLabel = QStringLiteral(" No. of payments  each year.");
+inline const QString SavingsLabel = QStringLiteral(" Total interest    savings.");
+inline const QString RateFactorLabel = QStringLiteral(" Interest rate  factor.");
+inline const QString DaysInYearLabel = QStringLiteral(" Days      in year.");
+
 const QStringList& rateList();
 
 // The boxes as rewritten when they are left after an edit.

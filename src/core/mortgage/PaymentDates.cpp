@@ -20,6 +20,23 @@ QDate paymentDate(const QDate& FirstPayDate, PaymentKind kind, int j) {
     return {};
 }
 
+QDate readDate(const QString& text, const QLocale& locale) {
+    const QString trimmed = text.trimmed();
+    const QString shortForm = locale.dateFormat(QLocale::ShortFormat);
+    QDate date = locale.toDate(trimmed, shortForm);
+    if (date.isValid() && !shortForm.contains(QStringLiteral("yyyy")) && date.year() < 2000)
+        date = date.addYears(100); // a two-digit year means this century, not the last
+    if (!date.isValid() && shortForm.contains(QStringLiteral("yy")) &&
+        !shortForm.contains(QStringLiteral("yyyy"))) {
+        QString fourDigits = shortForm;
+        date = locale.toDate(trimmed,
+                             fourDigits.replace(QStringLiteral("yy"), QStringLiteral("yyyy")));
+    }
+    if (!date.isValid())
+        date = QDate::fromString(trimmed, Qt::ISODate);
+    return date;
+}
+
 QDate yearDate(const QDate& FirstPayDate, int year) {
     return FirstPayDate.addMonths(12 * (year - 1));
 }

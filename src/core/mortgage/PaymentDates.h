@@ -3,6 +3,7 @@
 #include "mortgage/PaymentFrequency.h"
 
 #include <QDate>
+#include <QLocale>
 
 namespace pennywell::mortgage {
 
@@ -12,5 +13,8 @@ QDate paymentDate(const QDate& FirstPayDate, PaymentKind kind, int j);
 
 // The date shown for year y of the annual view.
 QDate yearDate(const QDate& FirstPayDate, int year);
+
+// A typed date: the locale's short form (two-digit years read as this century's), or ISO.
+QDate readDate(const QString& text, const QLocale& locale = QLocale());
 
 } // namespace pennywell::mortgage

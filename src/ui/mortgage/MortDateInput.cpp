@@ -6,6 +6,7 @@
 #include "common/Services.h"
 #include "common/Twips.h"
 #include "mortgage/MortgagePresenter.h"
+#include "mortgage/PaymentDates.h"
 #include "state/AppState.h"
 
 #include <QLabel>
@@ -14,23 +15,6 @@
 #include <QTimer>
 
 namespace pennywell::ui {
-
-QDate readDate(const QString& text, const QLocale& locale) {
-    const QString trimmed = text.trimmed();
-    const QString shortForm = locale.dateFormat(QLocale::ShortFormat);
-    QDate date = locale.toDate(trimmed, shortForm);
-    if (date.isValid() && !shortForm.contains(QStringLiteral("yyyy")) && date.year() < 2000)
-        date = date.addYears(100); // a two-digit year means this century, not the last
-    if (!date.isValid() && shortForm.contains(QStringLiteral("yy")) &&
-        !shortForm.contains(QStringLiteral("yyyy"))) {
-        QString fourDigits = shortForm;
-        date = locale.toDate(trimmed,
-                             fourDigits.replace(QStringLiteral("yy"), QStringLiteral("yyyy")));
-    }
-    if (!date.isValid())
-        date = QDate::fromString(trimmed, Qt::ISODate);
-    return date;
-}
 
 MortDateInput::MortDateInput(AppState& state, Services& services, QWidget* parent)
     : QDialog(parent), state_(state), services_(services) {
@@ -71,7 +55,7 @@ QString MortDateInput::checkedDate(const QString& text) {
     const QString shown = mortgage::DateStyle().text(state_.FirstPayDate);
     if (text == shown)
         return shown;
-    const QDate date = readDate(text);
+    const QDate date = mortgage::readDate(text);
     if (date.isValid()) {
         state_.FirstPayDate = date;
         return mortgage::DateStyle().text(date);

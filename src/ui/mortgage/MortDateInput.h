@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDate>
 #include <QDialog>
 
 class QLineEdit;
@@ -31,8 +30,5 @@ private:
     QLineEdit* inDate_;
     QPushButton* okExit_;
 };
-
-// A typed date: the locale's short form (two-digit years read as this century's), or ISO.
-QDate readDate(const QString& text, const QLocale& locale = QLocale());
 
 } // namespace pennywell::ui

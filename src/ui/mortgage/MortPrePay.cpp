@@ -113,7 +113,7 @@ void MortPrePay::showYears() {
     pGrid_->setColumnWidth(0, fromTwips(1250));
     pGrid_->setColumnWidth(1, fromTwips(1870));
 
-    const int years = std::min(TermYears_, mortgage::LastExtraYear);
+    const int years = mortgage::lastExtraPaymentYear(TermYears_);
     bool anyAmount = false;
     for (int y = 1; y <= years; ++y)
         anyAmount = anyAmount || extraPayments_[std::size_t(y)].amount != Currency();
@@ -129,9 +129,7 @@ void MortPrePay::showYears() {
 QString MortPrePay::checkYear(const QString& text) {
     const double year = leadingNumber(text);
     if (year > TermYears_ || year < 0) {
-        services_.messenger.show(
-            this, Message{QStringLiteral(" Year number does not exist."), QStringLiteral("Help")});
-        QTimer::singleShot(0, inYear_, [this] { inYear_->setFocus(Qt::OtherFocusReason); });
+        refuseYear(QStringLiteral(" Year number does not exist."));
         currentYear_ = 0; // an amount must not land in an earlier year instead
         return text;
     }
@@ -143,15 +141,11 @@ QString MortPrePay::enterAmount(const QString& text) {
     if (text.isEmpty())
         return text;
     if (leadingNumber(inYear_->text()) <= 0) {
-        services_.messenger.show(this, Message{QStringLiteral(" Must have a valid year number."),
-                                               QStringLiteral("Help")});
-        QTimer::singleShot(0, inYear_, [this] { inYear_->setFocus(Qt::OtherFocusReason); });
+        refuseYear(QStringLiteral(" Must have a valid year number."));
         return QString();
     }
-    if (currentYear_ < 1 || currentYear_ > std::min(TermYears_, mortgage::LastExtraYear)) {
-        services_.messenger.show(
-            this, Message{QStringLiteral(" Year number does not exist."), QStringLiteral("Help")});
-        QTimer::singleShot(0, inYear_, [this] { inYear_->setFocus(Qt::OtherFocusReason); });
+    if (currentYear_ < 1 || currentYear_ > mortgage::lastExtraPaymentYear(TermYears_)) {
+        refuseYear(QStringLiteral(" Year number does not exist."));
         return QString();
     }
     const std::optional<Currency> amount = Currency::fromDouble(leadingNumber(text));
@@ -165,18 +159,19 @@ QString MortPrePay::enterAmount(const QString& text) {
     return QString();
 }
 
+void MortPrePay::refuseYear(const QString& message) {
+    services_.messenger.show(this, Message{message, QStringLiteral("Help")});
+    QTimer::singleShot(0, inYear_, [this] { inYear_->setFocus(Qt::OtherFocusReason); });
+}
+
 void MortPrePay::useAll() {
     usePrePay_->setFocus(Qt::OtherFocusReason); // an amount being typed is entered first
-    ExtraCount_ = 0;
-    for (int y = 1; y <= std::min(TermYears_, mortgage::LastExtraYear); ++y) {
-        if (extraPayments_[std::size_t(y)].amount > Currency())
-            ++ExtraCount_;
-    }
+    ExtraCount_ = mortgage::extraPaymentYears(extraPayments_, TermYears_);
     accept();
 }
 
 void MortPrePay::eraseAll() {
-    for (int y = 1; y <= std::min(TermYears_, mortgage::LastExtraYear); ++y)
+    for (int y = 1; y <= mortgage::lastExtraPaymentYear(TermYears_); ++y)
         extraPayments_[std::size_t(y)].amount = Currency();
     ExtraCount_ = 0;
     accept();

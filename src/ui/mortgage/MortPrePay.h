@@ -30,6 +30,8 @@ private:
     void showYears();
     QString checkYear(const QString& text);
     QString enterAmount(const QString& text);
+    // Shows why the year can't be used and takes the focus back to it.
+    void refuseYear(const QString& message);
     void useAll();
     void eraseAll();
 

@@ -179,19 +179,19 @@ void MortgageCalc::buildInputs() {
 }
 
 void MortgageCalc::buildResults() {
-    addLabel(this, "Label4", QStringLiteral(" Principal+Interest  payment."), ResultColumn, 0);
-    addLabel(this, "Label9", QStringLiteral(" No. of payments  each year."), ResultColumn, 1);
+    addLabel(this, "Label4", PaymentLabel, ResultColumn, 0);
+    addLabel(this, "Label9", PaymentsPerYearLabel, ResultColumn, 1);
     toFinalLabel_ = addLabel(this, "Label11", QString(), ResultColumn, 2);
     totalPaidLabel_ = addLabel(this, "Label8", QString(), ResultColumn, 3);
-    addLabel(this, "Label5", QStringLiteral(" Total interest    savings."), ResultColumn, 4);
+    addLabel(this, "Label5", SavingsLabel, ResultColumn, 4);
     inMonthPI_ = addResultBox(this, "InMonthPI", ResultColumn, 0);
     numPmtsYear_ = addResultBox(this, "NumPmtsYear", ResultColumn, 1);
     endMortYear_ = addResultBox(this, "EndMortYear", ResultColumn, 2);
     allPayments_ = addResultBox(this, "AllPayments", ResultColumn, 3);
     totSavd_ = addResultBox(this, "TotSavd", ResultColumn, 4);
 
-    addLabel(this, "Label14", QStringLiteral(" Interest rate  factor."), FactorColumn, 0);
-    addLabel(this, "Label15", QStringLiteral(" Days      in year."), FactorColumn, 1);
+    addLabel(this, "Label14", RateFactorLabel, FactorColumn, 0);
+    addLabel(this, "Label15", DaysInYearLabel, FactorColumn, 1);
     periodicR_ = addResultBox(this, "PeriodicR", FactorColumn, 0);
     inDays_ = addResultBox(this, "InDays", FactorColumn, 1);
 
@@ -277,28 +277,23 @@ void MortgageCalc::buildGrid() {
 }
 
 void MortgageCalc::attachInputBehaviour() {
-    const auto clear = [this] { ClearResults(); };
-
-    InputBoxRules principal;
-    principal.filter = amountKeyFilter(services_.beeper);
-    principal.onFirstKey = clear;
-    principal.onDeleteKey = clear;
-    principal.onLeave = [this](const QString& text) { return leavePrincipal(text); };
-    InputBox::attach(inPrincipal_, state_, std::move(principal))->setNext(inRate_);
-
-    InputBoxRules rate;
-    rate.filter = amountKeyFilter(services_.beeper);
-    rate.onFirstKey = clear;
-    rate.onDeleteKey = clear;
-    rate.onLeave = [this](const QString& text) { return leaveRate(text); };
-    InputBox::attach(inRate_, state_, std::move(rate))->setNext(inTerm_);
-
-    InputBoxRules term;
-    term.filter = digitKeyFilter(services_.beeper);
-    term.onFirstKey = clear;
-    term.onDeleteKey = clear;
+    // Every input box clears the results on its first key and on Delete.
+    const auto rules = [this](KeyFilter filter, QString (MortgageCalc::*leave)(const QString&)) {
+        InputBoxRules box;
+        box.filter = std::move(filter);
+        box.onFirstKey = [this] { ClearResults(); };
+        box.onDeleteKey = box.onFirstKey;
+        box.onLeave = [this, leave](const QString& text) { return (this->*leave)(text); };
+        return box;
+    };
+    Beeper& beeper = services_.beeper;
+    InputBox::attach(inPrincipal_, state_,
+                     rules(amountKeyFilter(beeper), &MortgageCalc::leavePrincipal))
+        ->setNext(inRate_);
+    InputBox::attach(inRate_, state_, rules(amountKeyFilter(beeper), &MortgageCalc::leaveRate))
+        ->setNext(inTerm_);
+    InputBoxRules term = rules(digitKeyFilter(beeper), &MortgageCalc::leaveTerm);
     term.commitsWithoutEdit = true; // the limit is checked on every leave
-    term.onLeave = [this](const QString& text) { return leaveTerm(text); };
     InputBox::attach(inTerm_, state_, std::move(term))->setNext(comperiod_);
 }
 
@@ -330,23 +325,23 @@ QString MortgageCalc::leavePrincipal(const QString& text) {
     // not read its "$" text as 0.
     if (text == principalShown_)
         return text;
-    const std::optional<Currency> principal = Currency::fromDouble(leadingNumber(text));
-    if (principal) // a value beyond the money range is refused; the last one stays
-        inputs_.principal = *principal;
-    else
-        services_.beeper.beep();
+    commitAmount(text, inputs_.principal);
     principalShown_ =
         principalBoxText(state_.settings.CurrencySymbol, inputs_.principal.toDouble());
     return principalShown_;
 }
 
 QString MortgageCalc::leaveRate(const QString& text) {
-    const std::optional<Currency> rate = Currency::fromDouble(leadingNumber(text));
-    if (rate)
-        inputs_.ratePercent = *rate;
+    commitAmount(text, inputs_.ratePercent);
+    return rateBoxText(inputs_.ratePercent.toDouble());
+}
+
+void MortgageCalc::commitAmount(const QString& text, Currency& into) {
+    const std::optional<Currency> value = Currency::fromDouble(leadingNumber(text));
+    if (value) // a value beyond the money range is refused; the last one stays
+        into = *value;
     else
         services_.beeper.beep();
-    return rateBoxText(inputs_.ratePercent.toDouble());
 }
 
 QString MortgageCalc::leaveTerm(const QString& text) {
@@ -371,9 +366,7 @@ void MortgageCalc::termPicked() {
 }
 
 void MortgageCalc::ClearResults() {
-    for (QLineEdit* box :
-         {inDays_, periodicR_, numPmtsYear_, endMortYear_, inMonthPI_, totSavd_, allPayments_})
-        box->clear();
+    showBoxes(MortgageBoxes());
     state_.EditStarted = 1;
     if (state_.HelpShown == 1)
         return;
@@ -395,7 +388,6 @@ void MortgageCalc::calculate() {
     state_.HelpShown = 0;
     ClearResults();
     state_.EditStarted = 0;
-    state_.graph.ResultCount = 0;
     state_.mortgage = MortgageHandOff();
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
@@ -406,13 +398,7 @@ void MortgageCalc::calculate() {
     MortgageResult result = calculateMortgage(inputs_);
     const QString& symbol = state_.settings.CurrencySymbol;
     const MortgageBoxes boxes = boxTexts(result, symbol);
-    inMonthPI_->setText(boxes.InMonthPI);
-    periodicR_->setText(boxes.PeriodicR);
-    numPmtsYear_->setText(boxes.NumPmtsYear);
-    inDays_->setText(boxes.InDays);
-    endMortYear_->setText(boxes.EndMortYear);
-    allPayments_->setText(boxes.AllPayments);
-    totSavd_->setText(boxes.TotSavd);
+    showBoxes(boxes);
 
     if (!result.succeeded()) {
         QApplication::restoreOverrideCursor();
@@ -434,6 +420,16 @@ void MortgageCalc::calculate() {
     mGrid_->setCurrentIndex(model_->index(0, 0));
     mGrid_->scrollToTop();
     QApplication::restoreOverrideCursor();
+}
+
+void MortgageCalc::showBoxes(const MortgageBoxes& boxes) {
+    inMonthPI_->setText(boxes.InMonthPI);
+    periodicR_->setText(boxes.PeriodicR);
+    numPmtsYear_->setText(boxes.NumPmtsYear);
+    inDays_->setText(boxes.InDays);
+    endMortYear_->setText(boxes.EndMortYear);
+    allPayments_->setText(boxes.AllPayments);
+    totSavd_->setText(boxes.TotSavd);
 }
 
 void MortgageCalc::showView(View view) {

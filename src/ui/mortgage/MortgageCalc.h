@@ -16,6 +16,10 @@ namespace pennywell {
 struct AppState;
 }
 
+namespace pennywell::mortgage {
+struct MortgageBoxes;
+}
+
 namespace pennywell::ui {
 
 class ScheduleModel;
@@ -43,12 +47,14 @@ private:
     QString leavePrincipal(const QString& text);
     QString leaveRate(const QString& text);
     QString leaveTerm(const QString& text);
+    void commitAmount(const QString& text, Currency& into);
     void termPicked();
     bool listKeyPressed(QWidget* next, int key, const QString& text);
     bool helpKeyPressed(int key, const QString& text);
 
     void ClearResults();
     void calculate();
+    void showBoxes(const mortgage::MortgageBoxes& boxes);
     void showView(mortgage::View view);
     void toggleDates();
     void showDaysInYear();

@@ -16,7 +16,6 @@ public:
     void setGrid(mortgage::MortgageGrid grid);
     // Every cell below the heading row emptied; the rows stay.
     void clearCells();
-    const mortgage::MortgageGrid& grid() const { return grid_; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

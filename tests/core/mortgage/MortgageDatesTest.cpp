@@ -31,6 +31,15 @@ TEST(PaymentDates, WeeklyKindsStepByDays) {
     EXPECT_EQ(yearDate(QDate(2028, 2, 29), 2), QDate(2029, 2, 28));
 }
 
+TEST(PaymentDates, ShortFormWithTwoDigitYearsMeansThisCentury) {
+    const QLocale american(QLocale::English, QLocale::UnitedStates);
+    EXPECT_EQ(readDate(QStringLiteral("1/31/27"), american), QDate(2027, 1, 31));
+    EXPECT_EQ(readDate(QStringLiteral("2/29/2028"), american), QDate(2028, 2, 29));
+    EXPECT_EQ(readDate(QStringLiteral(" 2030-06-15 "), american), QDate(2030, 6, 15));
+    EXPECT_FALSE(readDate(QStringLiteral("13/1/27"), american).isValid());
+    EXPECT_FALSE(readDate(QString(), american).isValid());
+}
+
 TEST(PaymentDates, ScheduleCarriesDatesOnlyWhenShown) {
     MortgageInputs in = inputs(100000, 10.125, 25, Semiannual);
     in.DateView = 1;

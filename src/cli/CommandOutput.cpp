@@ -1,4 +1,4 @@
-#include "SavingsOutput.h"
+#include "CommandOutput.h"
 
 #include "Command.h"
 
@@ -13,7 +13,8 @@ QCommandLineOption formatOption() {
             QStringLiteral("text")};
 }
 
-// Empty when --format names no known format.
+} // namespace
+
 std::optional<OutputFormat> outputFormat(const QCommandLineParser& parser) {
     const QString name = parser.value(QStringLiteral("format"));
     if (name == QLatin1String("text"))
@@ -24,8 +25,6 @@ std::optional<OutputFormat> outputFormat(const QCommandLineParser& parser) {
         return OutputFormat::Json;
     return std::nullopt;
 }
-
-} // namespace
 
 int badUsage(QTextStream& err, const QString& problem, const QString& usage) {
     if (!problem.isEmpty())

@@ -19,6 +19,9 @@ std::variant<OutputFormat, int> parseCommand(QCommandLineParser& parser, const Q
                                              const QStringList& arguments, const QString& usage,
                                              QTextStream& out, QTextStream& err);
 
+// The format --format names; empty when it names no known format.
+std::optional<OutputFormat> outputFormat(const QCommandLineParser& parser);
+
 // Reports a usage problem with the usage text on the error stream.
 int badUsage(QTextStream& err, const QString& problem, const QString& usage);
 
