@@ -3,12 +3,8 @@
 #include "budget/BudgetFile.h"
 #include "budget/BudgetMessages.h"
 #include "budget/BudgetPresenter.h"
-#include "settings/PersonalSettings.h"
-#include "state/ProgramFolder.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
-#include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -36,12 +32,6 @@ struct BudgetRequest {
     BudgetSortOrder order = BudgetSortOrder::NamesAscending;
     QString format;
 };
-
-// The net balance carries the symbol the user chose, as in the window.
-QString currencySymbol() {
-    const QString folder = resolveProgramFolder(QCoreApplication::applicationDirPath());
-    return loadSettings(QDir(folder).filePath(SettingsFileName)).settings.CurrencySymbol;
-}
 
 void writeTextHalf(QTextStream& out, const QString& frameCaption, const QString& heading,
                    const BudgetHalfView& half) {
@@ -162,7 +152,7 @@ int runBudget(const QStringList& arguments, QTextStream& out, QTextStream& err) 
         return CalculationRefused;
     }
     const BudgetView view =
-        refreshBudget(*tables, request->period, request->order, currencySymbol());
+        refreshBudget(*tables, request->period, request->order, userCurrencySymbol());
     if (request->format == QLatin1String("json"))
         writeJson(out, jsonView(view));
     else if (request->format == QLatin1String("csv"))

@@ -1,8 +1,12 @@
 #include "CommandOutput.h"
 
 #include "Command.h"
+#include "settings/PersonalSettings.h"
+#include "state/ProgramFolder.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
 #include <QJsonDocument>
 
 namespace pennywell::cli {
@@ -24,6 +28,11 @@ std::optional<OutputFormat> outputFormat(const QCommandLineParser& parser) {
     if (name == QLatin1String("json"))
         return OutputFormat::Json;
     return std::nullopt;
+}
+
+QString userCurrencySymbol() {
+    const QString folder = resolveProgramFolder(QCoreApplication::applicationDirPath());
+    return loadSettings(QDir(folder).filePath(SettingsFileName)).settings.CurrencySymbol;
 }
 
 int badUsage(QTextStream& err, const QString& problem, const QString& usage) {

@@ -22,6 +22,9 @@ std::variant<OutputFormat, int> parseCommand(QCommandLineParser& parser, const Q
 // The format --format names; empty when it names no known format.
 std::optional<OutputFormat> outputFormat(const QCommandLineParser& parser);
 
+// The currency symbol of the user's settings, as the windows show it ("$" without settings).
+QString userCurrencySymbol();
+
 // Reports a usage problem with the usage text on the error stream.
 int badUsage(QTextStream& err, const QString& problem, const QString& usage);
 

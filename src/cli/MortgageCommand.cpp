@@ -18,8 +18,6 @@ namespace {
 
 using namespace pennywell::mortgage;
 
-const QString CurrencySymbol = QStringLiteral("$");
-
 struct UsageError {
     QString text;
 };
@@ -149,9 +147,9 @@ QString gridLine(const GridRow& row) {
     return line;
 }
 
-void writeText(QTextStream& out, const MortgageInputs& inputs, const MortgageBoxes& boxes,
-               const MortgageGrid& grid) {
-    const ModeTexts texts = modeTexts(inputs.mode, CurrencySymbol);
+void writeText(QTextStream& out, const MortgageInputs& inputs, const QString& symbol,
+               const MortgageBoxes& boxes, const MortgageGrid& grid) {
+    const ModeTexts texts = modeTexts(inputs.mode, symbol);
     const QList<std::pair<QString, QString>> lines = {
         {PaymentLabel, boxes.InMonthPI},
         {RateFactorLabel, boxes.PeriodicR},
@@ -212,18 +210,19 @@ int report(const Request& request, QTextStream& out, QTextStream& err) {
         return refuse({QStringLiteral("Help"), limit.message}, MortgageBoxes());
 
     const MortgageResult result = calculateMortgage(inputs);
-    const MortgageBoxes boxes = boxTexts(result, CurrencySymbol);
+    const QString symbol = userCurrencySymbol();
+    const MortgageBoxes boxes = boxTexts(result, symbol);
     if (!result.succeeded())
         return refuse(failureMessage(result.failure, inputs.mode), boxes);
     switch (request.format) {
     case OutputFormat::Json:
-        writeJson(out, scheduleJson(boxes, filledGrid(result, CurrencySymbol, {QLocale(), true})));
+        writeJson(out, scheduleJson(boxes, filledGrid(result, symbol, {QLocale(), true})));
         break;
     case OutputFormat::Csv:
         writeCsv(out, result);
         break;
     case OutputFormat::Text:
-        writeText(out, inputs, boxes, filledGrid(result, CurrencySymbol, {QLocale(), false}));
+        writeText(out, inputs, symbol, boxes, filledGrid(result, symbol, {QLocale(), false}));
         break;
     }
     return Success;

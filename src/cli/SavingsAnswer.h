@@ -6,9 +6,6 @@
 
 namespace pennywell::cli {
 
-// The symbol the savings commands show; there are no personal settings on the command line.
-inline const QString SavingsCurrencySymbol = QStringLiteral("$");
-
 // Ends the savings and yearly commands: JSON carries a refusal as "error"; the other formats
 // print the refusal on the error stream, or else the command's own output for that format.
 // Gives the exit status.

@@ -90,6 +90,7 @@ int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err)
     auto& entries = savings.EntryValues;
     QStringList boxTexts;
     std::optional<Refusal> refusal;
+    const QString symbol = userCurrencySymbol();
     for (const BoxOption& option : boxOptions()) {
         const bool typed = parser.isSet(option.name);
         const QString value = parser.value(option.name);
@@ -107,7 +108,7 @@ int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err)
                 refusal = Refusal{savings_texts::HelpTitle, savings_texts::WrongEntry};
             stored = committed.value_or(stored);
         }
-        boxTexts.append(savingsBoxText(option.slot, stored, SavingsCurrencySymbol,
+        boxTexts.append(savingsBoxText(option.slot, stored, symbol,
                                        option.slot == LumpSumSlot && !typed ? 15 : 13));
     }
 
@@ -115,7 +116,7 @@ int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err)
     GrowthResult result;
     if (!refusal) {
         result = calculateGrowth(growthInputsFrom(savings));
-        grid = presentGrowth(result, SavingsCurrencySymbol);
+        grid = presentGrowth(result, symbol);
         if (result.outcome == GrowthOutcome::TermOverLimit)
             refusal = Refusal{savings_texts::HelpTitle, savings_texts::TermCalculationLimit};
         else if (result.outcome == GrowthOutcome::Overflow)

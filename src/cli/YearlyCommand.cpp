@@ -59,9 +59,9 @@ int runYearly(const QStringList& arguments, QTextStream& out, QTextStream& err) 
         if (result.outcome == YearlyOutcome::Overflow)
             refusal = Refusal{savings_texts::HelpTitle, savings_texts::WrongEntry};
     }
+    const QString symbol = userCurrencySymbol();
     const bool calculated = !refusal && result.outcome == YearlyOutcome::Calculated;
-    const QString resultText =
-        calculated ? savingsAmountBoxText(SavingsCurrencySymbol, result.amount) : QString();
+    const QString resultText = calculated ? savingsAmountBoxText(symbol, result.amount) : QString();
 
     const auto plainOutput = [&](OutputFormat plain) {
         if (plain == OutputFormat::Csv)
@@ -69,12 +69,11 @@ int runYearly(const QStringList& arguments, QTextStream& out, QTextStream& err) 
                    plainNumber(*rate) + u',' + QString::number(int(chosen->frequency)) + u',' +
                    (calculated ? plainNumber(result.amount) : QString()) + u'\n';
         using namespace savings_texts;
-        return fixedWidthTable(
-            {{DepositLabel.simplified(), savingsAmountBoxText(SavingsCurrencySymbol, *deposit)},
-             {YearlyRateLabel.simplified(), yearlyRateBoxText(*rate)},
-             {FrequencyLabel.simplified(), QString::fromLatin1(chosen->caption)},
-             {YearlyResultLabel.simplified(), resultText}},
-            false);
+        return fixedWidthTable({{DepositLabel.simplified(), savingsAmountBoxText(symbol, *deposit)},
+                                {YearlyRateLabel.simplified(), yearlyRateBoxText(*rate)},
+                                {FrequencyLabel.simplified(), QString::fromLatin1(chosen->caption)},
+                                {YearlyResultLabel.simplified(), resultText}},
+                               false);
     };
     return writeSavingsAnswer(format, {{"ResultAnt", resultText}}, refusal, plainOutput, out, err);
 }
