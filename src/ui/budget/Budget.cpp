@@ -43,7 +43,6 @@ struct NamedControl {
     QString caption;
 };
 
-const QString InputColour = QStringLiteral("#ffffc0");
 const QString ResultColour = QStringLiteral("#c8f0c8");
 const QString BudgetFilter = QStringLiteral("Budget Database (*.bgt)|*.bgt");
 const QString QuickHelpCaption = QStringLiteral("Quick &Help");
@@ -69,18 +68,8 @@ struct BusyCursor {
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-QFont gridFont() {
-    QFont font = fixedPitchFont();
-    font.setPointSize(9);
-    return font;
-}
-
-// The captions are long for their boxes; a narrow sans face keeps them whole.
-QFont captionFont() {
-    QFont font(QStringLiteral("Liberation Sans"), 8);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
-}
+// At 9 points both halves' boxes and grids fit the window's fixed rectangle.
+constexpr int GridPointSize = 9;
 
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
     auto* label = new QLabel(text, parent);
@@ -99,7 +88,7 @@ QString resultStyleSheet(bool red) {
 
 QLabel* addResult(QWidget* parent, const char* name, const QRect& geometry) {
     QLabel* result = addLabel(parent, name, QString(), geometry);
-    result->setFont(gridFont());
+    result->setFont(fixedPitchFont(GridPointSize));
     result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     result->setFrameShape(QFrame::Panel);
     result->setFrameShadow(QFrame::Sunken);
@@ -112,9 +101,9 @@ QLineEdit* addBox(QWidget* parent, const char* name, const QRect& geometry, bool
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(geometry);
-    box->setStyleSheet(QStringLiteral("QLineEdit { background-color: %1; }").arg(InputColour));
+    showAsInputBox(box);
     if (numeric) {
-        box->setFont(gridFont());
+        box->setFont(fixedPitchFont(GridPointSize));
         box->setAlignment(Qt::AlignRight);
     }
     return box;
@@ -132,7 +121,7 @@ QComboBox* addList(QWidget* parent, const char* name, const QStringList& entries
                    const QRect& geometry) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
-    list->setFont(gridFont());
+    list->setFont(fixedPitchFont(GridPointSize));
     list->addItems(entries);
     list->setGeometry(geometry);
     return list;
@@ -292,7 +281,7 @@ void Budget::buildHalf(Half& half, const BudgetHalfLayout& layout) {
     half.grid = new QTableView(frame);
     half.grid->setObjectName(QString::fromLatin1(layout.grid.name));
     half.grid->setModel(half.model);
-    half.grid->setFont(gridFont());
+    half.grid->setFont(fixedPitchFont(GridPointSize));
     half.grid->setGeometry(twipsRect(120, 1980, 4380, 2370));
     half.grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     half.grid->setSelectionMode(QAbstractItemView::SingleSelection);

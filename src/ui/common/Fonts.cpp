@@ -1,11 +1,20 @@
 #include "common/Fonts.h"
 
+#include <QPalette>
+#include <QWidget>
+
 namespace pennywell::ui {
 
-QFont fixedPitchFont() {
-    QFont font(QStringLiteral("Liberation Mono"), 10);
+QFont fixedPitchFont(int pointSize) {
+    QFont font(QStringLiteral("Liberation Mono"), pointSize);
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
+    return font;
+}
+
+QFont captionFont() {
+    QFont font(QStringLiteral("Liberation Sans"), 8);
+    font.setStyleHint(QFont::SansSerif);
     return font;
 }
 
@@ -13,6 +22,14 @@ QFont titleFont() {
     QFont font(QStringLiteral("Liberation Serif"), 24, QFont::Bold);
     font.setStyleHint(QFont::Serif);
     return font;
+}
+
+void showAsInputBox(QWidget* box) {
+    const QColor inputColour(255, 255, 192);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, inputColour);
+    palette.setColor(QPalette::Button, inputColour);
+    box->setPalette(palette);
 }
 
 } // namespace pennywell::ui

@@ -32,9 +32,7 @@ MortDateInput::MortDateInput(AppState& state, Services& services, QWidget* paren
     inDate_ = new QLineEdit(mortgage::DateStyle().text(state_.FirstPayDate), this);
     inDate_->setObjectName(QStringLiteral("InDate"));
     inDate_->setFont(fixedPitchFont());
-    QPalette palette = inDate_->palette();
-    palette.setColor(QPalette::Base, QColor(255, 255, 192));
-    inDate_->setPalette(palette);
+    showAsInputBox(inDate_);
     inDate_->setAlignment(Qt::AlignCenter);
     inDate_->setGeometry(twipsRect(600, 780, 2400, 390));
 

@@ -24,9 +24,7 @@ namespace {
 constexpr int MinimumGridRows = 20;
 
 void paintAsInput(QLineEdit* box) {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, QColor(255, 255, 192));
-    box->setPalette(palette);
+    showAsInputBox(box);
     box->setFont(fixedPitchFont());
     box->setAlignment(Qt::AlignRight);
 }

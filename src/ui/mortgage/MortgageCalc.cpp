@@ -38,7 +38,6 @@ const QString QuickHelpCaption = QStringLiteral("Quick &Help");
 const QString CloseHelpCaption = QStringLiteral("Close &Help");
 const QString ViewDateCaption = QStringLiteral("&View payment date");
 const QString ViewNumberCaption = QStringLiteral("&View payment No.");
-const QColor InputColour(255, 255, 192);
 
 // Three columns of labelled boxes: inputs, results, and the rate factor with the view options.
 constexpr int RowTop = 60;
@@ -56,13 +55,8 @@ constexpr int GridTop = 3060;
 constexpr int GridDefaultColumnWidth = 860;
 constexpr int GridColumnWidening[GridColumns] = {520, 550, 650, 700, 700, 700};
 
-// Fixed pitch lines the right-justified texts up; at 9 points every box and grid column fits
-// the window's fixed rectangle.
-QFont boxFont() {
-    QFont font = fixedPitchFont();
-    font.setPointSize(9);
-    return font;
-}
+// At 9 points every box and grid column fits the window's fixed rectangle.
+constexpr int BoxPointSize = 9;
 
 int rowTop(int row) {
     return RowTop + row * RowHeight;
@@ -73,10 +67,7 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const C
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
-    // A narrow face lets the two-line captions sit beside their boxes.
-    QFont font(QStringLiteral("Liberation Sans"), 8);
-    font.setStyleHint(QFont::SansSerif);
-    label->setFont(font);
+    label->setFont(captionFont());
     label->setGeometry(twipsRect(column.labelLeft, rowTop(row), column.labelWidth, RowHeight));
     return label;
 }
@@ -87,11 +78,8 @@ QRect boxRect(const Column& column, int row) {
 }
 
 void paintAsInput(QWidget* box) {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, InputColour);
-    palette.setColor(QPalette::Button, InputColour);
-    box->setPalette(palette);
-    box->setFont(boxFont());
+    showAsInputBox(box);
+    box->setFont(fixedPitchFont(BoxPointSize));
 }
 
 QComboBox* addList(QWidget* parent, const char* name, bool editable, const Column& column,
@@ -113,7 +101,7 @@ QLineEdit* addResultBox(QWidget* parent, const char* name, const Column& column,
     box->setObjectName(QString::fromLatin1(name));
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::ClickFocus);
-    box->setFont(boxFont());
+    box->setFont(fixedPitchFont(BoxPointSize));
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, Qt::white);
     box->setPalette(palette);
@@ -249,7 +237,7 @@ void MortgageCalc::buildGrid() {
     mGrid_ = new QTableView(this);
     mGrid_->setObjectName(QStringLiteral("MGrid"));
     mGrid_->setModel(model_);
-    mGrid_->setFont(boxFont());
+    mGrid_->setFont(fixedPitchFont(BoxPointSize));
     mGrid_->setGeometry(area);
     mGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     mGrid_->setWordWrap(false);

@@ -98,7 +98,7 @@ QComboBox* SavingsCalc::addInputBox(const BoxDefinition& definition, int index) 
     box->setEditText(boxText(definition.slot, definition.slot == LumpSumSlot ? 15 : 13));
     box->setFont(fixedPitchFont());
     box->lineEdit()->setAlignment(Qt::AlignRight);
-    box->setStyleSheet(QStringLiteral("QComboBox { background-color: #ffffc0; }"));
+    showAsInputBox(box);
     box->setGeometry(twipsRect(120, top + 465, 2640, 375));
     return box;
 }

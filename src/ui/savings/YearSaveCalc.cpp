@@ -32,7 +32,7 @@ QLineEdit* addBox(QWidget* parent, const char* name, const QRect& geometry) {
     box->setObjectName(QString::fromLatin1(name));
     box->setFont(fixedPitchFont());
     box->setAlignment(Qt::AlignRight);
-    box->setStyleSheet(QStringLiteral("QLineEdit { background-color: #ffffc0; }"));
+    showAsInputBox(box);
     box->setGeometry(geometry);
     return box;
 }
