@@ -9,6 +9,7 @@
 #include "common/Beeper.h"
 #include "common/FileDialogs.h"
 #include "common/Fonts.h"
+#include "common/HelpPanel.h"
 #include "common/InputBox.h"
 #include "common/Messenger.h"
 #include "common/Services.h"
@@ -26,7 +27,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -149,24 +149,6 @@ bool isModifierKey(const QKeyEvent* key) {
     case Qt::Key_Meta:
     case Qt::Key_CapsLock:
     case Qt::Key_NumLock:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool isMovingKey(const QKeyEvent* key) {
-    switch (key->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Home:
-    case Qt::Key_End:
         return true;
     default:
         return false;
@@ -386,12 +368,9 @@ void Budget::buildCommonControls() {
     connect(help2_, &QPushButton::clicked, this, &Budget::toggleHelp);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
-    helpTxt_ = new QPlainTextEdit(this);
+    helpTxt_ = new HelpPanel(services_.beeper, this);
     helpTxt_->setObjectName(QStringLiteral("HelpTxt"));
-    helpTxt_->setReadOnly(true);
-    helpTxt_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     helpTxt_->setGeometry(twipsRect(75, 1980, 9330, 2880));
-    helpTxt_->installEventFilter(this);
     helpTxt_->hide();
 }
 
@@ -661,11 +640,9 @@ bool Budget::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool isTab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-    const bool passes = isModifierKey(key) ||
-                        (watched == helpTxt_ ? isMovingKey(key) : isTab || isListOpeningKey(key));
-    if (passes)
+    if (isModifierKey(key) || isTab || isListOpeningKey(key))
         return false;
-    // Typing into the lists or the help panel is refused.
+    // Typing into the lists is refused.
     services_.beeper.beep();
     return true;
 }

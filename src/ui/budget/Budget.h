@@ -9,7 +9,6 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QTableView;
 
@@ -19,6 +18,8 @@ struct BudgetHalfView;
 } // namespace pennywell
 
 namespace pennywell::ui {
+
+class HelpPanel;
 
 struct Services;
 struct BudgetHalfLayout;
@@ -96,7 +97,7 @@ private:
     QLabel* netBalance_ = nullptr;
     QLabel* netBalanceBudgeted_ = nullptr;
     QPushButton* help2_ = nullptr;
-    QPlainTextEdit* helpTxt_ = nullptr;
+    HelpPanel* helpTxt_ = nullptr;
 
     int focusSide_ = 0; // 1 income, 2 expense: whose description box gets the focus
     int changed_ = 0;   // 1 while the records on screen differ from the last save

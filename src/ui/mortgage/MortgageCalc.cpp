@@ -2,6 +2,7 @@
 
 #include "common/Beeper.h"
 #include "common/Fonts.h"
+#include "common/HelpPanel.h"
 #include "common/InputBox.h"
 #include "common/Messenger.h"
 #include "common/Services.h"
@@ -24,7 +25,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -253,15 +253,12 @@ void MortgageCalc::buildGrid() {
         mGrid_->setColumnWidth(column,
                                fromTwips(GridDefaultColumnWidth + GridColumnWidening[column]));
 
-    mTextBox_ = new QPlainTextEdit(this);
+    mTextBox_ = new HelpPanel(services_.beeper, this);
     mTextBox_->setObjectName(QStringLiteral("MTextBox"));
-    mTextBox_->setReadOnly(true);
-    mTextBox_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    mTextBox_->setTabChangesFocus(true);
+    mTextBox_->setEnterTarget(inPrincipal_);
     mTextBox_->setFont(fixedPitchFont());
     mTextBox_->setGeometry(area);
     mTextBox_->hide();
-    mTextBox_->installEventFilter(this);
 }
 
 void MortgageCalc::attachInputBehaviour() {
@@ -519,17 +516,6 @@ bool MortgageCalc::listKeyPressed(QWidget* next, int key, const QString& text) {
     return true;
 }
 
-bool MortgageCalc::helpKeyPressed(int key, const QString& text) {
-    if (isEnter(key)) {
-        inPrincipal_->setFocus(Qt::TabFocusReason);
-        return true;
-    }
-    if (isFocusMove(key) || text.isEmpty())
-        return false; // moving through the text is allowed
-    services_.beeper.beep();
-    return true;
-}
-
 bool MortgageCalc::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
@@ -538,8 +524,6 @@ bool MortgageCalc::eventFilter(QObject* watched, QEvent* event) {
         return listKeyPressed(freqPmt_, key->key(), key->text());
     if (watched == freqPmt_)
         return listKeyPressed(mCalc_, key->key(), key->text());
-    if (watched == mTextBox_)
-        return helpKeyPressed(key->key(), key->text());
     return QWidget::eventFilter(watched, event);
 }
 

@@ -7,7 +7,6 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTableView;
@@ -22,6 +21,7 @@ struct MortgageBoxes;
 
 namespace pennywell::ui {
 
+class HelpPanel;
 class ScheduleModel;
 struct Services;
 
@@ -50,7 +50,6 @@ private:
     void commitAmount(const QString& text, Currency& into);
     void termPicked();
     bool listKeyPressed(QWidget* next, int key, const QString& text);
-    bool helpKeyPressed(int key, const QString& text);
 
     void ClearResults();
     void calculate();
@@ -94,7 +93,7 @@ private:
     QRadioButton* all_;
     QTableView* mGrid_;
     ScheduleModel* model_;
-    QPlainTextEdit* mTextBox_;
+    HelpPanel* mTextBox_;
     QPushButton* mCalc_;
     QPushButton* mDateNumber_;
     QPushButton* mGraphs_;

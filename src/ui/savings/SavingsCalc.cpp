@@ -1,13 +1,13 @@
 #include "savings/SavingsCalc.h"
 
 #include "common/Fonts.h"
+#include "common/HelpPanel.h"
 #include "common/InputBox.h"
 #include "common/Messenger.h"
 #include "common/Services.h"
 #include "common/Twips.h"
 #include "savings/GrowthCalculator.h"
 #include "savings/GrowthGridModel.h"
-#include "savings/HelpPanel.h"
 #include "savings/SavingsHelpText.h"
 #include "savings/SavingsInputs.h"
 #include "savings/SavingsTexts.h"
@@ -143,8 +143,7 @@ void SavingsCalc::buildGrid() {
     helpPanel_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     helpPanel_->setGeometry(grid_->geometry());
     helpPanel_->hide();
-    connect(helpPanel_, &HelpPanel::enterPressed, this,
-            [this] { boxes_[LumpSumSlot]->setFocus(Qt::TabFocusReason); });
+    helpPanel_->setEnterTarget(boxes_[LumpSumSlot]);
 }
 
 void SavingsCalc::buildButtons() {

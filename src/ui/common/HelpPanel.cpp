@@ -1,4 +1,4 @@
-#include "savings/HelpPanel.h"
+#include "common/HelpPanel.h"
 
 #include "common/Beeper.h"
 
@@ -13,20 +13,15 @@ HelpPanel::HelpPanel(Beeper& beeper, QWidget* parent) : QPlainTextEdit(parent), 
 }
 
 void HelpPanel::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        emit enterPressed();
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && enterTarget_) {
+        enterTarget_->setFocus(Qt::TabFocusReason);
         return;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        QPlainTextEdit::keyPressEvent(event);
-        return;
-    default:
-        break;
     }
-    // Copying with Ctrl is harmless; every other key that would type is refused.
-    if (!event->text().isEmpty() && !(event->modifiers() & Qt::ControlModifier)) {
+    const bool moves = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    // Keys that type nothing (arrows, page keys) and Ctrl shortcuts (copy) are harmless.
+    const bool types = !event->text().isEmpty() && !(event->modifiers() & Qt::ControlModifier);
+    if (!moves && types) {
         beeper_.beep();
         return;
     }
