@@ -14,7 +14,6 @@
 #include "common/Messenger.h"
 #include "common/Services.h"
 #include "common/Twips.h"
-#include "common/WindowPlacement.h"
 #include "format/LeadingNumber.h"
 #include "state/AppState.h"
 
@@ -230,7 +229,6 @@ Budget::Budget(AppState& state, Services& services, QWidget* parent)
     : QWidget(parent), state_(state), services_(services), currentFolder_(state.programFolder) {
     setObjectName(QStringLiteral("Budget"));
     setWindowTitle(QStringLiteral("Budget Calculations"));
-    placeAsMainWindow(this);
 
     buildHalf(income_, IncomeHalf);
     buildHalf(expense_, ExpenseHalf);
