@@ -6,6 +6,7 @@
 #include "common/InputBox.h"
 #include "common/Messenger.h"
 #include "common/Services.h"
+#include "common/TextGridModel.h"
 #include "common/Twips.h"
 #include "format/LeadingNumber.h"
 #include "mortgage/MortDateInput.h"
@@ -15,7 +16,6 @@
 #include "mortgage/MortgagePresenter.h"
 #include "mortgage/MortgageTexts.h"
 #include "mortgage/PaymentFrequency.h"
-#include "mortgage/ScheduleModel.h"
 #include "state/AppState.h"
 
 #include <QApplication>
@@ -233,7 +233,9 @@ void MortgageCalc::buildButtons() {
 void MortgageCalc::buildGrid() {
     const QRect area = twipsRect(60, GridTop, 9360, 6300 - GridTop);
 
-    model_ = new ScheduleModel(freshGrid(mode_), this);
+    const mortgage::MortgageGrid fresh = freshGrid(mode_);
+    model_ = new TextGridModel(this);
+    model_->setGrid(fresh.headers, fresh.rows);
     mGrid_ = new QTableView(this);
     mGrid_->setObjectName(QStringLiteral("MGrid"));
     mGrid_->setModel(model_);
@@ -391,7 +393,8 @@ void MortgageCalc::calculate() {
         services_.messenger.show(this, Message{message.text, message.title});
         return;
     }
-    model_->setGrid(filledGrid(result, symbol));
+    const mortgage::MortgageGrid grid = filledGrid(result, symbol);
+    model_->setGrid(grid.headers, grid.rows);
     state_.graph.ResultCount = result.ResultCount;
     state_.graph.GraphTitle = result.GraphTitle;
     const QString extras = extrasText(result);

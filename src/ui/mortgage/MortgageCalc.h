@@ -22,7 +22,7 @@ struct MortgageBoxes;
 namespace pennywell::ui {
 
 class HelpPanel;
-class ScheduleModel;
+class TextGridModel;
 struct Services;
 
 // "MortgageCalc": the mortgage planner, or the personal loan planner when opened with PlanKind 2.
@@ -92,7 +92,7 @@ private:
     QRadioButton* annual_;
     QRadioButton* all_;
     QTableView* mGrid_;
-    ScheduleModel* model_;
+    TextGridModel* model_;
     HelpPanel* mTextBox_;
     QPushButton* mCalc_;
     QPushButton* mDateNumber_;

@@ -5,9 +5,10 @@
 #include "common/InputBox.h"
 #include "common/Messenger.h"
 #include "common/Services.h"
+#include "common/TextGridModel.h"
 #include "common/Twips.h"
 #include "savings/GrowthCalculator.h"
-#include "savings/GrowthGridModel.h"
+#include "savings/GrowthPresenter.h"
 #include "savings/SavingsHelpText.h"
 #include "savings/SavingsInputs.h"
 #include "savings/SavingsTexts.h"
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTableView>
 #include <cmath>
@@ -35,6 +37,15 @@ constexpr int GridDefaultColumnWidth = 400; // twips; each column adds its own i
 constexpr int BoxPitch = 840;               // twips between the tops of two input boxes
 constexpr int GraphKindSavings = 1;
 
+void showGrid(TextGridModel& model, const GrowthGrid& grid) {
+    // Each heading's run of blanks is where it breaks onto its second line.
+    static const QRegularExpression blankRun(QStringLiteral(" {2,}"));
+    QStringList headings;
+    for (const QString& heading : grid.headers)
+        headings.append(heading.trimmed().replace(blankRun, QStringLiteral("\n")));
+    model.setGrid(headings, grid.rows);
+}
+
 } // namespace
 
 struct SavingsCalc::BoxDefinition {
@@ -45,7 +56,7 @@ struct SavingsCalc::BoxDefinition {
 };
 
 SavingsCalc::SavingsCalc(AppState& state, Services& services, QWidget* parent)
-    : QWidget(parent), state_(state), services_(services), gridModel_(new GrowthGridModel(this)) {
+    : QWidget(parent), state_(state), services_(services), gridModel_(new TextGridModel(this)) {
     setObjectName(QStringLiteral("SavingsCalc"));
     setWindowTitle(QStringLiteral("Investment Growth Calculations"));
 
@@ -54,6 +65,7 @@ SavingsCalc::SavingsCalc(AppState& state, Services& services, QWidget* parent)
     state_.HelpShown = 0;
     state_.graph.ResultCount = 0;
 
+    showGrid(*gridModel_, freshGrowthGrid());
     buildInputBoxes();
     buildGrid();
     buildButtons();
@@ -261,7 +273,7 @@ void SavingsCalc::calculate() {
 
     const GrowthResult result = calculateGrowth(growthInputsFrom(state_.savings));
     state_.savings.growthTable = result.table;
-    gridModel_->setGrid(presentGrowth(result, state_.settings.CurrencySymbol));
+    showGrid(*gridModel_, presentGrowth(result, state_.settings.CurrencySymbol));
     if (result.outcome == GrowthOutcome::TermOverLimit) {
         showMessage(savings_texts::TermCalculationLimit, savings_texts::HelpTitle);
         return;

@@ -14,7 +14,7 @@ struct AppState;
 namespace pennywell::ui {
 
 struct Services;
-class GrowthGridModel;
+class TextGridModel;
 class HelpPanel;
 
 // "SavingsCalc": a lump sum and yearly investments projected year by year.
@@ -54,7 +54,7 @@ private:
     AppState& state_;
     Services& services_;
     std::array<QComboBox*, 7> boxes_{}; // by slot, 1 to 6
-    GrowthGridModel* gridModel_;
+    TextGridModel* gridModel_;
     QTableView* grid_ = nullptr;
     HelpPanel* helpPanel_ = nullptr;
     QPushButton* calculateButton_ = nullptr;
