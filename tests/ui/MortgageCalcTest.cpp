@@ -186,9 +186,7 @@ private slots:
         open(MortgagePlan);
         auto* term = typeInto<QComboBox>("InTerm", QStringLiteral("45"));
         child<QPushButton>("MCalc")->setFocus(Qt::TabFocusReason);
-        QCOMPARE(services_.messenger.shown.size(), 1);
-        QCOMPARE(services_.messenger.shown[0].text, QStringLiteral("Wrong entry, 40 Years limit."));
-        QCOMPARE(services_.messenger.shown[0].title, QStringLiteral("Help"));
+        QCOMPARE(messages(services_.messenger), QStringList{"Help|Wrong entry, 40 Years limit."});
         QCOMPARE(term->currentText(), QStringLiteral("              40"));
         click("MCalc");
         QCOMPARE(box("EndMortYear"), QStringLiteral("       40.00"));
@@ -211,9 +209,7 @@ private slots:
         open(MortgagePlan);
         typeInto<QComboBox>("InRate", QStringLiteral("0"));
         click("MCalc");
-        QCOMPARE(services_.messenger.shown.size(), 1);
-        QCOMPARE(services_.messenger.shown[0].text, QStringLiteral("Wrong entry, try again"));
-        QCOMPARE(services_.messenger.shown[0].title, QStringLiteral("Help"));
+        QCOMPARE(messages(services_.messenger), QStringList{"Help|Wrong entry, try again"});
         QCOMPARE(box("PeriodicR"), QStringLiteral("0."));
         QVERIFY(box("InMonthPI").isEmpty());
         QVERIFY(cell(0, 0).isEmpty());

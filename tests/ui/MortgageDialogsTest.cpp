@@ -106,9 +106,7 @@ private slots:
         auto* year = child<QLineEdit>(&dialog, "InYear");
         type(year, QStringLiteral("2x6"));
         QCOMPARE(services_.beeper.count, 1);
-        QCOMPARE(services_.messenger.shown.size(), 1);
-        QCOMPARE(services_.messenger.shown[0].text, QStringLiteral(" Year number does not exist."));
-        QCOMPARE(services_.messenger.shown[0].title, QStringLiteral("Help"));
+        QCOMPARE(messages(services_.messenger), QStringList{"Help| Year number does not exist."});
         QTRY_COMPARE(QApplication::focusWidget(), year);
 
         // An amount typed after the refusal does not land in another year.
@@ -165,10 +163,8 @@ private slots:
         QVERIFY(showAndActivate(&dialog));
         auto* date = child<QLineEdit>(&dialog, "InDate");
         type(date, QStringLiteral("2027-02-30"));
-        QCOMPARE(services_.messenger.shown.size(), 1);
-        QCOMPARE(services_.messenger.shown[0].text,
-                 QStringLiteral("Not a valid date, try again. "));
-        QCOMPARE(services_.messenger.shown[0].title, QStringLiteral("Entry error"));
+        QCOMPARE(messages(services_.messenger),
+                 QStringList{"Entry error|Not a valid date, try again. "});
         QCOMPARE(state_.FirstPayDate, QDate(2027, 1, 31));
         QCOMPARE(date->text(), QLocale().toString(QDate(2027, 1, 31), QLocale::ShortFormat));
         QTRY_COMPARE(QApplication::focusWidget(), date);

@@ -171,9 +171,7 @@ private slots:
     void termIsLimitedAndCommittedAsAWholeNumber() {
         typeInto("InTerm", "51");
         leaveTo(button("SCalc"));
-        QCOMPARE(services_.messenger.shown.size(), 1);
-        QCOMPARE(services_.messenger.shown[0].text, QStringLiteral("Wrong entry, 50 year limit."));
-        QCOMPARE(services_.messenger.shown[0].title, QStringLiteral("Help"));
+        QCOMPARE(messages(services_.messenger), QStringList{"Help|Wrong entry, 50 year limit."});
         QCOMPARE(box("InTerm")->currentText(), RightAlign("50", 17));
         press("SCalc");
         QCOMPARE(grid()->rowCount(), 53);

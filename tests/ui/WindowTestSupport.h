@@ -1,7 +1,10 @@
 #pragma once
 
+#include "TestServices.h"
+
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 
@@ -32,6 +35,14 @@ inline QLineEdit* typeInto(const QObject* parent, const char* name, const QStrin
     box->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(box, keys);
     return box;
+}
+
+// Every message shown so far as "title|text", to check count, titles and texts at once.
+inline QStringList messages(const ScriptedMessenger& messenger) {
+    QStringList shown;
+    for (const Message& message : messenger.shown)
+        shown.append(message.title + QLatin1Char('|') + message.text);
+    return shown;
 }
 
 } // namespace pennywell::ui::testing
