@@ -316,9 +316,7 @@ private slots:
         open(MortgagePlan);
         child<QRadioButton>("Option1")->click();
         whenDialogOpens([](QDialog* dialog) {
-            auto* date = testing::child<QLineEdit>(dialog, "InDate");
-            date->setFocus(Qt::TabFocusReason);
-            QTest::keyClicks(date, QStringLiteral("2028-01-31"));
+            testing::typeInto(dialog, "InDate", QStringLiteral("2028-01-31"));
             testing::clickButton(dialog, "OkExit");
         });
         click("MDateNumber");
@@ -340,11 +338,9 @@ private slots:
     void additionalPaymentsAreListedUntilATermIsPicked() {
         open(MortgagePlan);
         whenDialogOpens([](QDialog* dialog) {
-            auto* year = testing::child<QLineEdit>(dialog, "InYear");
+            QTest::keyClick(testing::typeInto(dialog, "InYear", QStringLiteral("3")),
+                            Qt::Key_Return);
             auto* amount = testing::child<QLineEdit>(dialog, "InPayment");
-            year->setFocus(Qt::TabFocusReason);
-            QTest::keyClicks(year, QStringLiteral("3"));
-            QTest::keyClick(year, Qt::Key_Return);
             QTest::keyClicks(amount, QStringLiteral("5000"));
             QTest::keyClick(amount, Qt::Key_Return);
             testing::clickButton(dialog, "UsePrePay");

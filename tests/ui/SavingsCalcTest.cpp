@@ -294,10 +294,7 @@ private slots:
             dialog->activateWindow();
             if (!QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }))
                 return;
-            auto* deposit = child<QLineEdit>(dialog, "inDeposit");
-            deposit->setFocus(Qt::TabFocusReason);
-            QTest::keyClicks(deposit, "100");
-            QTest::keyClick(deposit, Qt::Key_Return);
+            QTest::keyClick(testing::typeInto(dialog, "inDeposit", "100"), Qt::Key_Return);
             QTest::keyClicks(child<QLineEdit>(dialog, "inRate"), "12");
             for (const char* name : {"YCalc", "YInsert"}) {
                 auto* control = child<QPushButton>(dialog, name);
