@@ -48,7 +48,7 @@ private slots:
         QCOMPARE(state.FirstPayDate, today);
         QCOMPARE(QDir::current(), QDir(folder_->path()));
         QVERIFY(application.menu().isVisible());
-        QVERIFY(!application.menu().findChild<QLabel*>("MyName")->isVisible());
+        QVERIFY(!child<QLabel>(&application.menu(), "MyName")->isVisible());
         QWidget* backdrop = nullptr;
         for (QWidget* window : QApplication::topLevelWidgets())
             if (window->objectName() == "bakgnd")
@@ -64,7 +64,7 @@ private slots:
         application.start(folder_->path(), QDate(2026, 1, 31));
         QCOMPARE(application.state().settings.CurrencySymbol, QStringLiteral("EU"));
         QCOMPARE(application.state().settings.PrinterFontChoice, 3);
-        auto* myName = application.menu().findChild<QLabel*>("MyName");
+        auto* myName = child<QLabel>(&application.menu(), "MyName");
         QVERIFY(myName->isVisible());
         QCOMPARE(myName->text(), QStringLiteral("Sam"));
     }
@@ -74,7 +74,7 @@ private slots:
         Application application;
         application.start(folder_->path(), QDate(2026, 1, 31));
         QCOMPARE(application.state().settings.CurrencySymbol, QStringLiteral("$"));
-        QVERIFY(!application.menu().findChild<QLabel*>("MyName")->isVisible());
+        QVERIFY(!child<QLabel>(&application.menu(), "MyName")->isVisible());
     }
 
     void menuHasItsButtonsAndCaptions() {
@@ -106,16 +106,13 @@ private slots:
         MenuMain menu(state_, services_.services);
         QPointer<QWidget> opened;
         int kindWhenCreated = 0;
-        menu.setPlannerFactory(Planner::Loans, [&] {
+        const auto factory = [&] {
             kindWhenCreated = state_.PlanKind;
             opened = new QWidget;
             return opened.data();
-        });
-        menu.setPlannerFactory(Planner::Mortgage, [&] {
-            kindWhenCreated = state_.PlanKind;
-            opened = new QWidget;
-            return opened.data();
-        });
+        };
+        menu.setPlannerFactory(Planner::Loans, factory);
+        menu.setPlannerFactory(Planner::Mortgage, factory);
         QVERIFY(showAndActivate(&menu));
 
         clickButton(&menu, "LoanPmt");
@@ -194,9 +191,7 @@ private slots:
     void currencyBoxTakesTwoCharactersAndRefusesQuotes() {
         ChangeFnt window(state_);
         QVERIFY(showAndActivate(&window));
-        auto* currency = child<QLineEdit>(&window, "InCurrency");
-        currency->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(currency, QStringLiteral("E\"UR"));
+        auto* currency = typeInto(&window, "InCurrency", QStringLiteral("E\"UR"));
         QCOMPARE(currency->text(), QStringLiteral("EU"));
 
         auto* name = child<QLineEdit>(&window, "InMyName");
@@ -302,9 +297,7 @@ private slots:
         state_.programFolder = folder_->filePath(QStringLiteral("no/such/folder"));
         ChangeFnt window(state_);
         QVERIFY(showAndActivate(&window));
-        auto* currency = child<QLineEdit>(&window, "InCurrency");
-        currency->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(currency, QStringLiteral("EU"));
+        typeInto(&window, "InCurrency", QStringLiteral("EU"));
         QTest::mouseClick(child<QPushButton>(&window, "ExitFonts"), Qt::LeftButton);
         QVERIFY(!window.isVisible());
         QCOMPARE(window.result(), int(QDialog::Accepted));
