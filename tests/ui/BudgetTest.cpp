@@ -1,6 +1,7 @@
 #include "budget/Budget.h"
 
 #include "TestServices.h"
+#include "WindowTestSupport.h"
 #include "budget/InRecNum.h"
 #include "common/MnemonicFocus.h"
 #include "state/AppState.h"
@@ -23,69 +24,7 @@
 
 using namespace pennywell;
 using namespace pennywell::ui;
-
-class BudgetTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void initTestCase() { MnemonicFocus::install(); }
-    void init();
-    void cleanup();
-
-    void opensEmptyWithItsControls();
-    void addTypesARecordThroughTheFourBoxes();
-    void addNeedsBoxesOneAndThree();
-    void emptiedBoxesCountAsZeroForTheNextRecord();
-    void pastedFiguresAreStored();
-    void periodChangesFiguresAndLabels();
-    void emptyTablesIgnoreAPeriodChange();
-    void negativeNetBalanceIsRed();
-    void boxFiltersDifferPerBox();
-    void listsAndHelpPanelRefuseTyping();
-    void quickHelpToggles();
-    void theFiveHundredAndFirstRecordIsRefused();
-
-    void whatIfLoadsTheRecordAndEnterLeadsToAddChanged();
-    void whatIfKeepsTheExactLoadedValues();
-    void promptRoundsHalvesToEven();
-    void promptCancelledOrOutOfRangeChangesNothing();
-    void aPendingChangeFollowsItsRecordThroughASort();
-    void openIsRefusedWhileAChangeIsPending();
-    void deleteAsksAndCloses();
-
-    void saveAndOpenRoundTrip();
-    void cancelledDialogsKeepTheRecords();
-    void aFailedSaveKeepsTheRecordsUnsaved();
-    void aBadFileKeepsTheRecordsOnScreen();
-    void anotherFileIsShownFromTheTop();
-    void openAsksBeforeDiscardingUnsavedRecords();
-    void exitAsksOnlyWhileRecordsAreUnsaved();
-
-private:
-    template <typename T> T* child(const char* name) const {
-        T* widget = window_->findChild<T*>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no widget %s", name);
-        return widget;
-    }
-    QString cell(const char* grid, int row, int column) const;
-    int gridRows(const char* grid) const;
-    void typeInto(const char* box, const QString& text);
-    void addRecord(bool income, const QString& description, const QString& amount,
-                   const QString& payments, const QString& budgeted);
-    void choose(const char* list, const QString& text);
-    void answerPrompt(const QString& text, bool accept = true);
-    QString writeFile(const QString& name, const QByteArray& bytes) const;
-    void openFile(const QString& path);
-    void openAndActivate(const QString& name, const QByteArray& bytes);
-    void activate();
-    QString lastMessage() const;
-
-    std::unique_ptr<QTemporaryDir> folder_;
-    AppState state_;
-    std::unique_ptr<testing::TestServices> services_;
-    Budget* window_ = nullptr;
-};
+using namespace pennywell::ui::testing;
 
 namespace {
 
@@ -105,51 +44,503 @@ QByteArray numberedIncomes(int count) {
 
 } // namespace
 
-void BudgetTest::init() {
-    folder_ = std::make_unique<QTemporaryDir>();
-    state_ = AppState();
-    state_.programFolder = folder_->path();
-    services_ = std::make_unique<testing::TestServices>();
-    window_ = new Budget(state_, services_->services);
-    activate();
-}
+class BudgetTest : public QObject {
+    Q_OBJECT
 
-void BudgetTest::cleanup() {
-    delete window_;
-    window_ = nullptr;
-}
+private slots:
+    void initTestCase() { MnemonicFocus::install(); }
 
-void BudgetTest::activate() {
-    // Hidden and shown again around a file dialog, the window keeps the offscreen platform's
-    // focus but loses the application's activation; passing the focus through another window
-    // gives it both back, so focus changes (and the boxes' leave step) happen as on a desktop.
-    if (window_->isVisible() && !window_->isActiveWindow()) {
-        QWidget other;
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
+    void init() {
+        folder_ = std::make_unique<QTemporaryDir>();
+        state_ = AppState();
+        state_.programFolder = folder_->path();
+        services_ = std::make_unique<testing::TestServices>();
+        window_ = new Budget(state_, services_->services);
+        activate();
     }
-    window_->show();
-    window_->activateWindow();
-    QTRY_VERIFY(window_->isActiveWindow());
-}
 
-QString BudgetTest::cell(const char* grid, int row, int column) const {
-    const QAbstractItemModel* model = child<QTableView>(grid)->model();
-    return model->index(row, column).data().toString();
-}
+    void cleanup() {
+        delete window_;
+        window_ = nullptr;
+    }
 
-int BudgetTest::gridRows(const char* grid) const {
-    return child<QTableView>(grid)->model()->rowCount();
-}
+    void opensEmptyWithItsControls() {
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Budget Calculations"));
+        QCOMPARE(gridRows("BGrid1"), 11);
+        QCOMPARE(gridRows("BGrid2"), 11);
+        const QAbstractItemModel* expenses = child<QTableView>("BGrid2")->model();
+        QCOMPARE(expenses->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Expense"));
+        QCOMPARE(expenses->headerData(0, Qt::Horizontal).toString(), QStringLiteral("No."));
+        QCOMPARE(child<QComboBox>("FreqPeriod")->currentText(), QStringLiteral("      Annual"));
+        QCOMPARE(child<QComboBox>("FreqPeriod")->count(), 7);
+        QCOMPARE(child<QComboBox>("SortBy")->currentText(), QStringLiteral("   Names A - Z"));
+        QCOMPARE(child<QLabel>("Label3")->text(), QStringLiteral(" Total annual income"));
+        QCOMPARE(child<QLabel>("Label4")->text(), QStringLiteral(" Total annual expenses"));
+        QCOMPARE(child<QLabel>("Label7")->text(), QStringLiteral(" Annual Net Balance"));
+        QVERIFY(!child<QPushButton>("AddCorRec1")->isVisible());
+        QVERIFY(!child<QPushButton>("AddCorRec2")->isVisible());
+        QVERIFY(!child<QPlainTextEdit>("HelpTxt")->isVisible());
+        QCOMPARE(child<QPushButton>("CorrectRec2")->text(), QStringLiteral("What &If?"));
+    }
 
-void BudgetTest::typeInto(const char* box, const QString& text) {
-    if (!window_->isActiveWindow())
-        activate(); // a closed prompt hands the activation back asynchronously
-    QLineEdit* edit = child<QLineEdit>(box);
-    edit->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(edit, text);
-}
+    void addTypesARecordThroughTheFourBoxes() {
+        typeInto("InIncDesc", "Salary");
+        QTest::keyClick(child<QLineEdit>("InIncDesc"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>("InIncAmt"));
+        QTest::keyClicks(child<QLineEdit>("InIncAmt"), QStringLiteral("1200"));
+        QTest::keyClick(child<QLineEdit>("InIncAmt"), Qt::Key_Return);
+        QCOMPARE(child<QLineEdit>("InIncAmt")->text(), QStringLiteral("  1,200.00"));
+        QTest::keyClicks(child<QLineEdit>("InIncFreq"), QStringLiteral("26"));
+        QTest::keyClick(child<QLineEdit>("InIncFreq"), Qt::Key_Return);
+        QCOMPARE(child<QLineEdit>("InIncFreq")->text(), QStringLiteral("      26"));
+        QTest::keyClicks(child<QLineEdit>("InIncBgtAmt"), QStringLiteral("1100"));
+        QTest::keyClick(child<QLineEdit>("InIncBgtAmt"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>("AddIncome1"));
+        QTest::keyClick(child<QPushButton>("AddIncome1"), Qt::Key_Return);
+
+        QCOMPARE(gridRows("BGrid1"), 11);
+        QCOMPARE(cells("BGrid1", 0, 0, 4),
+                 QStringList({"1", "Salary", " 31,200.00", " 28,600.00"}));
+        QCOMPARE(cell("BGrid1", 1, 0), QString());
+        QCOMPARE(child<QLabel>("TotInc")->text(), QStringLiteral("   31,200.00"));
+        QCOMPARE(child<QLabel>("Label3")->text(), QStringLiteral(" Annual income"));
+        QCOMPARE(child<QLabel>("NetBalance")->text(), QStringLiteral("  $31,200.00"));
+        for (const char* box : {"InIncDesc", "InIncAmt", "InIncFreq", "InIncBgtAmt"})
+            QCOMPARE(child<QLineEdit>(box)->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>("InIncDesc"));
+
+        addRecord(false, "Rent", "800", "12", "750");
+        QCOMPARE(cell("BGrid2", 0, 2), QStringLiteral("  9,600.00"));
+        QCOMPARE(child<QLabel>("NetBalanceBgt")->text(), QStringLiteral("  $19,600.00"));
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>("InExpDesc"));
+    }
+
+    void addNeedsBoxesOneAndThree() {
+        addRecord(true, "Salary", "100", QString(), QString());
+        QCOMPARE(lastMessage(), QStringLiteral("Help| Boxes 1 and 3 must have data."));
+        QCOMPARE(child<QLineEdit>("InIncDesc")->text(), QStringLiteral("Salary"));
+        QCOMPARE(cell("BGrid1", 0, 1), QString());
+    }
+
+    void emptiedBoxesCountAsZeroForTheNextRecord() {
+        addRecord(true, "Salary", "100", "26", "90");
+        typeInto("InIncDesc", "Gift");
+        typeInto("InIncFreq", "1");
+        QTest::mouseClick(child<QPushButton>("AddIncome1"), Qt::LeftButton);
+        QCOMPARE(cells("BGrid1", 0, 1, 3), QStringList({"Gift", "       .00", "       .00"}));
+    }
+
+    void pastedFiguresAreStored() {
+        typeInto("InIncDesc", "Gift");
+        typeInto("InIncAmt", "100");
+        auto* payments = child<QLineEdit>("InIncFreq");
+        payments->setFocus(Qt::TabFocusReason);
+        QApplication::clipboard()->setText(QStringLiteral("12"));
+        payments->selectAll();
+        payments->paste(); // as the context menu does: no key typed
+        QTest::mouseClick(child<QPushButton>("AddIncome1"), Qt::LeftButton);
+        QCOMPARE(cells("BGrid1", 0, 1, 2), QStringList({"Gift", "  1,200.00"}));
+    }
+
+    void periodChangesFiguresAndLabels() {
+        addRecord(true, "Salary", "100", "26", "100");
+        choose("FreqPeriod", "     Monthly");
+        QCOMPARE(cell("BGrid1", 0, 2), QStringLiteral("    216.67"));
+        QCOMPARE(child<QLabel>("Label3")->text(), QStringLiteral(" Monthly income"));
+        QCOMPARE(child<QLabel>("Label4")->text(), QStringLiteral(" Monthly expenses"));
+        QCOMPARE(child<QLabel>("Label7")->text(), QStringLiteral("Monthly Net Balance"));
+    }
+
+    void emptyTablesIgnoreAPeriodChange() {
+        choose("FreqPeriod", "     Monthly");
+        QCOMPARE(child<QLabel>("Label3")->text(), QStringLiteral(" Total annual income"));
+        QVERIFY(window_->close()); // nothing to lose: no question
+        QVERIFY(services_->messenger.shown.isEmpty());
+    }
+
+    void negativeNetBalanceIsRed() {
+        addRecord(true, "Pension", "100", "12", "200");
+        addRecord(false, "Rent", "125", "12", "100");
+        QCOMPARE(child<QLabel>("NetBalance")->text(), QStringLiteral("    $-300.00"));
+        QVERIFY(child<QLabel>("NetBalance")->styleSheet().contains(QStringLiteral("#ff0000")));
+        QVERIFY(!child<QLabel>("NetBalanceBgt")->styleSheet().contains(QStringLiteral("#ff0000")));
+        choose("FreqPeriod", "     Monthly");
+        QCOMPARE(child<QLabel>("NetBalance")->text(), QStringLiteral("     $-25.00"));
+    }
+
+    void boxFiltersDifferPerBox() {
+        typeInto("InExpFreq", "x");
+        QCOMPARE(services_->beeper.count, 2); // refused by both filters
+        QTest::keyClicks(child<QLineEdit>("InExpFreq"), QStringLiteral("1.2"));
+        QCOMPARE(services_->beeper.count, 3); // the point passes only the first
+        QCOMPARE(child<QLineEdit>("InExpFreq")->text(), QStringLiteral("12"));
+
+        typeInto("InIncFreq", "2.5");
+        QCOMPARE(child<QLineEdit>("InIncFreq")->text(), QStringLiteral("2.5"));
+
+        typeInto("InExpBgtAmt", "ab5");
+        QCOMPARE(child<QLineEdit>("InExpBgtAmt")->text(), QStringLiteral("ab5"));
+        typeInto("InIncBgtAmt", "a");
+        QCOMPARE(services_->beeper.count, 4);
+
+        typeInto("InIncDesc", "Say \"hi\"");
+        QCOMPARE(child<QLineEdit>("InIncDesc")->text(), QStringLiteral("Say hi"));
+        QCOMPARE(services_->beeper.count, 4);
+    }
+
+    void listsAndHelpPanelRefuseTyping() {
+        QComboBox* period = child<QComboBox>("FreqPeriod");
+        period->setFocus();
+        QTest::keyClick(period, Qt::Key_M);
+        QTest::keyClick(period, Qt::Key_Down);
+        QCOMPARE(period->currentText(), QStringLiteral("      Annual"));
+        QCOMPARE(services_->beeper.count, 2);
+
+        child<QPushButton>("Help2")->click();
+        auto* help = child<QPlainTextEdit>("HelpTxt");
+        QTest::keyClick(help, Qt::Key_A);
+        QCOMPARE(services_->beeper.count, 3);
+        QTest::keyClick(help, Qt::Key_PageDown);
+        QCOMPARE(services_->beeper.count, 3);
+    }
+
+    void quickHelpToggles() {
+        auto* help2 = child<QPushButton>("Help2");
+        auto* help = child<QPlainTextEdit>("HelpTxt");
+        help2->click();
+        QVERIFY(help->isVisible());
+        QCOMPARE(help2->text(), QStringLiteral("Close &Help"));
+        QCOMPARE(QApplication::focusWidget(), help);
+        const QStringList lines = help->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(lines.value(0),
+                 QStringLiteral(
+                     "Background Color: Input boxes are yellow, records white and results green."));
+        QCOMPARE(lines.value(1), QString());
+        QCOMPARE(lines.value(2), QStringLiteral("    Annual Income or Annual Expenses"));
+        QCOMPARE(lines.value(30), QStringLiteral("End"));
+        help2->click();
+        QVERIFY(!help->isVisible());
+        QCOMPARE(help2->text(), QStringLiteral("Quick &Help"));
+    }
+
+    void theFiveHundredAndFirstRecordIsRefused() {
+        openAndActivate("full.bgt", numberedIncomes(499));
+        addRecord(true, "Last", "1", "1", "1");
+        QCOMPARE(gridRows("BGrid1"), 510);
+        addRecord(true, "One too many", "1", "1", "1");
+        QVERIFY(lastMessage().startsWith(QStringLiteral("Entry Error|Wrong entry: ")));
+        QCOMPARE(gridRows("BGrid1"), 510);
+    }
+
+    void whatIfLoadsTheRecordAndEnterLeadsToAddChanged() {
+        openAndActivate("three.bgt", ThreeIncomes);
+        answerPrompt("1");
+        child<QPushButton>("CorrectRec1")->click();
+        QCOMPARE(child<QLineEdit>("InIncDesc")->text(), QStringLiteral("Apple"));
+        QCOMPARE(child<QLineEdit>("InIncAmt")->text(), QStringLiteral("    100.00"));
+        QCOMPARE(child<QLineEdit>("InIncFreq")->text(), QStringLiteral("       3"));
+        QCOMPARE(child<QLineEdit>("InIncBgtAmt")->text(), QStringLiteral("     50.00"));
+        QVERIFY(child<QPushButton>("AddCorRec1")->isVisible());
+        for (const char* hidden : {"AddIncome1", "CorrectRec1", "DelRecord1"})
+            QVERIFY(!child<QPushButton>(hidden)->isVisible());
+
+        typeInto("InIncBgtAmt", "60");
+        QTest::keyClick(child<QLineEdit>("InIncBgtAmt"), Qt::Key_Return);
+        QTRY_COMPARE(QApplication::focusWidget(), child<QPushButton>("AddCorRec1"));
+
+        typeInto("InIncFreq", "4"); // the amount per payment is kept: 400 a year
+        QTest::mouseClick(child<QPushButton>("AddCorRec1"), Qt::LeftButton);
+        QCOMPARE(cells("BGrid1", 0, 1, 3), QStringList({"Apple", "    400.00", "    240.00"}));
+        QVERIFY(!child<QPushButton>("AddCorRec1")->isVisible());
+        QVERIFY(child<QPushButton>("AddIncome1")->isVisible());
+        QCOMPARE(child<QLineEdit>("InIncAmt")->text(), QString());
+    }
+
+    void whatIfKeepsTheExactLoadedValues() {
+        openAndActivate("three.bgt", ThreeIncomes);
+        answerPrompt("2");
+        child<QPushButton>("CorrectRec1")->click();
+        QCOMPARE(child<QLineEdit>("InIncAmt")->text(), QStringLiteral("     33.33"));
+        typeInto("InIncDesc", "Blueberry");
+        QTest::mouseClick(child<QPushButton>("AddCorRec1"), Qt::LeftButton);
+        QCOMPARE(cells("BGrid1", 1, 1, 2), QStringList({"Blueberry", "    100.00"}));
+        QCOMPARE(child<QLabel>("TotInc")->text(), QStringLiteral("    1,600.00"));
+    }
+
+    void promptRoundsHalvesToEven() {
+        InRecNum prompt(InRecNum::Purpose::Delete, state_, services_->beeper);
+        QVERIFY(showAndActivate(&prompt));
+        QCOMPARE(testing::child<QLabel>(&prompt, "Label1")->text(),
+                 QStringLiteral(" Type in record       number to delete"));
+        QCOMPARE(prompt.windowTitle(), QStringLiteral("Input "));
+        auto* curVal = testing::child<QLineEdit>(&prompt, "CurVal");
+        QTest::keyClicks(curVal, QStringLiteral("2.5"));
+        QTest::keyClick(curVal, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), testing::child<QPushButton>(&prompt, "Accept"));
+        testing::clickButton(&prompt, "Accept");
+        QCOMPARE(prompt.chosenRecord(), 2);
+
+        InRecNum change(InRecNum::Purpose::Change, state_, services_->beeper);
+        QCOMPARE(testing::child<QLabel>(&change, "Label1")->text(),
+                 QStringLiteral(" Type in record       number to change"));
+        QTest::keyClicks(testing::child<QLineEdit>(&change, "CurVal"), QStringLiteral("3.5x"));
+        QCOMPARE(services_->beeper.count, 1);
+        testing::clickButton(&change, "Accept");
+        QCOMPARE(change.chosenRecord(), 4);
+    }
+
+    void promptCancelledOrOutOfRangeChangesNothing() {
+        child<QPushButton>("CorrectRec2")->click(); // empty table: no prompt
+        QCOMPARE(lastMessage(), QStringLiteral("Help| No records to change "));
+        child<QPushButton>("DelRecord2")->click();
+        QCOMPARE(lastMessage(), QStringLiteral("Help| No records to delete"));
+        child<QPushButton>("DelRecord1")->click();
+        QCOMPARE(lastMessage(), QStringLiteral("Help| No records to delete "));
+
+        openAndActivate("three.bgt", ThreeIncomes);
+        const qsizetype messages = services_->messenger.shown.size();
+        answerPrompt(QString());
+        child<QPushButton>("CorrectRec1")->click();
+        answerPrompt("2", false);
+        child<QPushButton>("DelRecord1")->click();
+        QCOMPARE(services_->messenger.shown.size(), messages);
+        QVERIFY(child<QPushButton>("AddIncome1")->isVisible());
+
+        answerPrompt("4");
+        child<QPushButton>("CorrectRec1")->click();
+        QCOMPARE(lastMessage(), QStringLiteral("Help| Record Number does not exist."));
+        answerPrompt("99999999999999999999");
+        child<QPushButton>("DelRecord1")->click();
+        QCOMPARE(lastMessage(), QStringLiteral("Help| Record Number does not exist."));
+        QCOMPARE(cell("BGrid1", 2, 1), QStringLiteral("Cherry"));
+    }
+
+    void aPendingChangeFollowsItsRecordThroughASort() {
+        openAndActivate("three.bgt", ThreeIncomes);
+        answerPrompt("1");
+        child<QPushButton>("CorrectRec1")->click(); // Apple
+        choose("SortBy", "   Names Z - A");
+        QCOMPARE(cell("BGrid1", 2, 1), QStringLiteral("Apple"));
+        typeInto("InIncDesc", "Apricot");
+        QTest::mouseClick(child<QPushButton>("AddCorRec1"), Qt::LeftButton);
+        QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Cherry"));
+        QCOMPARE(cell("BGrid1", 1, 1), QStringLiteral("Banana"));
+        QCOMPARE(cell("BGrid1", 2, 1), QStringLiteral("Apricot"));
+    }
+
+    void openIsRefusedWhileAChangeIsPending() {
+        openAndActivate("three.bgt", ThreeIncomes);
+        answerPrompt("3");
+        child<QPushButton>("CorrectRec1")->click();
+        const qsizetype dialogs = services_->fileDialogs.requests.size();
+        openFile(writeFile("other.bgt", "0\r\n0\r\n"));
+        QCOMPARE(services_->fileDialogs.requests.size(), dialogs);
+        QVERIFY(lastMessage().startsWith(QStringLiteral("Help|")));
+        QCOMPARE(cell("BGrid1", 2, 1), QStringLiteral("Cherry"));
+    }
+
+    void deleteAsksAndCloses() {
+        openAndActivate("three.bgt", ThreeIncomes);
+        services_->messenger.answers.enqueue(MessageAnswer::Cancel);
+        answerPrompt("2");
+        child<QPushButton>("DelRecord1")->click();
+        QCOMPARE(services_->messenger.shown.last().text,
+                 QStringLiteral("Are you sure you wish to delete record  2"));
+        QCOMPARE(services_->messenger.shown.last().buttons, MessageButtons::OkCancel);
+        QCOMPARE(cell("BGrid1", 1, 1), QStringLiteral("Banana"));
+
+        answerPrompt("2");
+        child<QPushButton>("DelRecord1")->click();
+        QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Apple"));
+        QCOMPARE(cells("BGrid1", 1, 0, 2), QStringList({"2", "Cherry"}));
+        QCOMPARE(gridRows("BGrid1"), 12);
+        QCOMPARE(window_->focusWidget(), child<QLineEdit>("InIncDesc"));
+    }
+
+    void saveAndOpenRoundTrip() {
+        addRecord(true, "Pension, company", "600", "12", "600");
+        addRecord(false, "<b>Rent</b> & rates", "800", "12", "750");
+        const QString path = QDir(folder_->path()).filePath(QStringLiteral("home.bgt"));
+        services_->fileDialogs.answers.enqueue(path);
+        child<QPushButton>("FilSave")->click();
+        const FileDialogRequest save = services_->fileDialogs.requests.last();
+        QCOMPARE(save.kind, FileDialogKind::Save);
+        QCOMPARE(save.filter, QStringLiteral("Budget Database (*.bgt)|*.bgt"));
+        QCOMPARE(save.fileName, QString());
+        QCOMPARE(save.folder, folder_->path());
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("1\r\n1,\"Pension, company\",7200,12,7200\r\n"
+                                             "1\r\n1,\"<b>Rent</b> & rates\",9600,12,9000\r\n"));
+        QVERIFY(window_->isVisible());
+        QVERIFY(window_->close()); // saved: no question
+        QVERIFY(services_->messenger.shown.isEmpty());
+
+        window_ = new Budget(state_, services_->services);
+        activate();
+        openFile(path);
+        QCOMPARE(services_->fileDialogs.requests.last().kind, FileDialogKind::Open);
+        QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Pension, company"));
+        // The cut description's tooltip shows it whole, as text even where it looks like markup.
+        const QModelIndex description = child<QTableView>("BGrid2")->model()->index(0, 1);
+        QCOMPARE(QTextDocumentFragment::fromHtml(description.data(Qt::ToolTipRole).toString())
+                     .toPlainText(),
+                 QStringLiteral("<b>Rent</b> & rates"));
+        QCOMPARE(cell("BGrid2", 0, 3), QStringLiteral("  9,000.00"));
+        QCOMPARE(window_->focusWidget(), child<QLineEdit>("InExpDesc"));
+
+        // The next dialog offers the loaded file's name.
+        services_->fileDialogs.answers.enqueue(path);
+        child<QPushButton>("FilSave")->click();
+        QCOMPARE(services_->fileDialogs.requests.last().fileName, QStringLiteral("home.bgt"));
+    }
+
+    void cancelledDialogsKeepTheRecords() {
+        addRecord(true, "Salary", "100", "12", "100");
+        child<QPushButton>("FilSave")->click(); // cancelled: nothing written, still unsaved
+        QVERIFY(QDir(folder_->path()).entryList(QDir::Files).isEmpty());
+        services_->messenger.answers.enqueue(MessageAnswer::No); // open anyway
+        child<QPushButton>("FilOpen")->click();                  // cancelled
+        QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Salary"));
+        QVERIFY(window_->isVisible());
+
+        QVERIFY(!window_->close()); // the scripted answer is Yes: go back and save
+        QCOMPARE(services_->messenger.shown.last().title, QStringLiteral("Changed File in Memory"));
+        QCOMPARE(services_->messenger.shown.last().text,
+                 QStringLiteral(" file in memory will be erased. Do you want to go back and save "
+                                "it to Disk?."));
+    }
+
+    void aFailedSaveKeepsTheRecordsUnsaved() {
+        addRecord(true, "Salary", "100", "12", "100");
+        services_->fileDialogs.answers.enqueue(
+            QDir(folder_->path()).filePath(QStringLiteral("missing/folder/home.bgt")));
+        child<QPushButton>("FilSave")->click();
+        QCOMPARE(lastMessage(),
+                 QStringLiteral("Saving Error| Bad filename, must be in the form MYFILE.BGT"));
+        QVERIFY(!window_->close());
+        QCOMPARE(services_->messenger.shown.last().title, QStringLiteral("Changed File in Memory"));
+    }
+
+    void aBadFileKeepsTheRecordsOnScreen() {
+        openAndActivate("three.bgt", ThreeIncomes);
+        services_->messenger.answers.enqueue(MessageAnswer::No);
+        openFile(writeFile("bad.bgt", "600\r\n0\r\n"));
+        QCOMPARE(lastMessage(), QStringLiteral("Load File|File not found or wrong format. Check "
+                                               "Filename and/or Directory"));
+        QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Apple"));
+        QCOMPARE(cell("BGrid1", 2, 1), QStringLiteral("Cherry"));
+        // The records on screen still belong to the file they came from.
+        services_->fileDialogs.answers.enqueue(std::nullopt);
+        child<QPushButton>("FilSave")->click();
+        QCOMPARE(services_->fileDialogs.requests.last().fileName, QStringLiteral("three.bgt"));
+    }
+
+    void anotherFileIsShownFromTheTop() {
+        openAndActivate("long.bgt", numberedIncomes(30));
+        QScrollBar* scrollBar = child<QTableView>("BGrid1")->verticalScrollBar();
+        scrollBar->setValue(scrollBar->maximum());
+        QVERIFY(scrollBar->value() > 0);
+        services_->messenger.answers.enqueue(MessageAnswer::No);
+        openFile(writeFile("three.bgt", ThreeIncomes));
+        QCOMPARE(scrollBar->value(), 0);
+    }
+
+    void openAsksBeforeDiscardingUnsavedRecords() {
+        addRecord(true, "Salary", "100", "12", "100");
+        child<QPushButton>("FilOpen")->click(); // answered Yes: back to save first
+        QCOMPARE(services_->messenger.shown.last().title, QStringLiteral("Changed File in Memory"));
+        QVERIFY(services_->fileDialogs.requests.isEmpty());
+        QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Salary"));
+    }
+
+    void exitAsksOnlyWhileRecordsAreUnsaved() {
+        openAndActivate("three.bgt", ThreeIncomes);
+        services_->fileDialogs.answers.enqueue(QDir(folder_->path()).filePath("three.bgt"));
+        child<QPushButton>("FilSave")->click();
+        choose("FreqPeriod", "   Quarterly");
+        QVERIFY(!window_->close());
+        QCOMPARE(services_->messenger.shown.last().text.left(30),
+                 QStringLiteral("three.bgt file in memory will "));
+
+        services_->messenger.answers.enqueue(MessageAnswer::No);
+        QPointer<Budget> window = window_;
+        window_->setAttribute(Qt::WA_DeleteOnClose);
+        QVERIFY(window_->close());
+        QTRY_VERIFY(window.isNull());
+        window_ = nullptr;
+    }
+
+private:
+    template <typename T> T* child(const char* name) const {
+        return testing::child<T>(window_, name);
+    }
+    QString cell(const char* grid, int row, int column) const {
+        return child<QTableView>(grid)->model()->index(row, column).data().toString();
+    }
+    // `count` cells of one row from `column` rightwards.
+    QStringList cells(const char* grid, int row, int column, int count) const {
+        QStringList texts;
+        for (int i = 0; i < count; ++i)
+            texts.append(cell(grid, row, column + i));
+        return texts;
+    }
+    int gridRows(const char* grid) const { return child<QTableView>(grid)->model()->rowCount(); }
+    void typeInto(const char* box, const QString& text) {
+        if (!window_->isActiveWindow())
+            activate(); // a closed prompt hands the activation back asynchronously
+        QLineEdit* edit = child<QLineEdit>(box);
+        edit->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(edit, text);
+    }
+    void addRecord(bool income, const QString& description, const QString& amount,
+                   const QString& payments, const QString& budgeted);
+    void choose(const char* list, const QString& text) {
+        QComboBox* combo = child<QComboBox>(list);
+        const int index = combo->findText(text);
+        QVERIFY(index >= 0);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    void answerPrompt(const QString& text, bool accept = true);
+    QString writeFile(const QString& name, const QByteArray& bytes) const {
+        const QString path = QDir(folder_->path()).filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
+    }
+    void openFile(const QString& path) {
+        services_->fileDialogs.answers.enqueue(path);
+        child<QPushButton>("FilOpen")->click();
+    }
+    void openAndActivate(const QString& name, const QByteArray& bytes) {
+        openFile(writeFile(name, bytes));
+        activate();
+    }
+    void activate() {
+        // Hidden and shown again around a file dialog, the window keeps the offscreen platform's
+        // focus but loses the application's activation; passing the focus through another window
+        // gives it both back, so focus changes (and the boxes' leave step) happen as on a desktop.
+        if (window_->isVisible() && !window_->isActiveWindow()) {
+            QWidget other;
+            QVERIFY(showAndActivate(&other));
+        }
+        window_->show();
+        window_->activateWindow();
+        QTRY_VERIFY(window_->isActiveWindow());
+    }
+    QString lastMessage() const {
+        const auto& shown = services_->messenger.shown;
+        return shown.isEmpty() ? QString()
+                               : shown.last().title + QLatin1Char('|') + shown.last().text;
+    }
+
+    std::unique_ptr<QTemporaryDir> folder_;
+    AppState state_;
+    std::unique_ptr<testing::TestServices> services_;
+    Budget* window_ = nullptr;
+};
 
 void BudgetTest::addRecord(bool income, const QString& description, const QString& amount,
                            const QString& payments, const QString& budgeted) {
@@ -160,14 +551,6 @@ void BudgetTest::addRecord(bool income, const QString& description, const QStrin
     QTest::mouseClick(child<QPushButton>(income ? "AddIncome1" : "AddExpense2"), Qt::LeftButton);
 }
 
-void BudgetTest::choose(const char* list, const QString& text) {
-    QComboBox* combo = child<QComboBox>(list);
-    const int index = combo->findText(text);
-    QVERIFY(index >= 0);
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
-
 // Types into the record-number prompt once it is open and presses OK or Cancel.
 void BudgetTest::answerPrompt(const QString& text, bool accept) {
     QTimer::singleShot(0, this, [text, accept] {
@@ -175,450 +558,9 @@ void BudgetTest::answerPrompt(const QString& text, bool accept) {
         if (!prompt)
             return;
         QTimer::singleShot(2000, prompt, &QDialog::reject); // never leave the test blocked
-        QTest::keyClicks(prompt->findChild<QLineEdit*>("CurVal"), text);
+        QTest::keyClicks(testing::child<QLineEdit>(prompt, "CurVal"), text);
         prompt->findChild<QPushButton*>(accept ? "Accept" : "NoAccept")->click();
     });
-}
-
-QString BudgetTest::writeFile(const QString& name, const QByteArray& bytes) const {
-    const QString path = QDir(folder_->path()).filePath(name);
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-    return path;
-}
-
-void BudgetTest::openFile(const QString& path) {
-    services_->fileDialogs.answers.enqueue(path);
-    child<QPushButton>("FilOpen")->click();
-}
-
-void BudgetTest::openAndActivate(const QString& name, const QByteArray& bytes) {
-    openFile(writeFile(name, bytes));
-    activate();
-}
-
-QString BudgetTest::lastMessage() const {
-    const auto& shown = services_->messenger.shown;
-    return shown.isEmpty() ? QString() : shown.last().title + QLatin1Char('|') + shown.last().text;
-}
-
-void BudgetTest::opensEmptyWithItsControls() {
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Budget Calculations"));
-    QCOMPARE(gridRows("BGrid1"), 11);
-    QCOMPARE(gridRows("BGrid2"), 11);
-    const QAbstractItemModel* expenses = child<QTableView>("BGrid2")->model();
-    QCOMPARE(expenses->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Expense"));
-    QCOMPARE(expenses->headerData(0, Qt::Horizontal).toString(), QStringLiteral("No."));
-    QCOMPARE(child<QComboBox>("FreqPeriod")->currentText(), QStringLiteral("      Annual"));
-    QCOMPARE(child<QComboBox>("FreqPeriod")->count(), 7);
-    QCOMPARE(child<QComboBox>("SortBy")->currentText(), QStringLiteral("   Names A - Z"));
-    QCOMPARE(child<QLabel>("Label3")->text(), QStringLiteral(" Total annual income"));
-    QCOMPARE(child<QLabel>("Label4")->text(), QStringLiteral(" Total annual expenses"));
-    QCOMPARE(child<QLabel>("Label7")->text(), QStringLiteral(" Annual Net Balance"));
-    QVERIFY(!child<QPushButton>("AddCorRec1")->isVisible());
-    QVERIFY(!child<QPushButton>("AddCorRec2")->isVisible());
-    QVERIFY(!child<QPlainTextEdit>("HelpTxt")->isVisible());
-    QCOMPARE(child<QPushButton>("CorrectRec2")->text(), QStringLiteral("What &If?"));
-}
-
-void BudgetTest::addTypesARecordThroughTheFourBoxes() {
-    typeInto("InIncDesc", "Salary");
-    QTest::keyClick(child<QLineEdit>("InIncDesc"), Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), child<QLineEdit>("InIncAmt"));
-    QTest::keyClicks(child<QLineEdit>("InIncAmt"), QStringLiteral("1200"));
-    QTest::keyClick(child<QLineEdit>("InIncAmt"), Qt::Key_Return);
-    QCOMPARE(child<QLineEdit>("InIncAmt")->text(), QStringLiteral("  1,200.00"));
-    QTest::keyClicks(child<QLineEdit>("InIncFreq"), QStringLiteral("26"));
-    QTest::keyClick(child<QLineEdit>("InIncFreq"), Qt::Key_Return);
-    QCOMPARE(child<QLineEdit>("InIncFreq")->text(), QStringLiteral("      26"));
-    QTest::keyClicks(child<QLineEdit>("InIncBgtAmt"), QStringLiteral("1100"));
-    QTest::keyClick(child<QLineEdit>("InIncBgtAmt"), Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), child<QPushButton>("AddIncome1"));
-    QTest::keyClick(child<QPushButton>("AddIncome1"), Qt::Key_Return);
-
-    QCOMPARE(gridRows("BGrid1"), 11);
-    QCOMPARE(cell("BGrid1", 0, 0), QStringLiteral("1"));
-    QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Salary"));
-    QCOMPARE(cell("BGrid1", 0, 2), QStringLiteral(" 31,200.00"));
-    QCOMPARE(cell("BGrid1", 0, 3), QStringLiteral(" 28,600.00"));
-    QCOMPARE(cell("BGrid1", 1, 0), QString());
-    QCOMPARE(child<QLabel>("TotInc")->text(), QStringLiteral("   31,200.00"));
-    QCOMPARE(child<QLabel>("Label3")->text(), QStringLiteral(" Annual income"));
-    QCOMPARE(child<QLabel>("NetBalance")->text(), QStringLiteral("  $31,200.00"));
-    for (const char* box : {"InIncDesc", "InIncAmt", "InIncFreq", "InIncBgtAmt"})
-        QCOMPARE(child<QLineEdit>(box)->text(), QString());
-    QCOMPARE(QApplication::focusWidget(), child<QLineEdit>("InIncDesc"));
-
-    addRecord(false, "Rent", "800", "12", "750");
-    QCOMPARE(cell("BGrid2", 0, 2), QStringLiteral("  9,600.00"));
-    QCOMPARE(child<QLabel>("NetBalanceBgt")->text(), QStringLiteral("  $19,600.00"));
-    QCOMPARE(QApplication::focusWidget(), child<QLineEdit>("InExpDesc"));
-}
-
-void BudgetTest::addNeedsBoxesOneAndThree() {
-    addRecord(true, "Salary", "100", QString(), QString());
-    QCOMPARE(lastMessage(), QStringLiteral("Help| Boxes 1 and 3 must have data."));
-    QCOMPARE(child<QLineEdit>("InIncDesc")->text(), QStringLiteral("Salary"));
-    QCOMPARE(cell("BGrid1", 0, 1), QString());
-}
-
-void BudgetTest::emptiedBoxesCountAsZeroForTheNextRecord() {
-    addRecord(true, "Salary", "100", "26", "90");
-    typeInto("InIncDesc", "Gift");
-    typeInto("InIncFreq", "1");
-    QTest::mouseClick(child<QPushButton>("AddIncome1"), Qt::LeftButton);
-    QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Gift"));
-    QCOMPARE(cell("BGrid1", 0, 2), QStringLiteral("       .00"));
-    QCOMPARE(cell("BGrid1", 0, 3), QStringLiteral("       .00"));
-}
-
-void BudgetTest::pastedFiguresAreStored() {
-    typeInto("InIncDesc", "Gift");
-    typeInto("InIncAmt", "100");
-    auto* payments = child<QLineEdit>("InIncFreq");
-    payments->setFocus(Qt::TabFocusReason);
-    QApplication::clipboard()->setText(QStringLiteral("12"));
-    payments->selectAll();
-    payments->paste(); // as the context menu does: no key typed
-    QTest::mouseClick(child<QPushButton>("AddIncome1"), Qt::LeftButton);
-    QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Gift"));
-    QCOMPARE(cell("BGrid1", 0, 2), QStringLiteral("  1,200.00"));
-}
-
-void BudgetTest::periodChangesFiguresAndLabels() {
-    addRecord(true, "Salary", "100", "26", "100");
-    choose("FreqPeriod", "     Monthly");
-    QCOMPARE(cell("BGrid1", 0, 2), QStringLiteral("    216.67"));
-    QCOMPARE(child<QLabel>("Label3")->text(), QStringLiteral(" Monthly income"));
-    QCOMPARE(child<QLabel>("Label4")->text(), QStringLiteral(" Monthly expenses"));
-    QCOMPARE(child<QLabel>("Label7")->text(), QStringLiteral("Monthly Net Balance"));
-}
-
-void BudgetTest::emptyTablesIgnoreAPeriodChange() {
-    choose("FreqPeriod", "     Monthly");
-    QCOMPARE(child<QLabel>("Label3")->text(), QStringLiteral(" Total annual income"));
-    QVERIFY(window_->close()); // nothing to lose: no question
-    QVERIFY(services_->messenger.shown.isEmpty());
-}
-
-void BudgetTest::negativeNetBalanceIsRed() {
-    addRecord(true, "Pension", "100", "12", "200");
-    addRecord(false, "Rent", "125", "12", "100");
-    QCOMPARE(child<QLabel>("NetBalance")->text(), QStringLiteral("    $-300.00"));
-    QVERIFY(child<QLabel>("NetBalance")->styleSheet().contains(QStringLiteral("#ff0000")));
-    QVERIFY(!child<QLabel>("NetBalanceBgt")->styleSheet().contains(QStringLiteral("#ff0000")));
-    choose("FreqPeriod", "     Monthly");
-    QCOMPARE(child<QLabel>("NetBalance")->text(), QStringLiteral("     $-25.00"));
-}
-
-void BudgetTest::boxFiltersDifferPerBox() {
-    typeInto("InExpFreq", "x");
-    QCOMPARE(services_->beeper.count, 2); // refused by both filters
-    QTest::keyClicks(child<QLineEdit>("InExpFreq"), QStringLiteral("1.2"));
-    QCOMPARE(services_->beeper.count, 3); // the point passes only the first
-    QCOMPARE(child<QLineEdit>("InExpFreq")->text(), QStringLiteral("12"));
-
-    typeInto("InIncFreq", "2.5");
-    QCOMPARE(child<QLineEdit>("InIncFreq")->text(), QStringLiteral("2.5"));
-
-    typeInto("InExpBgtAmt", "ab5");
-    QCOMPARE(child<QLineEdit>("InExpBgtAmt")->text(), QStringLiteral("ab5"));
-    typeInto("InIncBgtAmt", "a");
-    QCOMPARE(services_->beeper.count, 4);
-
-    typeInto("InIncDesc", "Say \"hi\"");
-    QCOMPARE(child<QLineEdit>("InIncDesc")->text(), QStringLiteral("Say hi"));
-    QCOMPARE(services_->beeper.count, 4);
-}
-
-void BudgetTest::listsAndHelpPanelRefuseTyping() {
-    QComboBox* period = child<QComboBox>("FreqPeriod");
-    period->setFocus();
-    QTest::keyClick(period, Qt::Key_M);
-    QTest::keyClick(period, Qt::Key_Down);
-    QCOMPARE(period->currentText(), QStringLiteral("      Annual"));
-    QCOMPARE(services_->beeper.count, 2);
-
-    child<QPushButton>("Help2")->click();
-    auto* help = child<QPlainTextEdit>("HelpTxt");
-    QTest::keyClick(help, Qt::Key_A);
-    QCOMPARE(services_->beeper.count, 3);
-    QTest::keyClick(help, Qt::Key_PageDown);
-    QCOMPARE(services_->beeper.count, 3);
-}
-
-void BudgetTest::quickHelpToggles() {
-    auto* help2 = child<QPushButton>("Help2");
-    auto* help = child<QPlainTextEdit>("HelpTxt");
-    help2->click();
-    QVERIFY(help->isVisible());
-    QCOMPARE(help2->text(), QStringLiteral("Close &Help"));
-    QCOMPARE(QApplication::focusWidget(), help);
-    const QStringList lines = help->toPlainText().split(QLatin1Char('\n'));
-    QCOMPARE(lines.value(0),
-             QStringLiteral(
-                 "Background Color: Input boxes are yellow, records white and results green."));
-    QCOMPARE(lines.value(1), QString());
-    QCOMPARE(lines.value(2), QStringLiteral("    Annual Income or Annual Expenses"));
-    QCOMPARE(lines.value(30), QStringLiteral("End"));
-    help2->click();
-    QVERIFY(!help->isVisible());
-    QCOMPARE(help2->text(), QStringLiteral("Quick &Help"));
-}
-
-void BudgetTest::theFiveHundredAndFirstRecordIsRefused() {
-    openAndActivate("full.bgt", numberedIncomes(499));
-    addRecord(true, "Last", "1", "1", "1");
-    QCOMPARE(gridRows("BGrid1"), 510);
-    addRecord(true, "One too many", "1", "1", "1");
-    QVERIFY(lastMessage().startsWith(QStringLiteral("Entry Error|Wrong entry: ")));
-    QCOMPARE(gridRows("BGrid1"), 510);
-}
-
-void BudgetTest::whatIfLoadsTheRecordAndEnterLeadsToAddChanged() {
-    openAndActivate("three.bgt", ThreeIncomes);
-    answerPrompt("1");
-    child<QPushButton>("CorrectRec1")->click();
-    QCOMPARE(child<QLineEdit>("InIncDesc")->text(), QStringLiteral("Apple"));
-    QCOMPARE(child<QLineEdit>("InIncAmt")->text(), QStringLiteral("    100.00"));
-    QCOMPARE(child<QLineEdit>("InIncFreq")->text(), QStringLiteral("       3"));
-    QCOMPARE(child<QLineEdit>("InIncBgtAmt")->text(), QStringLiteral("     50.00"));
-    QVERIFY(child<QPushButton>("AddCorRec1")->isVisible());
-    for (const char* hidden : {"AddIncome1", "CorrectRec1", "DelRecord1"})
-        QVERIFY(!child<QPushButton>(hidden)->isVisible());
-
-    typeInto("InIncBgtAmt", "60");
-    QTest::keyClick(child<QLineEdit>("InIncBgtAmt"), Qt::Key_Return);
-    QTRY_COMPARE(QApplication::focusWidget(), child<QPushButton>("AddCorRec1"));
-
-    typeInto("InIncFreq", "4"); // the amount per payment is kept: 400 a year
-    QTest::mouseClick(child<QPushButton>("AddCorRec1"), Qt::LeftButton);
-    QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Apple"));
-    QCOMPARE(cell("BGrid1", 0, 2), QStringLiteral("    400.00"));
-    QCOMPARE(cell("BGrid1", 0, 3), QStringLiteral("    240.00"));
-    QVERIFY(!child<QPushButton>("AddCorRec1")->isVisible());
-    QVERIFY(child<QPushButton>("AddIncome1")->isVisible());
-    QCOMPARE(child<QLineEdit>("InIncAmt")->text(), QString());
-}
-
-void BudgetTest::whatIfKeepsTheExactLoadedValues() {
-    openAndActivate("three.bgt", ThreeIncomes);
-    answerPrompt("2");
-    child<QPushButton>("CorrectRec1")->click();
-    QCOMPARE(child<QLineEdit>("InIncAmt")->text(), QStringLiteral("     33.33"));
-    typeInto("InIncDesc", "Blueberry");
-    QTest::mouseClick(child<QPushButton>("AddCorRec1"), Qt::LeftButton);
-    QCOMPARE(cell("BGrid1", 1, 1), QStringLiteral("Blueberry"));
-    QCOMPARE(cell("BGrid1", 1, 2), QStringLiteral("    100.00"));
-    QCOMPARE(child<QLabel>("TotInc")->text(), QStringLiteral("    1,600.00"));
-}
-
-void BudgetTest::promptRoundsHalvesToEven() {
-    InRecNum prompt(InRecNum::Purpose::Delete, state_, services_->beeper);
-    prompt.show();
-    prompt.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&prompt));
-    QCOMPARE(prompt.findChild<QLabel*>("Label1")->text(),
-             QStringLiteral(" Type in record       number to delete"));
-    QCOMPARE(prompt.windowTitle(), QStringLiteral("Input "));
-    auto* curVal = prompt.findChild<QLineEdit*>("CurVal");
-    QTest::keyClicks(curVal, QStringLiteral("2.5"));
-    QTest::keyClick(curVal, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), prompt.findChild<QPushButton*>("Accept"));
-    prompt.findChild<QPushButton*>("Accept")->click();
-    QCOMPARE(prompt.chosenRecord(), 2);
-
-    InRecNum change(InRecNum::Purpose::Change, state_, services_->beeper);
-    QCOMPARE(change.findChild<QLabel*>("Label1")->text(),
-             QStringLiteral(" Type in record       number to change"));
-    QTest::keyClicks(change.findChild<QLineEdit*>("CurVal"), QStringLiteral("3.5x"));
-    QCOMPARE(services_->beeper.count, 1);
-    change.findChild<QPushButton*>("Accept")->click();
-    QCOMPARE(change.chosenRecord(), 4);
-}
-
-void BudgetTest::promptCancelledOrOutOfRangeChangesNothing() {
-    child<QPushButton>("CorrectRec2")->click(); // empty table: no prompt
-    QCOMPARE(lastMessage(), QStringLiteral("Help| No records to change "));
-    child<QPushButton>("DelRecord2")->click();
-    QCOMPARE(lastMessage(), QStringLiteral("Help| No records to delete"));
-    child<QPushButton>("DelRecord1")->click();
-    QCOMPARE(lastMessage(), QStringLiteral("Help| No records to delete "));
-
-    openAndActivate("three.bgt", ThreeIncomes);
-    const qsizetype messages = services_->messenger.shown.size();
-    answerPrompt(QString());
-    child<QPushButton>("CorrectRec1")->click();
-    answerPrompt("2", false);
-    child<QPushButton>("DelRecord1")->click();
-    QCOMPARE(services_->messenger.shown.size(), messages);
-    QVERIFY(child<QPushButton>("AddIncome1")->isVisible());
-
-    answerPrompt("4");
-    child<QPushButton>("CorrectRec1")->click();
-    QCOMPARE(lastMessage(), QStringLiteral("Help| Record Number does not exist."));
-    answerPrompt("99999999999999999999");
-    child<QPushButton>("DelRecord1")->click();
-    QCOMPARE(lastMessage(), QStringLiteral("Help| Record Number does not exist."));
-    QCOMPARE(cell("BGrid1", 2, 1), QStringLiteral("Cherry"));
-}
-
-void BudgetTest::aPendingChangeFollowsItsRecordThroughASort() {
-    openAndActivate("three.bgt", ThreeIncomes);
-    answerPrompt("1");
-    child<QPushButton>("CorrectRec1")->click(); // Apple
-    choose("SortBy", "   Names Z - A");
-    QCOMPARE(cell("BGrid1", 2, 1), QStringLiteral("Apple"));
-    typeInto("InIncDesc", "Apricot");
-    QTest::mouseClick(child<QPushButton>("AddCorRec1"), Qt::LeftButton);
-    QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Cherry"));
-    QCOMPARE(cell("BGrid1", 1, 1), QStringLiteral("Banana"));
-    QCOMPARE(cell("BGrid1", 2, 1), QStringLiteral("Apricot"));
-}
-
-void BudgetTest::openIsRefusedWhileAChangeIsPending() {
-    openAndActivate("three.bgt", ThreeIncomes);
-    answerPrompt("3");
-    child<QPushButton>("CorrectRec1")->click();
-    const qsizetype dialogs = services_->fileDialogs.requests.size();
-    openFile(writeFile("other.bgt", "0\r\n0\r\n"));
-    QCOMPARE(services_->fileDialogs.requests.size(), dialogs);
-    QVERIFY(lastMessage().startsWith(QStringLiteral("Help|")));
-    QCOMPARE(cell("BGrid1", 2, 1), QStringLiteral("Cherry"));
-}
-
-void BudgetTest::deleteAsksAndCloses() {
-    openAndActivate("three.bgt", ThreeIncomes);
-    services_->messenger.answers.enqueue(MessageAnswer::Cancel);
-    answerPrompt("2");
-    child<QPushButton>("DelRecord1")->click();
-    QCOMPARE(services_->messenger.shown.last().text,
-             QStringLiteral("Are you sure you wish to delete record  2"));
-    QCOMPARE(services_->messenger.shown.last().buttons, MessageButtons::OkCancel);
-    QCOMPARE(cell("BGrid1", 1, 1), QStringLiteral("Banana"));
-
-    answerPrompt("2");
-    child<QPushButton>("DelRecord1")->click();
-    QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Apple"));
-    QCOMPARE(cell("BGrid1", 1, 0), QStringLiteral("2"));
-    QCOMPARE(cell("BGrid1", 1, 1), QStringLiteral("Cherry"));
-    QCOMPARE(gridRows("BGrid1"), 12);
-    QCOMPARE(window_->focusWidget(), child<QLineEdit>("InIncDesc"));
-}
-
-void BudgetTest::saveAndOpenRoundTrip() {
-    addRecord(true, "Pension, company", "600", "12", "600");
-    addRecord(false, "<b>Rent</b> & rates", "800", "12", "750");
-    const QString path = QDir(folder_->path()).filePath(QStringLiteral("home.bgt"));
-    services_->fileDialogs.answers.enqueue(path);
-    child<QPushButton>("FilSave")->click();
-    const FileDialogRequest save = services_->fileDialogs.requests.last();
-    QCOMPARE(save.kind, FileDialogKind::Save);
-    QCOMPARE(save.filter, QStringLiteral("Budget Database (*.bgt)|*.bgt"));
-    QCOMPARE(save.fileName, QString());
-    QCOMPARE(save.folder, folder_->path());
-    QFile saved(path);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), QByteArray("1\r\n1,\"Pension, company\",7200,12,7200\r\n"
-                                         "1\r\n1,\"<b>Rent</b> & rates\",9600,12,9000\r\n"));
-    QVERIFY(window_->isVisible());
-    QVERIFY(window_->close()); // saved: no question
-    QVERIFY(services_->messenger.shown.isEmpty());
-
-    window_ = new Budget(state_, services_->services);
-    activate();
-    openFile(path);
-    QCOMPARE(services_->fileDialogs.requests.last().kind, FileDialogKind::Open);
-    QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Pension, company"));
-    // The cut description's tooltip shows it whole, as text even where it looks like markup.
-    const QModelIndex description = child<QTableView>("BGrid2")->model()->index(0, 1);
-    QCOMPARE(
-        QTextDocumentFragment::fromHtml(description.data(Qt::ToolTipRole).toString()).toPlainText(),
-        QStringLiteral("<b>Rent</b> & rates"));
-    QCOMPARE(cell("BGrid2", 0, 3), QStringLiteral("  9,000.00"));
-    QCOMPARE(window_->focusWidget(), child<QLineEdit>("InExpDesc"));
-
-    // The next dialog offers the loaded file's name.
-    services_->fileDialogs.answers.enqueue(path);
-    child<QPushButton>("FilSave")->click();
-    QCOMPARE(services_->fileDialogs.requests.last().fileName, QStringLiteral("home.bgt"));
-}
-
-void BudgetTest::cancelledDialogsKeepTheRecords() {
-    addRecord(true, "Salary", "100", "12", "100");
-    child<QPushButton>("FilSave")->click(); // cancelled: nothing written, still unsaved
-    QVERIFY(QDir(folder_->path()).entryList(QDir::Files).isEmpty());
-    services_->messenger.answers.enqueue(MessageAnswer::No); // open anyway
-    child<QPushButton>("FilOpen")->click();                  // cancelled
-    QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Salary"));
-    QVERIFY(window_->isVisible());
-
-    QVERIFY(!window_->close()); // the scripted answer is Yes: go back and save
-    QCOMPARE(services_->messenger.shown.last().title, QStringLiteral("Changed File in Memory"));
-    QCOMPARE(services_->messenger.shown.last().text,
-             QStringLiteral(" file in memory will be erased. Do you want to go back and save "
-                            "it to Disk?."));
-}
-
-void BudgetTest::aFailedSaveKeepsTheRecordsUnsaved() {
-    addRecord(true, "Salary", "100", "12", "100");
-    services_->fileDialogs.answers.enqueue(
-        QDir(folder_->path()).filePath(QStringLiteral("missing/folder/home.bgt")));
-    child<QPushButton>("FilSave")->click();
-    QCOMPARE(lastMessage(),
-             QStringLiteral("Saving Error| Bad filename, must be in the form MYFILE.BGT"));
-    QVERIFY(!window_->close());
-    QCOMPARE(services_->messenger.shown.last().title, QStringLiteral("Changed File in Memory"));
-}
-
-void BudgetTest::aBadFileKeepsTheRecordsOnScreen() {
-    openAndActivate("three.bgt", ThreeIncomes);
-    services_->messenger.answers.enqueue(MessageAnswer::No);
-    openFile(writeFile("bad.bgt", "600\r\n0\r\n"));
-    QCOMPARE(lastMessage(), QStringLiteral("Load File|File not found or wrong format. Check "
-                                           "Filename and/or Directory"));
-    QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Apple"));
-    QCOMPARE(cell("BGrid1", 2, 1), QStringLiteral("Cherry"));
-    // The records on screen still belong to the file they came from.
-    services_->fileDialogs.answers.enqueue(std::nullopt);
-    child<QPushButton>("FilSave")->click();
-    QCOMPARE(services_->fileDialogs.requests.last().fileName, QStringLiteral("three.bgt"));
-}
-
-void BudgetTest::anotherFileIsShownFromTheTop() {
-    openAndActivate("long.bgt", numberedIncomes(30));
-    QScrollBar* scrollBar = child<QTableView>("BGrid1")->verticalScrollBar();
-    scrollBar->setValue(scrollBar->maximum());
-    QVERIFY(scrollBar->value() > 0);
-    services_->messenger.answers.enqueue(MessageAnswer::No);
-    openFile(writeFile("three.bgt", ThreeIncomes));
-    QCOMPARE(scrollBar->value(), 0);
-}
-
-void BudgetTest::openAsksBeforeDiscardingUnsavedRecords() {
-    addRecord(true, "Salary", "100", "12", "100");
-    child<QPushButton>("FilOpen")->click(); // answered Yes: back to save first
-    QCOMPARE(services_->messenger.shown.last().title, QStringLiteral("Changed File in Memory"));
-    QVERIFY(services_->fileDialogs.requests.isEmpty());
-    QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Salary"));
-}
-
-void BudgetTest::exitAsksOnlyWhileRecordsAreUnsaved() {
-    openAndActivate("three.bgt", ThreeIncomes);
-    services_->fileDialogs.answers.enqueue(QDir(folder_->path()).filePath("three.bgt"));
-    child<QPushButton>("FilSave")->click();
-    choose("FreqPeriod", "   Quarterly");
-    QVERIFY(!window_->close());
-    QCOMPARE(services_->messenger.shown.last().text.left(30),
-             QStringLiteral("three.bgt file in memory will "));
-
-    services_->messenger.answers.enqueue(MessageAnswer::No);
-    QPointer<Budget> window = window_;
-    window_->setAttribute(Qt::WA_DeleteOnClose);
-    QVERIFY(window_->close());
-    QTRY_VERIFY(window.isNull());
-    window_ = nullptr;
 }
 
 QTEST_MAIN(BudgetTest)

@@ -1,6 +1,7 @@
 #include "common/InputBox.h"
 
 #include "TestServices.h"
+#include "WindowTestSupport.h"
 #include "common/MnemonicFocus.h"
 #include "format/LeadingNumber.h"
 #include "format/NumberFormat.h"
@@ -16,6 +17,7 @@
 
 using namespace pennywell;
 using namespace pennywell::ui;
+using namespace pennywell::ui::testing;
 
 // A window with a money box, a years box and a button, wired the way planners wire theirs.
 class InputBoxTest : public QObject {
@@ -23,19 +25,157 @@ class InputBoxTest : public QObject {
 
 private slots:
     void initTestCase() { MnemonicFocus::install(); }
-    void init();
-    void cleanup();
 
-    void firstRefusedKeyEmptiesTheBoxAndBeeps();
-    void typedValueIsFormattedWhenTheBoxIsLeft();
-    void enterMovesOnAndTheLeaveStepFormats();
-    void untouchedBoxKeepsTextAndValue();
-    void entryOnTheBoxSelectsItsText();
-    void chainedFiltersBeepTwice();
-    void altMnemonicCommitsTheBoxBeforeTheClick();
-    void firstKeyRunsTheClearStepOnce();
-    void pastedTextIsAnEditLikeTypedText();
-    void deleteAndAltKeysTypeNothing();
+    void init() {
+        state_ = AppState();
+        services_.beeper.count = 0;
+        storedMoney_ = 100000;
+        moneyAtClick_ = -1;
+        clears_ = 0;
+
+        window_ = new QWidget;
+        auto* layout = new QVBoxLayout(window_);
+        money_ = new QLineEdit(QStringLiteral("     $100,000.00"), window_);
+        years_ = new QLineEdit(QStringLiteral("25"), window_);
+        calculate_ = new QPushButton(QStringLiteral("&Calculate"), window_);
+        layout->addWidget(money_);
+        layout->addWidget(years_);
+        layout->addWidget(calculate_);
+
+        InputBoxRules moneyRules;
+        moneyRules.filter = amountKeyFilter(services_.beeper);
+        moneyRules.onFirstKey = [this] { ++clears_; };
+        moneyRules.onLeave = [this](const QString& text) {
+            storedMoney_ = leadingNumber(text);
+            return moneyText(state_.settings.CurrencySymbol, storedMoney_, u"####,,###.00", 16);
+        };
+        InputBox::attach(money_, state_, moneyRules)->setNext(years_);
+
+        InputBoxRules yearRules;
+        yearRules.filter = [filter = amountKeyFilter(services_.beeper),
+                            digits = digitKeyFilter(services_.beeper)](int code) {
+            return digits(filter(code));
+        };
+        yearRules.onLeave = [](const QString& text) {
+            return RightAlign(formatNumber(leadingNumber(text), u"##"), 4);
+        };
+        InputBox::attach(years_, state_, yearRules)->setNext(calculate_);
+
+        connect(calculate_, &QPushButton::clicked, this, [this] { moneyAtClick_ = storedMoney_; });
+
+        QVERIFY(showAndActivate(window_));
+        money_->setFocus(Qt::TabFocusReason);
+    }
+
+    void cleanup() { delete window_; }
+
+    void firstRefusedKeyEmptiesTheBoxAndBeeps() {
+        QTest::keyClick(money_, Qt::Key_X);
+        QCOMPARE(services_.beeper.count, 1);
+        QCOMPARE(money_->text(), QString());
+        QCOMPARE(state_.EditStarted, 1);
+
+        years_->setFocus(Qt::TabFocusReason);
+        QCOMPARE(storedMoney_, 0.0);
+        QCOMPARE(money_->text(), QStringLiteral("            $.00"));
+        QCOMPARE(state_.EditStarted, 0);
+    }
+
+    void typedValueIsFormattedWhenTheBoxIsLeft() {
+        QTest::keyClicks(money_, QStringLiteral("1234.5"));
+        QCOMPARE(money_->text(), QStringLiteral("1234.5"));
+        QCOMPARE(services_.beeper.count, 0);
+        calculate_->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(storedMoney_, 1234.5);
+        QCOMPARE(money_->text(), QStringLiteral("       $1,234.50"));
+    }
+
+    void enterMovesOnAndTheLeaveStepFormats() {
+        years_->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(years_, QStringLiteral("25"));
+        QTest::keyClick(years_, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), calculate_);
+        QCOMPARE(years_->text(), QStringLiteral("  25"));
+
+        money_->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(money_, Qt::Key_5);
+        QTest::keyClick(money_, Qt::Key_Enter);
+        QCOMPARE(QApplication::focusWidget(), years_);
+        QCOMPARE(money_->text(), QStringLiteral("           $5.00"));
+    }
+
+    void untouchedBoxKeepsTextAndValue() {
+        storedMoney_ = 99999.995; // a value whose text would change if it were reformatted
+        years_->setFocus(Qt::TabFocusReason);
+        QCOMPARE(money_->text(), QStringLiteral("     $100,000.00"));
+        QCOMPARE(storedMoney_, 99999.995);
+        QCOMPARE(services_.beeper.count, 0);
+    }
+
+    void entryOnTheBoxSelectsItsText() {
+        years_->setFocus(Qt::TabFocusReason);
+        QCOMPARE(years_->selectedText(), QStringLiteral("25"));
+        QTest::mouseClick(money_, Qt::LeftButton, {}, QPoint(5, 5));
+        QTRY_COMPARE(money_->selectedText(), money_->text());
+    }
+
+    void chainedFiltersBeepTwice() {
+        years_->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(years_, Qt::Key_2);
+        QTest::keyClick(years_, Qt::Key_Period);
+        QTest::keyClick(years_, Qt::Key_A);
+        QCOMPARE(years_->text(), QStringLiteral("2"));
+        QCOMPARE(services_.beeper.count, 3); // "." once by the digit filter, "a" by both
+    }
+
+    void altMnemonicCommitsTheBoxBeforeTheClick() {
+        QTest::keyClicks(money_, QStringLiteral("250000"));
+        QTest::keyClick(window_, Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(moneyAtClick_, 250000.0);
+        QCOMPARE(money_->text(), QStringLiteral("     $250,000.00"));
+    }
+
+    void firstKeyRunsTheClearStepOnce() {
+        QTest::keyClicks(money_, QStringLiteral("12"));
+        QCOMPARE(clears_, 1);
+        years_->setFocus(Qt::TabFocusReason);
+        money_->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(money_, Qt::Key_Backspace);
+        QCOMPARE(clears_, 2);
+        QCOMPARE(money_->text(), QString());
+    }
+
+    void pastedTextIsAnEditLikeTypedText() {
+        QApplication::clipboard()->setText(QStringLiteral("2500"));
+        QTest::keyClick(money_, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(money_->text(), QStringLiteral("2500"));
+        QCOMPARE(state_.EditStarted, 1);
+        QCOMPARE(clears_, 1);
+        years_->setFocus(Qt::TabFocusReason);
+        QCOMPARE(storedMoney_, 2500.0);
+        QCOMPARE(money_->text(), QStringLiteral("       $2,500.00"));
+    }
+
+    void deleteAndAltKeysTypeNothing() {
+        // The platform delivers Alt+letter with the letter: a mnemonic nobody owns types nothing.
+        QKeyEvent altQ(QEvent::KeyPress, Qt::Key_Q, Qt::AltModifier, QStringLiteral("q"));
+        QApplication::sendEvent(money_, &altQ);
+        QCOMPARE(money_->text(), QStringLiteral("     $100,000.00"));
+        QCOMPARE(state_.EditStarted, 0);
+        QCOMPARE(services_.beeper.count, 0);
+
+        // Delete comes with the text "\x7f" but is no typed character: it removes one character
+        // without emptying the box or beeping, and like any change of the text it is an edit.
+        QTest::keyClick(money_, Qt::Key_End);
+        QTest::keyClick(money_, Qt::Key_Left);
+        QKeyEvent deleteKey(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier,
+                            QStringLiteral("\x7f"));
+        QApplication::sendEvent(money_, &deleteKey);
+        QCOMPARE(money_->text(), QStringLiteral("     $100,000.0"));
+        QCOMPARE(services_.beeper.count, 0);
+        QCOMPARE(clears_, 1);
+        QCOMPARE(state_.EditStarted, 1);
+    }
 
 private:
     AppState state_;
@@ -48,160 +188,6 @@ private:
     double moneyAtClick_ = -1;
     int clears_ = 0;
 };
-
-void InputBoxTest::init() {
-    state_ = AppState();
-    services_.beeper.count = 0;
-    storedMoney_ = 100000;
-    moneyAtClick_ = -1;
-    clears_ = 0;
-
-    window_ = new QWidget;
-    auto* layout = new QVBoxLayout(window_);
-    money_ = new QLineEdit(QStringLiteral("     $100,000.00"), window_);
-    years_ = new QLineEdit(QStringLiteral("25"), window_);
-    calculate_ = new QPushButton(QStringLiteral("&Calculate"), window_);
-    layout->addWidget(money_);
-    layout->addWidget(years_);
-    layout->addWidget(calculate_);
-
-    InputBoxRules moneyRules;
-    moneyRules.filter = amountKeyFilter(services_.beeper);
-    moneyRules.onFirstKey = [this] { ++clears_; };
-    moneyRules.onLeave = [this](const QString& text) {
-        storedMoney_ = leadingNumber(text);
-        return moneyText(state_.settings.CurrencySymbol, storedMoney_, u"####,,###.00", 16);
-    };
-    InputBox::attach(money_, state_, moneyRules)->setNext(years_);
-
-    InputBoxRules yearRules;
-    yearRules.filter = [filter = amountKeyFilter(services_.beeper),
-                        digits = digitKeyFilter(services_.beeper)](int code) {
-        return digits(filter(code));
-    };
-    yearRules.onLeave = [](const QString& text) {
-        return RightAlign(formatNumber(leadingNumber(text), u"##"), 4);
-    };
-    InputBox::attach(years_, state_, yearRules)->setNext(calculate_);
-
-    connect(calculate_, &QPushButton::clicked, this, [this] { moneyAtClick_ = storedMoney_; });
-
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_));
-    money_->setFocus(Qt::TabFocusReason);
-}
-
-void InputBoxTest::cleanup() {
-    delete window_;
-}
-
-void InputBoxTest::firstRefusedKeyEmptiesTheBoxAndBeeps() {
-    QTest::keyClick(money_, Qt::Key_X);
-    QCOMPARE(services_.beeper.count, 1);
-    QCOMPARE(money_->text(), QString());
-    QCOMPARE(state_.EditStarted, 1);
-
-    years_->setFocus(Qt::TabFocusReason);
-    QCOMPARE(storedMoney_, 0.0);
-    QCOMPARE(money_->text(), QStringLiteral("            $.00"));
-    QCOMPARE(state_.EditStarted, 0);
-}
-
-void InputBoxTest::typedValueIsFormattedWhenTheBoxIsLeft() {
-    QTest::keyClicks(money_, QStringLiteral("1234.5"));
-    QCOMPARE(money_->text(), QStringLiteral("1234.5"));
-    QCOMPARE(services_.beeper.count, 0);
-    calculate_->setFocus(Qt::MouseFocusReason);
-    QCOMPARE(storedMoney_, 1234.5);
-    QCOMPARE(money_->text(), QStringLiteral("       $1,234.50"));
-}
-
-void InputBoxTest::enterMovesOnAndTheLeaveStepFormats() {
-    years_->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(years_, QStringLiteral("25"));
-    QTest::keyClick(years_, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), calculate_);
-    QCOMPARE(years_->text(), QStringLiteral("  25"));
-
-    money_->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(money_, Qt::Key_5);
-    QTest::keyClick(money_, Qt::Key_Enter);
-    QCOMPARE(QApplication::focusWidget(), years_);
-    QCOMPARE(money_->text(), QStringLiteral("           $5.00"));
-}
-
-void InputBoxTest::untouchedBoxKeepsTextAndValue() {
-    storedMoney_ = 99999.995; // a value whose text would change if it were reformatted
-    years_->setFocus(Qt::TabFocusReason);
-    QCOMPARE(money_->text(), QStringLiteral("     $100,000.00"));
-    QCOMPARE(storedMoney_, 99999.995);
-    QCOMPARE(services_.beeper.count, 0);
-}
-
-void InputBoxTest::entryOnTheBoxSelectsItsText() {
-    years_->setFocus(Qt::TabFocusReason);
-    QCOMPARE(years_->selectedText(), QStringLiteral("25"));
-    QTest::mouseClick(money_, Qt::LeftButton, {}, QPoint(5, 5));
-    QTRY_COMPARE(money_->selectedText(), money_->text());
-}
-
-void InputBoxTest::chainedFiltersBeepTwice() {
-    years_->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(years_, Qt::Key_2);
-    QTest::keyClick(years_, Qt::Key_Period);
-    QTest::keyClick(years_, Qt::Key_A);
-    QCOMPARE(years_->text(), QStringLiteral("2"));
-    QCOMPARE(services_.beeper.count, 3); // "." once by the digit filter, "a" by both
-}
-
-void InputBoxTest::altMnemonicCommitsTheBoxBeforeTheClick() {
-    QTest::keyClicks(money_, QStringLiteral("250000"));
-    QTest::keyClick(window_, Qt::Key_C, Qt::AltModifier);
-    QTRY_COMPARE(moneyAtClick_, 250000.0);
-    QCOMPARE(money_->text(), QStringLiteral("     $250,000.00"));
-}
-
-void InputBoxTest::firstKeyRunsTheClearStepOnce() {
-    QTest::keyClicks(money_, QStringLiteral("12"));
-    QCOMPARE(clears_, 1);
-    years_->setFocus(Qt::TabFocusReason);
-    money_->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(money_, Qt::Key_Backspace);
-    QCOMPARE(clears_, 2);
-    QCOMPARE(money_->text(), QString());
-}
-
-void InputBoxTest::pastedTextIsAnEditLikeTypedText() {
-    QApplication::clipboard()->setText(QStringLiteral("2500"));
-    QTest::keyClick(money_, Qt::Key_Insert, Qt::ShiftModifier);
-    QCOMPARE(money_->text(), QStringLiteral("2500"));
-    QCOMPARE(state_.EditStarted, 1);
-    QCOMPARE(clears_, 1);
-    years_->setFocus(Qt::TabFocusReason);
-    QCOMPARE(storedMoney_, 2500.0);
-    QCOMPARE(money_->text(), QStringLiteral("       $2,500.00"));
-}
-
-void InputBoxTest::deleteAndAltKeysTypeNothing() {
-    // The platform delivers Alt+letter with the letter: a mnemonic nobody owns types nothing.
-    QKeyEvent altQ(QEvent::KeyPress, Qt::Key_Q, Qt::AltModifier, QStringLiteral("q"));
-    QApplication::sendEvent(money_, &altQ);
-    QCOMPARE(money_->text(), QStringLiteral("     $100,000.00"));
-    QCOMPARE(state_.EditStarted, 0);
-    QCOMPARE(services_.beeper.count, 0);
-
-    // Delete comes with the text "\x7f" but is no typed character: it removes one character
-    // without emptying the box or beeping, and like any change of the text it is an edit.
-    QTest::keyClick(money_, Qt::Key_End);
-    QTest::keyClick(money_, Qt::Key_Left);
-    QKeyEvent deleteKey(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
-    QApplication::sendEvent(money_, &deleteKey);
-    QCOMPARE(money_->text(), QStringLiteral("     $100,000.0"));
-    QCOMPARE(services_.beeper.count, 0);
-    QCOMPARE(clears_, 1);
-    QCOMPARE(state_.EditStarted, 1);
-}
 
 QTEST_MAIN(InputBoxTest)
 #include "InputBoxTest.moc"

@@ -1,4 +1,5 @@
 #include "TestServices.h"
+#include "WindowTestSupport.h"
 #include "common/MnemonicFocus.h"
 #include "settings/PersonalSettings.h"
 #include "shell/Application.h"
@@ -19,343 +20,307 @@
 
 using namespace pennywell;
 using namespace pennywell::ui;
+using namespace pennywell::ui::testing;
 
 class ShellTest : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase() { MnemonicFocus::install(); }
-    void init();
 
-    void startUpWithoutSettingsUsesTheDefaults();
-    void startUpShowsTheSavedName();
-    void startUpWithAnEmptyNameKeepsTheNameHidden();
-    void menuHasItsButtonsAndCaptions();
-    void plannerButtonsOpenTheirPlannerAndTheMenuReturns();
-    void everyPlannerOfTheProgramOpensFromTheMenu();
-    void aboutBoxShowsItsTitleAndPlainText();
-    void exitButtonEndsTheProgram();
+    void init() {
+        folder_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder_->isValid());
+        state_ = AppState();
+        state_.programFolder = folder_->path();
+        services_.messenger.shown.clear();
+    }
 
-    void settingsWindowShowsTheCurrentSettings();
-    void currencyBoxTakesTwoCharactersAndRefusesQuotes();
-    void currencyIsShownAlignedAndStoredTrimmed();
-    void enterMovesFromCurrencyToNameToExit();
-    void exitRewritesTheFileAndTheMenuShowsTheNewName();
-    void optionClickTakesEffectAtOnce();
-    void clickInTheCurrencyBoxEmptiesIt();
-    void anUnwritableSettingsFileStillClosesAndKeepsTheValues();
+    void startUpWithoutSettingsUsesTheDefaults() {
+        Application application;
+        const QDate today(2026, 12, 8);
+        application.start(folder_->path(), today);
+
+        const AppState& state = application.state();
+        QCOMPARE(state.settings.CurrencySymbol, QStringLiteral("$"));
+        QCOMPARE(state.settings.PrinterFontChoice, 0);
+        QCOMPARE(state.LinesPerPage, 53);
+        QCOMPARE(state.FirstPayDate, today);
+        QCOMPARE(QDir::current(), QDir(folder_->path()));
+        QVERIFY(application.menu().isVisible());
+        QVERIFY(!child<QLabel>(&application.menu(), "MyName")->isVisible());
+        QWidget* backdrop = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == "bakgnd")
+                backdrop = window;
+        QVERIFY(backdrop && backdrop->isVisible());
+        QCOMPARE(backdrop->windowTitle(), QStringLiteral("Pennywell Win9"));
+        QCOMPARE(backdrop->geometry(), application.menu().geometry());
+    }
+
+    void startUpShowsTheSavedName() {
+        writeSettings("\"EU\",3,\"Sam\"\r\n");
+        Application application;
+        application.start(folder_->path(), QDate(2026, 1, 31));
+        QCOMPARE(application.state().settings.CurrencySymbol, QStringLiteral("EU"));
+        QCOMPARE(application.state().settings.PrinterFontChoice, 3);
+        auto* myName = child<QLabel>(&application.menu(), "MyName");
+        QVERIFY(myName->isVisible());
+        QCOMPARE(myName->text(), QStringLiteral("Sam"));
+    }
+
+    void startUpWithAnEmptyNameKeepsTheNameHidden() {
+        writeSettings("\"\",1,\"\"\r\n");
+        Application application;
+        application.start(folder_->path(), QDate(2026, 1, 31));
+        QCOMPARE(application.state().settings.CurrencySymbol, QStringLiteral("$"));
+        QVERIFY(!child<QLabel>(&application.menu(), "MyName")->isVisible());
+    }
+
+    void menuHasItsButtonsAndCaptions() {
+        MenuMain menu(state_, services_.services);
+        QCOMPARE(menu.windowTitle(), QStringLiteral("Pennywell Win9"));
+        QCOMPARE(menu.size(), QSize(632, 424));
+        QCOMPARE(child<QLabel>(&menu, "Label2")->text(), QStringLiteral("Pennywell Win9"));
+
+        const QList<std::pair<const char*, const char*>> buttons = {
+            {"ToBudget", "Planning your &Budget"}, {"Savings", "Planning your &Savings"},
+            {"LoanPmt", "Planning your &Loans"},   {"Canadian", "Planning your &Mortgage"},
+            {"HowTo", "&How to Use the Program"},  {"About", "&About..."},
+            {"PTrFnt", "Personali&ze Settings"},   {"ExitButten", "E&xit from Program"}};
+        int top = -1;
+        for (const auto& [name, caption] : buttons) {
+            auto* button = child<QPushButton>(&menu, name);
+            QVERIFY2(button, name);
+            QCOMPARE(button->text(), QString::fromLatin1(caption));
+            QCOMPARE(button->size(), QSize(180, 30));
+            QVERIFY(button->y() > top);
+            top = button->y();
+        }
+        // A planner's button waits for its planner.
+        QVERIFY(!child<QPushButton>(&menu, "ToBudget")->isEnabled());
+        QVERIFY(child<QPushButton>(&menu, "About")->isEnabled());
+    }
+
+    void plannerButtonsOpenTheirPlannerAndTheMenuReturns() {
+        MenuMain menu(state_, services_.services);
+        QPointer<QWidget> opened;
+        int kindWhenCreated = 0;
+        const auto factory = [&] {
+            kindWhenCreated = state_.PlanKind;
+            opened = new QWidget;
+            return opened.data();
+        };
+        menu.setPlannerFactory(Planner::Loans, factory);
+        menu.setPlannerFactory(Planner::Mortgage, factory);
+        QVERIFY(showAndActivate(&menu));
+
+        clickButton(&menu, "LoanPmt");
+        QCOMPARE(kindWhenCreated, int(LoanPlan));
+        QVERIFY(!menu.isVisible());
+        QVERIFY(opened && opened->isVisible());
+        QCOMPARE(opened->geometry(), menu.geometry());
+
+        opened->close();
+        QTRY_VERIFY(!opened);
+        QTRY_VERIFY(menu.isVisible());
+
+        clickButton(&menu, "Canadian");
+        QCOMPARE(kindWhenCreated, int(MortgagePlan));
+        opened->close();
+        QTRY_VERIFY(menu.isVisible());
+    }
+
+    void everyPlannerOfTheProgramOpensFromTheMenu() {
+        Application application;
+        application.start(folder_->path(), QDate(2026, 12, 8));
+        MenuMain& menu = application.menu();
+        const QList<std::pair<const char*, const char*>> planners = {{"ToBudget", "Budget"},
+                                                                     {"Savings", "SavingsCalc"},
+                                                                     {"LoanPmt", "MortgageCalc"},
+                                                                     {"Canadian", "MortgageCalc"}};
+        for (const auto& [button, window] : planners) {
+            clickButton(&menu, button);
+            QVERIFY2(!menu.isVisible(), button);
+            QPointer<QWidget> planner;
+            for (QWidget* candidate : QApplication::topLevelWidgets())
+                if (candidate->objectName() == window && candidate->isVisible())
+                    planner = candidate;
+            QVERIFY2(planner, window);
+            planner->close();
+            QTRY_VERIFY2(!planner, window);
+            QVERIFY2(menu.isVisible(), button);
+        }
+        QCOMPARE(application.state().PlanKind, int(MortgagePlan));
+    }
+
+    void aboutBoxShowsItsTitleAndPlainText() {
+        MenuMain menu(state_, services_.services);
+        clickButton(&menu, "About");
+        QCOMPARE(services_.messenger.shown.size(), 1);
+        const Message& about = services_.messenger.shown.first();
+        QCOMPARE(about.title, QStringLiteral(" Pennywell Win9"));
+        QCOMPARE(about.buttons, MessageButtons::Ok);
+        QCOMPARE(about.icon, MessageIcon::Information);
+        QVERIFY(about.text.startsWith(QStringLiteral("Pennywell Win9\r\nVersion ")));
+    }
+
+    void exitButtonEndsTheProgram() {
+        MenuMain menu(state_, services_.services);
+        QSignalSpy exit(&menu, &MenuMain::exitRequested);
+        clickButton(&menu, "ExitButten");
+        QCOMPARE(exit.size(), 1);
+    }
+
+    void settingsWindowShowsTheCurrentSettings() {
+        state_.settings = {QStringLiteral("EU"), 2, QStringLiteral("Sam")};
+        ChangeFnt window(state_);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Personalize"));
+        const auto options = window.findChildren<QRadioButton*>("PtrFt");
+        QCOMPARE(options.size(), 4);
+        QCOMPARE(options[0]->text(), QStringLiteral("Standard Printer Font"));
+        QCOMPARE(options[3]->text(), QStringLiteral("Courier New 12 point font"));
+        QVERIFY(options[2]->isChecked());
+        QCOMPARE(child<QLineEdit>(&window, "InCurrency")->text(), QStringLiteral("EU"));
+        QCOMPARE(child<QLineEdit>(&window, "InMyName")->text(), QStringLiteral("Sam"));
+        QCOMPARE(child<QLabel>(&window, "Label2")->text(),
+                 QStringLiteral("  Change Currency Symbol."));
+        QCOMPARE(child<QPushButton>(&window, "ExitFonts")->text(), QStringLiteral("E&xit to Menu"));
+    }
+
+    void currencyBoxTakesTwoCharactersAndRefusesQuotes() {
+        ChangeFnt window(state_);
+        QVERIFY(showAndActivate(&window));
+        auto* currency = typeInto(&window, "InCurrency", QStringLiteral("E\"UR"));
+        QCOMPARE(currency->text(), QStringLiteral("EU"));
+
+        auto* name = child<QLineEdit>(&window, "InMyName");
+        name->setFocus(Qt::TabFocusReason);
+        name->end(false);
+        QTest::keyClicks(name, QStringLiteral("Jo \"Q\""));
+        QCOMPARE(name->text(), QStringLiteral("Jo Q"));
+
+        QTest::mouseClick(child<QPushButton>(&window, "ExitFonts"), Qt::LeftButton);
+        QCOMPARE(state_.settings.CurrencySymbol, QStringLiteral("EU"));
+        QCOMPARE(state_.settings.UserName, QStringLiteral("Jo Q"));
+    }
+
+    void currencyIsShownAlignedAndStoredTrimmed() {
+        ChangeFnt window(state_);
+        QVERIFY(showAndActivate(&window));
+        auto* currency = child<QLineEdit>(&window, "InCurrency");
+        currency->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(currency, Qt::Key_Dollar);
+        child<QLineEdit>(&window, "InMyName")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(currency->text(), QStringLiteral(" $"));
+
+        clickButton(&window, "ExitFonts");
+        QCOMPARE(state_.settings.CurrencySymbol, QStringLiteral("$"));
+        QCOMPARE(readSettings(), QByteArray("\"$\",0,\"\"\r\n"));
+    }
+
+    void enterMovesFromCurrencyToNameToExit() {
+        ChangeFnt window(state_);
+        QVERIFY(showAndActivate(&window));
+        auto* option = window.findChildren<QRadioButton*>("PtrFt")[0];
+        option->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(option, Qt::Key_Return);
+        QVERIFY(window.isVisible()); // no default button
+        auto* currency = child<QLineEdit>(&window, "InCurrency");
+        currency->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(currency, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(&window, "InMyName"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>(&window, "ExitFonts"));
+        QVERIFY(window.isVisible()); // Enter only moves on
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!window.isVisible()); // and then presses the button it moved to
+        QCOMPARE(readSettings(), QByteArray("\"$\",0,\"\"\r\n"));
+    }
+
+    void exitRewritesTheFileAndTheMenuShowsTheNewName() {
+        writeSettings("\"$\",0,\"Old\"\r\n");
+        Application application;
+        application.start(folder_->path(), QDate(2026, 12, 8));
+        MenuMain& menu = application.menu();
+
+        bool menuHiddenMeanwhile = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* window = qobject_cast<ChangeFnt*>(QApplication::activeModalWidget());
+            if (!window)
+                return;
+            menuHiddenMeanwhile = !menu.isVisible();
+            if (QTest::qWaitForWindowActive(window)) {
+                auto* name = child<QLineEdit>(window, "InMyName");
+                name->setFocus(Qt::TabFocusReason);
+                name->selectAll();
+                QTest::keyClicks(name, QStringLiteral("Ann Lee"));
+                window->findChildren<QRadioButton*>("PtrFt")[1]->click();
+                // Alt+X leaves the name box first, so the typed name is the one saved.
+                QTest::keyClick(window, Qt::Key_X, Qt::AltModifier);
+            }
+            QTimer::singleShot(2000, window, &QDialog::reject); // never leave the test blocked
+        });
+        clickButton(&menu, "PTrFnt");
+
+        QVERIFY(menuHiddenMeanwhile);
+        QVERIFY(menu.isVisible());
+        QCOMPARE(readSettings(), QByteArray("\"$\",1,\"Ann Lee\"\r\n"));
+        auto* myName = child<QLabel>(&menu, "MyName");
+        QVERIFY(myName->isVisible());
+        QCOMPARE(myName->text(), QStringLiteral("Ann Lee"));
+    }
+
+    void optionClickTakesEffectAtOnce() {
+        ChangeFnt window(state_);
+        QVERIFY(showAndActivate(&window));
+        window.findChildren<QRadioButton*>("PtrFt")[3]->click();
+        QCOMPARE(state_.settings.PrinterFontChoice, 3);
+        QVERIFY(readSettings().isEmpty()); // written only when the window is left
+        window.close();
+        QCOMPARE(readSettings(), QByteArray("\"$\",3,\"\"\r\n"));
+    }
+
+    void clickInTheCurrencyBoxEmptiesIt() {
+        ChangeFnt window(state_);
+        QVERIFY(showAndActivate(&window));
+        auto* currency = child<QLineEdit>(&window, "InCurrency");
+        QTest::mouseClick(currency, Qt::LeftButton);
+        QCOMPARE(currency->text(), QString());
+        QCOMPARE(state_.EditStarted, 1);
+        child<QLineEdit>(&window, "InMyName")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(currency->text(), QStringLiteral("  "));
+        QCOMPARE(state_.EditStarted, 0);
+    }
+
+    void anUnwritableSettingsFileStillClosesAndKeepsTheValues() {
+        state_.programFolder = folder_->filePath(QStringLiteral("no/such/folder"));
+        ChangeFnt window(state_);
+        QVERIFY(showAndActivate(&window));
+        typeInto(&window, "InCurrency", QStringLiteral("EU"));
+        QTest::mouseClick(child<QPushButton>(&window, "ExitFonts"), Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        QCOMPARE(state_.settings.CurrencySymbol, QStringLiteral("EU"));
+        QVERIFY(services_.messenger.shown.isEmpty());
+    }
 
 private:
     QString settingsPath() const { return QDir(folder_->path()).filePath(SettingsFileName); }
-    void writeSettings(const QByteArray& line);
-    QByteArray readSettings() const;
-    void showAndActivate(QWidget* window);
+    void writeSettings(const QByteArray& line) {
+        QFile file(settingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(line);
+    }
+    QByteArray readSettings() const {
+        QFile file(settingsPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
     std::unique_ptr<QTemporaryDir> folder_;
     AppState state_;
     testing::TestServices services_;
 };
-
-void ShellTest::init() {
-    folder_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(folder_->isValid());
-    state_ = AppState();
-    state_.programFolder = folder_->path();
-    services_.messenger.shown.clear();
-}
-
-void ShellTest::writeSettings(const QByteArray& line) {
-    QFile file(settingsPath());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(line);
-}
-
-QByteArray ShellTest::readSettings() const {
-    QFile file(settingsPath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void ShellTest::showAndActivate(QWidget* window) {
-    window->show();
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-}
-
-void ShellTest::startUpWithoutSettingsUsesTheDefaults() {
-    Application application;
-    const QDate today(2026, 12, 8);
-    application.start(folder_->path(), today);
-
-    const AppState& state = application.state();
-    QCOMPARE(state.settings.CurrencySymbol, QStringLiteral("$"));
-    QCOMPARE(state.settings.PrinterFontChoice, 0);
-    QCOMPARE(state.LinesPerPage, 53);
-    QCOMPARE(state.FirstPayDate, today);
-    QCOMPARE(QDir::current(), QDir(folder_->path()));
-    QVERIFY(application.menu().isVisible());
-    QVERIFY(!application.menu().findChild<QLabel*>("MyName")->isVisible());
-    QWidget* backdrop = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == "bakgnd")
-            backdrop = window;
-    QVERIFY(backdrop && backdrop->isVisible());
-    QCOMPARE(backdrop->windowTitle(), QStringLiteral("Pennywell Win9"));
-    QCOMPARE(backdrop->geometry(), application.menu().geometry());
-}
-
-void ShellTest::startUpShowsTheSavedName() {
-    writeSettings("\"EU\",3,\"Sam\"\r\n");
-    Application application;
-    application.start(folder_->path(), QDate(2026, 1, 31));
-    QCOMPARE(application.state().settings.CurrencySymbol, QStringLiteral("EU"));
-    QCOMPARE(application.state().settings.PrinterFontChoice, 3);
-    auto* myName = application.menu().findChild<QLabel*>("MyName");
-    QVERIFY(myName->isVisible());
-    QCOMPARE(myName->text(), QStringLiteral("Sam"));
-}
-
-void ShellTest::startUpWithAnEmptyNameKeepsTheNameHidden() {
-    writeSettings("\"\",1,\"\"\r\n");
-    Application application;
-    application.start(folder_->path(), QDate(2026, 1, 31));
-    QCOMPARE(application.state().settings.CurrencySymbol, QStringLiteral("$"));
-    QVERIFY(!application.menu().findChild<QLabel*>("MyName")->isVisible());
-}
-
-void ShellTest::menuHasItsButtonsAndCaptions() {
-    MenuMain menu(state_, services_.services);
-    QCOMPARE(menu.windowTitle(), QStringLiteral("Pennywell Win9"));
-    QCOMPARE(menu.size(), QSize(632, 424));
-    QCOMPARE(menu.findChild<QLabel*>("Label2")->text(), QStringLiteral("Pennywell Win9"));
-
-    const QList<std::pair<const char*, const char*>> buttons = {
-        {"ToBudget", "Planning your &Budget"}, {"Savings", "Planning your &Savings"},
-        {"LoanPmt", "Planning your &Loans"},   {"Canadian", "Planning your &Mortgage"},
-        {"HowTo", "&How to Use the Program"},  {"About", "&About..."},
-        {"PTrFnt", "Personali&ze Settings"},   {"ExitButten", "E&xit from Program"}};
-    int top = -1;
-    for (const auto& [name, caption] : buttons) {
-        auto* button = menu.findChild<QPushButton*>(name);
-        QVERIFY2(button, name);
-        QCOMPARE(button->text(), QString::fromLatin1(caption));
-        QCOMPARE(button->size(), QSize(180, 30));
-        QVERIFY(button->y() > top);
-        top = button->y();
-    }
-    // A planner's button waits for its planner.
-    QVERIFY(!menu.findChild<QPushButton*>("ToBudget")->isEnabled());
-    QVERIFY(menu.findChild<QPushButton*>("About")->isEnabled());
-}
-
-void ShellTest::plannerButtonsOpenTheirPlannerAndTheMenuReturns() {
-    MenuMain menu(state_, services_.services);
-    QPointer<QWidget> opened;
-    int kindWhenCreated = 0;
-    menu.setPlannerFactory(Planner::Loans, [&] {
-        kindWhenCreated = state_.PlanKind;
-        opened = new QWidget;
-        return opened.data();
-    });
-    menu.setPlannerFactory(Planner::Mortgage, [&] {
-        kindWhenCreated = state_.PlanKind;
-        opened = new QWidget;
-        return opened.data();
-    });
-    showAndActivate(&menu);
-
-    menu.findChild<QPushButton*>("LoanPmt")->click();
-    QCOMPARE(kindWhenCreated, int(LoanPlan));
-    QVERIFY(!menu.isVisible());
-    QVERIFY(opened && opened->isVisible());
-    QCOMPARE(opened->geometry(), menu.geometry());
-
-    opened->close();
-    QTRY_VERIFY(!opened);
-    QTRY_VERIFY(menu.isVisible());
-
-    menu.findChild<QPushButton*>("Canadian")->click();
-    QCOMPARE(kindWhenCreated, int(MortgagePlan));
-    opened->close();
-    QTRY_VERIFY(menu.isVisible());
-}
-
-void ShellTest::everyPlannerOfTheProgramOpensFromTheMenu() {
-    Application application;
-    application.start(folder_->path(), QDate(2026, 12, 8));
-    MenuMain& menu = application.menu();
-    const QList<std::pair<const char*, const char*>> planners = {{"ToBudget", "Budget"},
-                                                                 {"Savings", "SavingsCalc"},
-                                                                 {"LoanPmt", "MortgageCalc"},
-                                                                 {"Canadian", "MortgageCalc"}};
-    for (const auto& [button, window] : planners) {
-        menu.findChild<QPushButton*>(button)->click();
-        QVERIFY2(!menu.isVisible(), button);
-        QPointer<QWidget> planner;
-        for (QWidget* candidate : QApplication::topLevelWidgets())
-            if (candidate->objectName() == window && candidate->isVisible())
-                planner = candidate;
-        QVERIFY2(planner, window);
-        planner->close();
-        QTRY_VERIFY2(!planner, window);
-        QVERIFY2(menu.isVisible(), button);
-    }
-    QCOMPARE(application.state().PlanKind, int(MortgagePlan));
-}
-
-void ShellTest::aboutBoxShowsItsTitleAndPlainText() {
-    MenuMain menu(state_, services_.services);
-    menu.findChild<QPushButton*>("About")->click();
-    QCOMPARE(services_.messenger.shown.size(), 1);
-    const Message& about = services_.messenger.shown.first();
-    QCOMPARE(about.title, QStringLiteral(" Pennywell Win9"));
-    QCOMPARE(about.buttons, MessageButtons::Ok);
-    QCOMPARE(about.icon, MessageIcon::Information);
-    QVERIFY(about.text.startsWith(QStringLiteral("Pennywell Win9\r\nVersion ")));
-}
-
-void ShellTest::exitButtonEndsTheProgram() {
-    MenuMain menu(state_, services_.services);
-    QSignalSpy exit(&menu, &MenuMain::exitRequested);
-    menu.findChild<QPushButton*>("ExitButten")->click();
-    QCOMPARE(exit.size(), 1);
-}
-
-void ShellTest::settingsWindowShowsTheCurrentSettings() {
-    state_.settings = {QStringLiteral("EU"), 2, QStringLiteral("Sam")};
-    ChangeFnt window(state_);
-    QCOMPARE(window.windowTitle(), QStringLiteral("Personalize"));
-    const auto options = window.findChildren<QRadioButton*>("PtrFt");
-    QCOMPARE(options.size(), 4);
-    QCOMPARE(options[0]->text(), QStringLiteral("Standard Printer Font"));
-    QCOMPARE(options[3]->text(), QStringLiteral("Courier New 12 point font"));
-    QVERIFY(options[2]->isChecked());
-    QCOMPARE(window.findChild<QLineEdit*>("InCurrency")->text(), QStringLiteral("EU"));
-    QCOMPARE(window.findChild<QLineEdit*>("InMyName")->text(), QStringLiteral("Sam"));
-    QCOMPARE(window.findChild<QLabel*>("Label2")->text(),
-             QStringLiteral("  Change Currency Symbol."));
-    QCOMPARE(window.findChild<QPushButton*>("ExitFonts")->text(), QStringLiteral("E&xit to Menu"));
-}
-
-void ShellTest::currencyBoxTakesTwoCharactersAndRefusesQuotes() {
-    ChangeFnt window(state_);
-    showAndActivate(&window);
-    auto* currency = window.findChild<QLineEdit*>("InCurrency");
-    currency->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(currency, QStringLiteral("E\"UR"));
-    QCOMPARE(currency->text(), QStringLiteral("EU"));
-
-    auto* name = window.findChild<QLineEdit*>("InMyName");
-    name->setFocus(Qt::TabFocusReason);
-    name->end(false);
-    QTest::keyClicks(name, QStringLiteral("Jo \"Q\""));
-    QCOMPARE(name->text(), QStringLiteral("Jo Q"));
-
-    QTest::mouseClick(window.findChild<QPushButton*>("ExitFonts"), Qt::LeftButton);
-    QCOMPARE(state_.settings.CurrencySymbol, QStringLiteral("EU"));
-    QCOMPARE(state_.settings.UserName, QStringLiteral("Jo Q"));
-}
-
-void ShellTest::currencyIsShownAlignedAndStoredTrimmed() {
-    ChangeFnt window(state_);
-    showAndActivate(&window);
-    auto* currency = window.findChild<QLineEdit*>("InCurrency");
-    currency->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(currency, Qt::Key_Dollar);
-    window.findChild<QLineEdit*>("InMyName")->setFocus(Qt::TabFocusReason);
-    QCOMPARE(currency->text(), QStringLiteral(" $"));
-
-    window.findChild<QPushButton*>("ExitFonts")->click();
-    QCOMPARE(state_.settings.CurrencySymbol, QStringLiteral("$"));
-    QCOMPARE(readSettings(), QByteArray("\"$\",0,\"\"\r\n"));
-}
-
-void ShellTest::enterMovesFromCurrencyToNameToExit() {
-    ChangeFnt window(state_);
-    showAndActivate(&window);
-    auto* option = window.findChildren<QRadioButton*>("PtrFt")[0];
-    option->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(option, Qt::Key_Return);
-    QVERIFY(window.isVisible()); // no default button
-    auto* currency = window.findChild<QLineEdit*>("InCurrency");
-    currency->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(currency, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), window.findChild<QLineEdit*>("InMyName"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), window.findChild<QPushButton*>("ExitFonts"));
-    QVERIFY(window.isVisible()); // Enter only moves on
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QVERIFY(!window.isVisible()); // and then presses the button it moved to
-    QCOMPARE(readSettings(), QByteArray("\"$\",0,\"\"\r\n"));
-}
-
-void ShellTest::exitRewritesTheFileAndTheMenuShowsTheNewName() {
-    writeSettings("\"$\",0,\"Old\"\r\n");
-    Application application;
-    application.start(folder_->path(), QDate(2026, 12, 8));
-    MenuMain& menu = application.menu();
-
-    bool menuHiddenMeanwhile = false;
-    QTimer::singleShot(0, this, [&] {
-        auto* window = qobject_cast<ChangeFnt*>(QApplication::activeModalWidget());
-        if (!window)
-            return;
-        menuHiddenMeanwhile = !menu.isVisible();
-        if (QTest::qWaitForWindowActive(window)) {
-            auto* name = window->findChild<QLineEdit*>("InMyName");
-            name->setFocus(Qt::TabFocusReason);
-            name->selectAll();
-            QTest::keyClicks(name, QStringLiteral("Ann Lee"));
-            window->findChildren<QRadioButton*>("PtrFt")[1]->click();
-            // Alt+X leaves the name box first, so the typed name is the one saved.
-            QTest::keyClick(window, Qt::Key_X, Qt::AltModifier);
-        }
-        QTimer::singleShot(2000, window, &QDialog::reject); // never leave the test blocked
-    });
-    menu.findChild<QPushButton*>("PTrFnt")->click();
-
-    QVERIFY(menuHiddenMeanwhile);
-    QVERIFY(menu.isVisible());
-    QCOMPARE(readSettings(), QByteArray("\"$\",1,\"Ann Lee\"\r\n"));
-    auto* myName = menu.findChild<QLabel*>("MyName");
-    QVERIFY(myName->isVisible());
-    QCOMPARE(myName->text(), QStringLiteral("Ann Lee"));
-}
-
-void ShellTest::optionClickTakesEffectAtOnce() {
-    ChangeFnt window(state_);
-    showAndActivate(&window);
-    window.findChildren<QRadioButton*>("PtrFt")[3]->click();
-    QCOMPARE(state_.settings.PrinterFontChoice, 3);
-    QVERIFY(readSettings().isEmpty()); // written only when the window is left
-    window.close();
-    QCOMPARE(readSettings(), QByteArray("\"$\",3,\"\"\r\n"));
-}
-
-void ShellTest::clickInTheCurrencyBoxEmptiesIt() {
-    ChangeFnt window(state_);
-    showAndActivate(&window);
-    auto* currency = window.findChild<QLineEdit*>("InCurrency");
-    QTest::mouseClick(currency, Qt::LeftButton);
-    QCOMPARE(currency->text(), QString());
-    QCOMPARE(state_.EditStarted, 1);
-    window.findChild<QLineEdit*>("InMyName")->setFocus(Qt::TabFocusReason);
-    QCOMPARE(currency->text(), QStringLiteral("  "));
-    QCOMPARE(state_.EditStarted, 0);
-}
-
-void ShellTest::anUnwritableSettingsFileStillClosesAndKeepsTheValues() {
-    state_.programFolder = folder_->filePath(QStringLiteral("no/such/folder"));
-    ChangeFnt window(state_);
-    showAndActivate(&window);
-    auto* currency = window.findChild<QLineEdit*>("InCurrency");
-    currency->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(currency, QStringLiteral("EU"));
-    QTest::mouseClick(window.findChild<QPushButton*>("ExitFonts"), Qt::LeftButton);
-    QVERIFY(!window.isVisible());
-    QCOMPARE(window.result(), int(QDialog::Accepted));
-    QCOMPARE(state_.settings.CurrencySymbol, QStringLiteral("EU"));
-    QVERIFY(services_.messenger.shown.isEmpty());
-}
 
 QTEST_MAIN(ShellTest)
 #include "ShellTest.moc"
