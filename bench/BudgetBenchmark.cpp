@@ -97,6 +97,16 @@ static void loadThousandRecordFile(benchmark::State& state) {
 }
 BENCHMARK(loadThousandRecordFile)->Unit(benchmark::kMillisecond);
 
+// "Save File" of 1,000 records: written beside the old file, flushed to the disk, renamed.
+static void saveThousandRecordFile(benchmark::State& state) {
+    QTemporaryDir folder;
+    const QString path = fullBudgetFile(folder);
+    const BudgetTables tables = fullBudget();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(saveBudgetFile(path, tables));
+}
+BENCHMARK(saveThousandRecordFile)->Unit(benchmark::kMillisecond);
+
 // What the user waits for in the window: choosing another order or period re-sorts both
 // tables, redraws both grids and all totals (and paints the window).
 static void windowChoosesAnotherOrder(benchmark::State& state) {

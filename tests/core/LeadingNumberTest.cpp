@@ -1,6 +1,8 @@
 #include "format/LeadingNumber.h"
 
 #include <gtest/gtest.h>
+#include <limits>
+#include <string>
 
 using pennywell::leadingNumber;
 
@@ -34,4 +36,17 @@ TEST(LeadingNumber, DoesNotDependOnTheLocale) {
     std::setlocale(LC_ALL, "de_DE.UTF-8");
     EXPECT_DOUBLE_EQ(leadingNumber(u"2.75"), 2.75);
     std::setlocale(LC_ALL, "C");
+}
+
+TEST(LeadingNumber, ANumberBeyondTheRangeOfDoubleIsTheLargestNotZero) {
+    const double largest = std::numeric_limits<double>::max();
+    for (const int digits : {310, 400, 5000}) {
+        const std::u16string nines(std::size_t(digits), u'9');
+        EXPECT_EQ(leadingNumber(nines), largest) << digits;
+        EXPECT_EQ(leadingNumber(u"-" + nines + u".5"), -largest) << digits;
+        EXPECT_EQ(leadingNumber(u"0000" + nines), largest) << digits;
+    }
+    // Too small to tell from zero is zero; leading zeros do not make a number large.
+    EXPECT_EQ(leadingNumber(u"." + std::u16string(400, u'0') + u"1"), 0.0);
+    EXPECT_EQ(leadingNumber(u"0" + std::u16string(400, u'0') + u".25"), 0.25);
 }

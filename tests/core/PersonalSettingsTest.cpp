@@ -130,3 +130,38 @@ TEST_F(SettingsFile, AFailedWriteLeavesTheOldFileAndReportsIt) {
     EXPECT_FALSE(QFileInfo::exists(missingFolder));
     EXPECT_EQ(read(), QByteArray("\"$\",1,\"Old\"\r\n"));
 }
+
+TEST_F(SettingsFile, ASymbolLongerThanTheBoxIsCutToTwoCharacters) {
+    write("\"LONGSYMBOL64\",1,\"Sam\"\r\n");
+    SettingsLoadResult loaded = loadSettings(path());
+    EXPECT_EQ(loaded.settings.CurrencySymbol, "LO");
+    EXPECT_EQ(loaded.settings.UserName, "Sam");
+    // A character outside the basic plane takes two units and stays whole or goes whole.
+    write("\"\xF0\x9F\x92\xB0x\",1,\"Sam\"\r\n");
+    EXPECT_EQ(loadSettings(path()).settings.CurrencySymbol, QString::fromUtf8("\xF0\x9F\x92\xB0"));
+    write("\"x\xF0\x9F\x92\xB0\",1,\"Sam\"\r\n");
+    EXPECT_EQ(loadSettings(path()).settings.CurrencySymbol, "x");
+}
+
+TEST_F(SettingsFile, EveryReadableFileSavesBackToTheSameValues) {
+    const QList<QByteArray> handEdited = {
+        "$,1,Sam \"Bo\" Lee\r\n", // quotes inside unquoted fields
+        "\"$\",1,Sam\"\r\n",
+        "E\"U,2,\"Ann\"\r\n",
+        "\xEF\xBB\xBF\"\xA3\",3,\"Zo\xEB\"\r\n", // byte-order mark, single-byte code page
+        "\"EUR\",1,\"  Jo, the saver  \",extra\r\n",
+        " \"$\" , 2 , \"Sam\" \n",
+    };
+    for (const QByteArray& line : handEdited) {
+        write(line);
+        const PersonalSettings first = loadSettings(path()).settings;
+        ASSERT_TRUE(saveSettings(path(), first));
+        const SettingsLoadResult again = loadSettings(path());
+        EXPECT_TRUE(again.complete) << line.toStdString();
+        EXPECT_EQ(again.settings.CurrencySymbol, first.CurrencySymbol) << line.toStdString();
+        EXPECT_EQ(again.settings.PrinterFontChoice, first.PrinterFontChoice);
+        EXPECT_EQ(again.settings.UserName, first.UserName) << line.toStdString();
+    }
+    write("$,1,Sam \"Bo\" Lee\r\n");
+    EXPECT_EQ(loadSettings(path()).settings.UserName, "Sam Bo Lee");
+}

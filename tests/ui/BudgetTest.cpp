@@ -1,5 +1,6 @@
 #include "budget/Budget.h"
 
+#include "../common/TinyFileSystem.h"
 #include "TestServices.h"
 #include "WindowTestSupport.h"
 #include "budget/InRecNum.h"
@@ -419,6 +420,28 @@ private slots:
         QCOMPARE(lastMessage(),
                  QStringLiteral("Saving Error| Bad filename, must be in the form MYFILE.BGT"));
         QVERIFY(!window_->close());
+        QCOMPARE(services_->messenger.shown.last().title, QStringLiteral("Changed File in Memory"));
+    }
+
+    void aSaveOnAFullDiskSaysSoAndKeepsTheOldFile() {
+        TinyFileSystem disk(64 * 1024);
+        if (!disk.mounted())
+            QSKIP(qPrintable(disk.whyNot()));
+        const QByteArray old = "1\r\n1,\"Rent\",1,1,1\r\n0\r\n";
+        const QString path = disk.filePath(QStringLiteral("Old.bgt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+        disk.fill(0);
+
+        addRecord(true, "Salary", "100", "12", "100");
+        services_->fileDialogs.answers.enqueue(path);
+        child<QPushButton>("FilSave")->click();
+        QCOMPARE(lastMessage(),
+                 QStringLiteral("Saving Error| Bad filename, must be in the form MYFILE.BGT"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+        QVERIFY(!window_->close()); // still unsaved: leaving asks first
         QCOMPARE(services_->messenger.shown.last().title, QStringLiteral("Changed File in Memory"));
     }
 

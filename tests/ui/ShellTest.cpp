@@ -1,3 +1,4 @@
+#include "../common/TinyFileSystem.h"
 #include "TestServices.h"
 #include "WindowTestSupport.h"
 #include "common/MnemonicFocus.h"
@@ -303,6 +304,28 @@ private slots:
         QCOMPARE(window.result(), int(QDialog::Accepted));
         QCOMPARE(state_.settings.CurrencySymbol, QStringLiteral("EU"));
         QVERIFY(services_.messenger.shown.isEmpty());
+    }
+
+    void aFullDiskKeepsTheSettingsFileAndSaysNothing() {
+        TinyFileSystem disk(64 * 1024);
+        if (!disk.mounted())
+            QSKIP(qPrintable(disk.whyNot()));
+        const QByteArray old = "\"$\",2,\"Sam\"\r\n";
+        QFile file(disk.filePath(SettingsFileName));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+        disk.fill(0);
+        state_.programFolder = disk.filePath(QString());
+
+        ChangeFnt window(state_);
+        QVERIFY(showAndActivate(&window));
+        typeInto(&window, "InCurrency", QStringLiteral("EU"));
+        QTest::mouseClick(child<QPushButton>(&window, "ExitFonts"), Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(state_.settings.CurrencySymbol, QStringLiteral("EU"));
+        QVERIFY(services_.messenger.shown.isEmpty());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
     }
 
 private:

@@ -1,8 +1,10 @@
 #include "budget/BudgetFile.h"
 
 #include "files/AtomicWrite.h"
+#include "files/RegularFile.h"
+#include "files/TextDecoding.h"
 
-#include <QFile>
+#include <QList>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -54,7 +56,7 @@ std::optional<int> parseCount(QByteArrayView line) {
 
 // Splits a record line into its five fields; the description may be quoted (and then hold
 // commas) or, in a hand-written file, plain.
-std::optional<BudgetRecord> parseRecord(QByteArrayView line) {
+std::optional<BudgetRecord> parseRecord(QByteArrayView line, TextEncoding encoding) {
     QList<QByteArrayView> fields;
     qsizetype at = 0;
     while (true) {
@@ -92,7 +94,7 @@ std::optional<BudgetRecord> parseRecord(QByteArrayView line) {
     BudgetRecord record;
     // Only a plain (unquoted) description can hold a quote; dropped, as the box drops the
     // key, so saving the record again writes a file that reads back.
-    record.description = QString::fromUtf8(fields[1]).remove(QLatin1Char('"'));
+    record.description = decodedAs(fields[1], encoding).remove(QLatin1Char('"'));
     record.annualAmount = *amount;
     record.paymentsPerYear = *payments;
     record.annualBudgeted = *budgeted;
@@ -101,7 +103,7 @@ std::optional<BudgetRecord> parseRecord(QByteArrayView line) {
 
 class LineReader {
 public:
-    explicit LineReader(const QByteArray& bytes) : bytes_(bytes) {}
+    explicit LineReader(QByteArrayView bytes) : bytes_(bytes) {}
 
     std::optional<QByteArrayView> next() {
         if (at_ >= bytes_.size())
@@ -109,7 +111,7 @@ public:
         qsizetype end = bytes_.indexOf('\n', at_);
         if (end < 0)
             end = bytes_.size();
-        QByteArrayView line(bytes_.constData() + at_, end - at_);
+        QByteArrayView line = bytes_.sliced(at_, end - at_);
         at_ = end + 1;
         if (line.endsWith('\r'))
             line.chop(1);
@@ -117,11 +119,11 @@ public:
     }
 
 private:
-    const QByteArray& bytes_;
+    QByteArrayView bytes_;
     qsizetype at_ = 0;
 };
 
-bool readTable(LineReader& reader, BudgetTable& table) {
+bool readTable(LineReader& reader, TextEncoding encoding, BudgetTable& table) {
     const auto countLine = reader.next();
     const auto count = countLine ? parseCount(*countLine) : std::nullopt;
     if (!count)
@@ -129,7 +131,7 @@ bool readTable(LineReader& reader, BudgetTable& table) {
     table.records.reserve(std::size_t(*count));
     for (int i = 0; i < *count; ++i) {
         const auto line = reader.next();
-        const auto record = line ? parseRecord(*line) : std::nullopt;
+        const auto record = line ? parseRecord(*line, encoding) : std::nullopt;
         if (!record)
             return false;
         table.records.push_back(*record);
@@ -174,9 +176,11 @@ QByteArray budgetFileBytes(const BudgetTables& tables) {
 }
 
 std::optional<BudgetTables> parseBudgetFile(const QByteArray& bytes) {
-    LineReader reader(bytes);
+    const QByteArrayView text = withoutByteOrderMark(bytes);
+    const TextEncoding encoding = encodingOf(text);
+    LineReader reader(text);
     BudgetTables tables;
-    if (!readTable(reader, tables.income) || !readTable(reader, tables.expense))
+    if (!readTable(reader, encoding, tables.income) || !readTable(reader, encoding, tables.expense))
         return std::nullopt;
     return tables;
 }
@@ -186,13 +190,10 @@ bool saveBudgetFile(const QString& path, const BudgetTables& tables) {
 }
 
 std::optional<BudgetTables> loadBudgetFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaximumFileSize)
+    const std::optional<FileStart> file = readRegularFile(path, MaximumFileSize);
+    if (!file || !file->whole)
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return parseBudgetFile(bytes);
+    return parseBudgetFile(file->bytes);
 }
 
 } // namespace pennywell

@@ -16,7 +16,8 @@ QByteArray budgetFileBytes(const BudgetTables& tables);
 
 // Reads a whole file's bytes into new tables; empty when anything is wrong (a count outside
 // 0..500, a missing or malformed line, payments per year not a positive finite number), so a
-// bad file never half-replaces the records on screen.
+// bad file never half-replaces the records on screen. A leading UTF-8 byte-order mark is
+// skipped; a file that is not valid UTF-8 is read as Windows-1252.
 std::optional<BudgetTables> parseBudgetFile(const QByteArray& bytes);
 
 // A number as the file holds it: up to 15 significant digits, plain decimal notation.
@@ -25,6 +26,7 @@ QByteArray budgetFileNumber(double value);
 // Replaces the file atomically: on any failure the previous file stays exactly as it was.
 bool saveBudgetFile(const QString& path, const BudgetTables& tables);
 
+// Reads only a regular file of a size that 500 + 500 records can have.
 std::optional<BudgetTables> loadBudgetFile(const QString& path);
 
 } // namespace pennywell

@@ -1,6 +1,8 @@
 #include "format/LeadingNumber.h"
 
+#include <algorithm>
 #include <charconv>
+#include <limits>
 #include <string>
 
 namespace pennywell {
@@ -33,7 +35,16 @@ double leadingNumber(QStringView text) {
         return 0.0;
 
     double magnitude = 0.0;
-    std::from_chars(compact.data() + numberStart, compact.data() + end, magnitude);
+    const char* digits = compact.data() + numberStart;
+    const char* digitsEnd = compact.data() + end;
+    if (std::from_chars(digits, digitsEnd, magnitude).ec == std::errc::result_out_of_range) {
+        // Out of range is too small to tell from 0 when there is no whole part, and beyond
+        // the largest double when there is; that one reads as the largest, so every box
+        // refuses it as too large exactly as it refuses 1e305, whatever its length.
+        const char* point = std::find(digits, digitsEnd, '.');
+        const bool wholePart = std::any_of(digits, point, [](char c) { return c != '0'; });
+        magnitude = wholePart ? std::numeric_limits<double>::max() : 0.0;
+    }
     return compact[0] == '-' ? -magnitude : magnitude;
 }
 

@@ -1,9 +1,9 @@
 #include "settings/PersonalSettings.h"
 
 #include "files/AtomicWrite.h"
+#include "files/RegularFile.h"
+#include "files/TextDecoding.h"
 
-#include <QFile>
-#include <QStringDecoder>
 #include <optional>
 
 namespace pennywell {
@@ -11,7 +11,9 @@ namespace {
 
 // Reads comma-separated fields of one line the way the file has always been read: blanks
 // before a field are skipped, a quoted field ends at its closing quote, an unquoted one at
-// the next comma or the end of the line.
+// the next comma or the end of the line. A quote inside an unquoted field (only a hand edit
+// can put one there) is dropped, as the boxes drop the key, so that saving the values again
+// writes a file that reads back the same.
 class FieldReader {
 public:
     explicit FieldReader(QString line) : line_(std::move(line)) {}
@@ -32,7 +34,7 @@ public:
         } else {
             const qsizetype comma = line_.indexOf(u',', at_);
             const qsizetype end = comma < 0 ? line_.size() : comma;
-            field = line_.mid(at_, end - at_).trimmed();
+            field = line_.mid(at_, end - at_).remove(u'"').trimmed();
             at_ = end + 1;
         }
         return field;
@@ -43,15 +45,27 @@ private:
     qsizetype at_ = 0;
 };
 
-// The file is written in UTF-8; one that is not valid UTF-8 comes from a single-byte code page
-// (an older copy of the program), whose symbol or name would otherwise be garbled.
-QString decodedLine(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder windows1252("windows-1252");
-    return windows1252.isValid() ? QString(windows1252(bytes)) : QString::fromLatin1(bytes);
+// The file is one short line; what a hand edit put beyond this cannot be part of it.
+constexpr qint64 MaximumReadBytes = 64 * 1024;
+
+QString firstLine(const QByteArray& bytes) {
+    QByteArrayView line = withoutByteOrderMark(bytes);
+    const qsizetype end = line.indexOf('\n');
+    if (end >= 0)
+        line.truncate(end);
+    while (line.endsWith('\r'))
+        line.chop(1);
+    return decodedAs(line, encodingOf(line));
+}
+
+// The symbol box holds two characters; a longer symbol from a hand-edited file is cut the
+// same way, without splitting a character that takes two UTF-16 units.
+QString boxSizedSymbol(QString symbol) {
+    qsizetype length = PersonalSettings::MaximumSymbolLength;
+    if (symbol.size() > length && symbol[length - 1].isHighSurrogate())
+        --length;
+    symbol.truncate(length);
+    return symbol;
 }
 
 std::optional<int> wholeNumber(const QString& text) {
@@ -66,14 +80,10 @@ SettingsLoadResult loadSettings(const QString& path) {
     SettingsLoadResult result;
     result.settings.CurrencySymbol.clear();
 
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        QString line = decodedLine(file.readLine());
-        while (line.endsWith(u'\n') || line.endsWith(u'\r'))
-            line.chop(1);
-        FieldReader reader(line);
+    if (const std::optional<FileStart> file = readRegularFile(path, MaximumReadBytes)) {
+        FieldReader reader(firstLine(file->bytes));
         if (const auto symbol = reader.next()) {
-            result.settings.CurrencySymbol = *symbol;
+            result.settings.CurrencySymbol = boxSizedSymbol(*symbol);
             const auto fontField = reader.next();
             const auto font = fontField ? wholeNumber(*fontField) : std::nullopt;
             if (font) {

@@ -25,7 +25,8 @@ struct SettingsLoadResult {
 inline const QString SettingsFileName = QStringLiteral("Personal.pws");
 
 // Reads the settings file: quoted symbol, plain font number, quoted name. An empty symbol
-// becomes "$"; a font choice outside 0..3 becomes 0.
+// becomes "$", a longer one than the box holds is cut to its two characters; a font choice
+// outside 0..3 becomes 0. Anything but a regular file counts as missing.
 SettingsLoadResult loadSettings(const QString& path);
 
 // The one line of the file, CR LF included: "$",2,"Sam"

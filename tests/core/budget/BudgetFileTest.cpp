@@ -161,3 +161,25 @@ TEST(BudgetFile, TheSampleIsExactlyWhatTheWriterProduces) {
     EXPECT_EQ(read->income.count() + read->expense.count(), 20);
     EXPECT_EQ(budgetFileBytes(*read), sample);
 }
+
+TEST(BudgetFile, AByteOrderMarkBeforeTheFirstCountIsSkipped) {
+    const auto read = parseBudgetFile("\xEF\xBB\xBF" + ExampleFile);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(budgetFileBytes(*read), ExampleFile);
+}
+
+TEST(BudgetFile, ASingleByteCodePageFileKeepsItsLettersAndIsSavedAsUtf8) {
+    const auto read = parseBudgetFile(
+        "2\r\n1,\"Caf\xE9 cr\xE8me\",10,1,10\r\n2,\"\x80 5 \x96 bonus\",5,1,5\r\n0\r\n");
+    ASSERT_TRUE(read);
+    EXPECT_EQ(descriptionsOf(read->income),
+              QStringList({QString::fromUtf8("Caf\xC3\xA9 cr\xC3\xA8me"),
+                           QString::fromUtf8("\xE2\x82\xAC 5 \xE2\x80\x93 bonus")}));
+    EXPECT_TRUE(budgetFileBytes(*read).contains("1,\"Caf\xC3\xA9 cr\xC3\xA8me\",10,1,10\r\n"));
+
+    // A file in UTF-8 is read as UTF-8, mark or no mark.
+    const QByteArray utf8 = "1\r\n1,\"Caf\xC3\xA9\",10,1,10\r\n0\r\n";
+    for (const QByteArray& bytes : {utf8, "\xEF\xBB\xBF" + utf8})
+        EXPECT_EQ(descriptionsOf(parseBudgetFile(bytes)->income),
+                  QStringList({QString::fromUtf8("Caf\xC3\xA9")}));
+}

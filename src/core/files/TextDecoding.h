@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+namespace pennywell {
+
+// The program writes its files in UTF-8. A file that is not valid UTF-8 was written in a
+// single-byte code page (older copies of the program, or a hand edit), read as Windows-1252
+// so that its letters show as they were typed.
+enum class TextEncoding { Utf8, Windows1252 };
+
+TextEncoding encodingOf(QByteArrayView bytes);
+QString decodedAs(QByteArrayView bytes, TextEncoding encoding);
+
+// The bytes without a leading UTF-8 byte-order mark, which some editors write.
+QByteArrayView withoutByteOrderMark(QByteArrayView bytes);
+
+} // namespace pennywell
