@@ -1,8 +1,10 @@
 #include "MortgageCommand.h"
 
 #include "CommandOutput.h"
+#include "GraphOutput.h"
 #include "format/KeyFilter.h"
 #include "format/LeadingNumber.h"
+#include "graph/GraphSeries.h"
 #include "mortgage/MortgageEngine.h"
 #include "mortgage/MortgagePresenter.h"
 #include "mortgage/MortgageTexts.h"
@@ -64,6 +66,7 @@ void addExtraPayment(MortgageInputs& inputs, const QString& text, int TermYears)
 struct Request {
     MortgageInputs inputs;
     OutputFormat format = OutputFormat::Text;
+    bool graph = false; // the graph's points instead of the schedule
 };
 
 Request parseRequest(QCommandLineParser& parser) {
@@ -112,6 +115,7 @@ Request parseRequest(QCommandLineParser& parser) {
     if (!format)
         throw UsageError{QStringLiteral("--format: expected text|csv|json")};
     request.format = *format;
+    request.graph = parser.isSet("graph");
     return request;
 }
 
@@ -197,7 +201,8 @@ int report(const Request& request, QTextStream& out, QTextStream& err) {
     // A refused calculation shows the boxes it got to and an empty grid, as the window does.
     const auto refuse = [&](const FailureMessage& message, const MortgageBoxes& boxes) {
         if (request.format == OutputFormat::Json) {
-            QJsonObject document = scheduleJson(boxes, freshGrid(inputs.mode));
+            QJsonObject document = request.graph ? graphJson(graph::GraphSeries())
+                                                 : scheduleJson(boxes, freshGrid(inputs.mode));
             document.insert("error", refusalJson({message.title, message.text}));
             writeJson(out, document);
         } else {
@@ -214,6 +219,14 @@ int report(const Request& request, QTextStream& out, QTextStream& err) {
     const MortgageBoxes boxes = boxTexts(result, symbol);
     if (!result.succeeded())
         return refuse(failureMessage(result.failure, inputs.mode), boxes);
+    if (request.graph) {
+        const graph::GraphSeries series = graph::mortgageSeries(result, inputs.principal);
+        if (request.format == OutputFormat::Json)
+            writeJson(out, graphJson(series));
+        else
+            out << graphText(request.format, series, symbol);
+        return Success;
+    }
     switch (request.format) {
     case OutputFormat::Json:
         writeJson(out, scheduleJson(boxes, filledGrid(result, symbol, {QLocale(), true})));
@@ -253,6 +266,7 @@ void addOptions(QCommandLineParser& parser) {
         {"dates", "Show payment dates instead of numbers."},
         {"first-date", "Date of the first payment (default today).", "yyyy-mm-dd"},
         {"format", "text|csv|json (default text)", "FORMAT", "text"},
+        {"graph", "Print the points of the graph instead of the schedule."},
     });
 }
 

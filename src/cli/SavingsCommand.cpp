@@ -1,7 +1,9 @@
 #include "SavingsCommand.h"
 
 #include "CommandOutput.h"
+#include "GraphOutput.h"
 #include "SavingsAnswer.h"
+#include "graph/GraphSeries.h"
 #include "savings/GrowthCalculator.h"
 #include "savings/GrowthPresenter.h"
 #include "savings/SavingsInputs.h"
@@ -38,8 +40,10 @@ QString usage() {
     return QStringLiteral(
         "usage: pennywell-calc savings [--lump L] [--annual A] [--rate R] [--years N]\n"
         "                              [--inflation F] [--increase G] [--format text|csv|json]\n"
+        "                              [--graph]\n"
         "Defaults: lump 0, annual 1000, rate 20, years 25, inflation 0, increase 0.\n"
-        "--inflation and --increase may be negative.\n");
+        "--inflation and --increase may be negative.\n"
+        "--graph prints the points of the graph instead of the grid.\n");
 }
 
 QJsonObject gridJson(const GrowthGrid& grid) {
@@ -79,6 +83,7 @@ int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err)
     QCommandLineParser parser;
     for (const BoxOption& option : boxOptions())
         parser.addOption({option.name, QString(), QStringLiteral("value")});
+    parser.addOption({QStringLiteral("graph"), QString()});
     const auto parsed =
         parseCommand(parser, QStringLiteral("savings"), arguments, usage(), out, err);
     if (const int* exitStatus = std::get_if<int>(&parsed))
@@ -121,6 +126,19 @@ int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err)
             refusal = Refusal{savings_texts::HelpTitle, savings_texts::TermCalculationLimit};
         else if (result.outcome == GrowthOutcome::Overflow)
             refusal = Refusal{savings_texts::HelpTitle, savings_texts::WrongEntry};
+    }
+
+    if (parser.isSet("graph")) {
+        // Nothing to draw is refused as the graph button refuses it.
+        if (!refusal && result.resultCount == 0)
+            refusal = Refusal{savings_texts::AdvisoryTitle, savings_texts::NoGraphData};
+        const graph::GraphSeries series =
+            refusal
+                ? graph::GraphSeries()
+                : graph::savingsSeries(result.table, result.resultCount, savings_texts::GraphTitle);
+        return writeSavingsAnswer(
+            format, graphJson(series), refusal,
+            [&](OutputFormat plain) { return graphText(plain, series, symbol); }, out, err);
     }
 
     const auto plainOutput = [&](OutputFormat plain) {

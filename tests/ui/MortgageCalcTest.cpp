@@ -432,10 +432,8 @@ private slots:
         QCOMPARE(services_.messenger.shown[1].title, QStringLiteral("Help"));
 
         click("MCalc");
-        click("MGraphs");
         click("MPrinter");
         QCOMPARE(services_.messenger.shown.size(), 2);
-        QCOMPARE(state_.graph.GraphKind, 4);
         QVERIFY(window_->isVisible());
     }
 

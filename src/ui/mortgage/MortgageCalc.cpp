@@ -9,6 +9,8 @@
 #include "common/TextGridModel.h"
 #include "common/Twips.h"
 #include "format/LeadingNumber.h"
+#include "graph/GraphSeries.h"
+#include "graph/GraphsAll.h"
 #include "mortgage/MortDateInput.h"
 #include "mortgage/MortIRFTable.h"
 #include "mortgage/MortPrePay.h"
@@ -477,7 +479,8 @@ void MortgageCalc::showGraphs() {
         return;
     }
     // The graph screen reads the schedule, PaymentsPerYear and YearsToFinal left here.
-    state_.graph.GraphKind = 4;
+    state_.graph.GraphKind = graph::MortgageGraph;
+    GraphsAll::openFrom(this, state_, services_);
 }
 
 void MortgageCalc::print() {

@@ -7,6 +7,8 @@
 #include "common/Services.h"
 #include "common/TextGridModel.h"
 #include "common/Twips.h"
+#include "graph/GraphSeries.h"
+#include "graph/GraphsAll.h"
 #include "savings/GrowthCalculator.h"
 #include "savings/GrowthPresenter.h"
 #include "savings/SavingsHelpText.h"
@@ -35,7 +37,6 @@ const QString CloseHelpCaption = QStringLiteral("Close &Help");
 
 constexpr int GridDefaultColumnWidth = 400; // twips; each column adds its own increment
 constexpr int BoxPitch = 840;               // twips between the tops of two input boxes
-constexpr int GraphKindSavings = 1;
 
 void showGrid(TextGridModel& model, const GrowthGrid& grid) {
     // Each heading's run of blanks is where it breaks onto its second line.
@@ -307,8 +308,8 @@ void SavingsCalc::showGraph() {
         showMessage(savings_texts::NoGraphData, savings_texts::AdvisoryTitle);
         return;
     }
-    state_.graph.GraphKind = GraphKindSavings;
-    emit graphRequested();
+    state_.graph.GraphKind = graph::SavingsGraph;
+    GraphsAll::openFrom(this, state_, services_);
 }
 
 void SavingsCalc::print() {

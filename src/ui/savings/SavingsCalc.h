@@ -24,8 +24,7 @@ public:
     SavingsCalc(AppState& state, Services& services, QWidget* parent = nullptr);
 
 signals:
-    // Calculated results are ready for the graph screen (GraphKind is set) or the printout.
-    void graphRequested();
+    // Calculated results are ready for the printout.
     void printRequested();
 
 protected:

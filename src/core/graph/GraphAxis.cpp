@@ -1,0 +1,51 @@
+#include "graph/GraphAxis.h"
+
+#include "format/NumberFormat.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pennywell::graph {
+namespace {
+
+constexpr int Intervals = 5;
+
+double niceStep(double range) {
+    const double rough = range / Intervals;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const double factor : {1.0, 2.0, 5.0}) {
+        if (factor * magnitude >= rough)
+            return factor * magnitude;
+    }
+    return 10 * magnitude;
+}
+
+} // namespace
+
+QList<AxisTick> moneyAxisTicks(const GraphSeries& series, const QString& currencySymbol) {
+    double low = 0;
+    double high = 0;
+    for (const GraphPoint& point : series.points) {
+        low = std::min(low, point.value.toDouble());
+        high = std::max(high, point.value.toDouble());
+    }
+    // Whole currency units at least, so an empty or tiny series still gets a readable axis.
+    const double step = std::max(1.0, niceStep(std::max(high - low, 1.0)));
+    const double first = std::floor(low / step) * step;
+    const double last = std::max(std::ceil(high / step) * step, first + step);
+    QList<AxisTick> ticks;
+    for (double value = first; value <= last + step / 2; value += step) {
+        const double shown = std::abs(value) < step / 2 ? 0.0 : value;
+        const QString number = formatNumber(std::abs(shown), u"###,###,###,##0");
+        ticks.append(
+            {shown, (shown < 0 ? QStringLiteral("-") : QString()) + currencySymbol + number});
+    }
+    return ticks;
+}
+
+QString pointTip(const GraphPoint& point, const QString& currencySymbol) {
+    return QStringLiteral("Year ") + point.label + QStringLiteral(": ") + currencySymbol +
+           formatNumber(point.value.toDouble(), u"###,###,###,##0.00");
+}
+
+} // namespace pennywell::graph

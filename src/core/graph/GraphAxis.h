@@ -1,0 +1,22 @@
+#pragma once
+
+#include "graph/GraphSeries.h"
+
+#include <QList>
+#include <QString>
+
+namespace pennywell::graph {
+
+struct AxisTick {
+    double value;
+    QString text; // money as people read it: "$150,000"
+};
+
+// Round-numbered ticks (1, 2 or 5 times a power of ten) from below the lowest value (or 0) to
+// above the highest, about five intervals, for the money axis of the chart.
+QList<AxisTick> moneyAxisTicks(const GraphSeries& series, const QString& currencySymbol);
+
+// What hovering a bar tells: "Year 5: $12,345.67".
+QString pointTip(const GraphPoint& point, const QString& currencySymbol);
+
+} // namespace pennywell::graph

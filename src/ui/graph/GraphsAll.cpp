@@ -1,0 +1,168 @@
+#include "graph/GraphsAll.h"
+
+#include "common/Messenger.h"
+#include "common/Services.h"
+#include "common/Twips.h"
+#include "graph/TwoDeeChart.h"
+#include "state/AppState.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QStackedWidget>
+
+namespace pennywell::ui {
+namespace {
+
+// The form's resting size; printing stretches its height for a larger picture on paper.
+constexpr int FormLeft = 60;
+constexpr int FormTop = 345;
+constexpr int FormWidth = 9480;
+constexpr int FormHeight = 6765;
+constexpr double PrintHeightShare = 0.88;
+constexpr int ButtonHeight = 420;
+constexpr int ButtonRowBottomMargin = 120;
+constexpr int TitleHeight = 300;
+
+const QString PrinterTitle = QStringLiteral("Printer");
+
+} // namespace
+
+GraphsAll::GraphsAll(AppState& state, Services& services, ThreeDeeFactory threeDeeFactory,
+                     QWidget* parent)
+    : QWidget(parent), state_(state), services_(services),
+      threeDeeFactory_(std::move(threeDeeFactory)), graph1_(new QStackedWidget(this)),
+      chart_(new QChart), chartView_(new QChartView(chart_)), label1_(new QLabel(this)) {
+    setObjectName(QStringLiteral("GraphsAll"));
+    setWindowTitle(QStringLiteral("Graphs"));
+
+    graph1_->setObjectName(QStringLiteral("Graph1"));
+    chart_->setAnimationOptions(QChart::NoAnimation); // every redraw is immediate
+    chartView_->setObjectName(QStringLiteral("Graph2D"));
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    graph1_->addWidget(chartView_);
+
+    // Over the 3D view, which has no title of its own.
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setAlignment(Qt::AlignCenter);
+    QFont titleFont = label1_->font();
+    titleFont.setBold(true);
+    titleFont.setPointSize(titleFont.pointSize() + 2);
+    label1_->setFont(titleFont);
+    label1_->hide();
+    buildButtons();
+
+    setGeometry(twipsRect(FormLeft, FormTop, FormWidth, FormHeight));
+    setFixedSize(size());
+
+    // Load: the series of the caller, always shown in 2D first.
+    series_ = graph::seriesFor(state_);
+    graph1_->setAccessibleName(series_.title);
+    label1_->setText(series_.title);
+    drawTwoDee();
+}
+
+GraphsAll::~GraphsAll() = default;
+
+GraphsAll* GraphsAll::openFrom(QWidget* caller, AppState& state, Services& services) {
+    auto* graphs = new GraphsAll(state, services);
+    graphs->setAttribute(Qt::WA_DeleteOnClose);
+    graphs->move(caller->pos());
+    QObject::connect(graphs, &QObject::destroyed, caller, &QWidget::show);
+    caller->hide();
+    graphs->show();
+    return graphs;
+}
+
+void GraphsAll::buildButtons() {
+    auto addButton = [this](const char* name, const QString& caption, const QString& spoken) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setAccessibleName(spoken);
+        button->setAutoDefault(true); // Enter on a focused button presses it
+        return button;
+    };
+    sav2D_ =
+        addButton("Sav2D", QStringLiteral("Show Graph in &2D"), QStringLiteral("Show Graph in 2D"));
+    threeDeeButton_ = addButton("ThreeDee", QStringLiteral("Show Graph in &3D"),
+                                QStringLiteral("Show Graph in 3D"));
+    ptr_ = addButton("Ptr", QStringLiteral("&To Printer"), QStringLiteral("To Printer"));
+    exitBut_ =
+        addButton("ExitBut", QStringLiteral("E&xit to Menu"), QStringLiteral("Exit to Menu"));
+    // As designed the 3D button is off, so the first 2D drawing turns it on and focuses it.
+    threeDeeButton_->setEnabled(false);
+
+    connect(sav2D_, &QPushButton::clicked, this, &GraphsAll::drawTwoDee);
+    connect(threeDeeButton_, &QPushButton::clicked, this, &GraphsAll::switchToThreeDee);
+    ptr_->setEnabled(false); // until the printer is wired to the graph
+    connect(exitBut_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void GraphsAll::resizeEvent(QResizeEvent* event) {
+    placeControls();
+    QWidget::resizeEvent(event);
+}
+
+void GraphsAll::placeControls() {
+    // The chart takes whatever height the buttons leave, so a taller form prints larger.
+    const int margin = fromTwips(60);
+    const int buttonTop = height() - fromTwips(ButtonHeight + ButtonRowBottomMargin);
+    const int chartTop = label1_->isVisible() ? fromTwips(60 + TitleHeight) : margin;
+    label1_->setGeometry(margin, margin, width() - 2 * margin, fromTwips(TitleHeight));
+    graph1_->setGeometry(margin, chartTop, width() - 2 * margin, buttonTop - margin - chartTop);
+    const QList<QPushButton*> buttons{sav2D_, threeDeeButton_, ptr_, exitBut_};
+    const int buttonWidth = fromTwips(2160);
+    const int gap = (width() - 2 * margin - int(buttons.size()) * buttonWidth) / 3;
+    for (int i = 0; i < buttons.size(); ++i)
+        buttons[i]->setGeometry(margin + i * (buttonWidth + gap), buttonTop, buttonWidth,
+                                fromTwips(ButtonHeight));
+}
+
+void GraphsAll::drawTwoDee() {
+    if (!threeDeeButton_->isEnabled()) {
+        threeDeeButton_->setEnabled(true);
+        threeDeeButton_->setFocus(Qt::OtherFocusReason);
+    }
+    sav2D_->show();
+    if (sav2D_->isEnabled())
+        sav2D_->setEnabled(false);
+
+    drawTwoDeeChart(*chart_, series_, state_.settings.CurrencySymbol);
+    graph1_->setCurrentWidget(chartView_);
+    label1_->hide();
+    chartStyle_ = TwoDeeStyle;
+    placeControls();
+}
+
+void GraphsAll::switchToThreeDee() {
+    if (!threeDee_) {
+        threeDee_ = threeDeeFactory_(graph1_);
+        if (!threeDee_) {
+            services_.messenger.show(
+                this, Message{QStringLiteral("Showing the graph in 3D needs OpenGL, which this "
+                                             "display does not offer. The graph stays in 2D."),
+                              QStringLiteral("Graphs")});
+            return;
+        }
+        // The points loaded with the form; switching back and forth loads no new ones.
+        graph1_->addWidget(threeDee_->widget());
+        threeDee_->draw(series_, state_.settings.CurrencySymbol);
+    }
+    sav2D_->show();
+    if (!sav2D_->isEnabled())
+        sav2D_->setEnabled(true);
+    threeDeeButton_->setEnabled(false);
+    sav2D_->setFocus(Qt::OtherFocusReason);
+
+    graph1_->setCurrentWidget(threeDee_->widget());
+    label1_->show();
+    chartStyle_ = ThreeDeeStyle;
+    placeControls();
+}
+
+} // namespace pennywell::ui
