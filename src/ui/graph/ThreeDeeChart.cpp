@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QResizeEvent>
 #include <QWidget>
 #include <QtDataVisualization/Q3DBars>
 #include <QtDataVisualization/Q3DCamera>
@@ -25,28 +26,59 @@ QString moneyLabelFormat(const QString& currencySymbol) {
     return symbol.replace(QLatin1Char('%'), QStringLiteral("%%")) + QStringLiteral("%.0f");
 }
 
+// The bars stand on a floor that the chart always keeps at the middle of its view, which
+// would leave the lower part empty: the view is made taller than the frame that shows it,
+// so the frame holds the bars and the floor and cuts off the empty part.
+constexpr double ViewHeightPerFrameHeight = 1.5;
+
+int viewHeight(int frameHeight) {
+    return int(frameHeight * ViewHeightPerFrameHeight);
+}
+
+class ThreeDeeFrame final : public QWidget {
+public:
+    explicit ThreeDeeFrame(QWidget* parent) : QWidget(parent) {
+        // A window of its own, made now so the view is embedded in it and clipped by it.
+        setAttribute(Qt::WA_NativeWindow);
+        winId();
+    }
+    void setView(QWidget* view) { view_ = view; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        if (view_)
+            view_->setGeometry(0, 0, width(), viewHeight(height()));
+        QWidget::resizeEvent(event);
+    }
+
+private:
+    QWidget* view_ = nullptr;
+};
+
 class DataVisualizationBars final : public ThreeDeeChart {
 public:
     explicit DataVisualizationBars(QWidget* parent)
-        : bars_(new Q3DBars), container_(QWidget::createWindowContainer(bars_, parent)) {
-        container_->setObjectName(QStringLiteral("Graph3D"));
-        container_->setAccessibleName(QStringLiteral("Graph in 3D"));
+        : frame_(new ThreeDeeFrame(parent)), bars_(new Q3DBars),
+          container_(QWidget::createWindowContainer(bars_, frame_)) {
+        frame_->setObjectName(QStringLiteral("Graph3D"));
+        frame_->setAccessibleName(QStringLiteral("Graph in 3D"));
+        container_->winId(); // a native child of the frame, so the frame clips it
+        frame_->setView(container_);
         bars_->setShadowQuality(QAbstract3DGraph::ShadowQualityNone);
         bars_->activeTheme()->setType(Q3DTheme::ThemeQt);
         bars_->activeTheme()->setBackgroundEnabled(false);
         bars_->activeTheme()->setFont(QFont(QStringLiteral("Liberation Sans"), 30));
-        bars_->scene()->activeCamera()->setCameraPosition(-18, 16, 110);
+        bars_->scene()->activeCamera()->setCameraPosition(-12, 18, 125);
         bars_->setBarThickness(1.0f);
         bars_->setBarSpacing(QSizeF(0.3, 0.3));
         bars_->setSelectionMode(QAbstract3DGraph::SelectionItem);
         bars_->rowAxis()->setLabels({QString()});
-        bars_->valueAxis()->setTitleVisible(true);
         series_->setMesh(QAbstract3DSeries::MeshBevelBar);
         series_->setBaseColor(QColor(0x3a, 0x6e, 0xa5));
         bars_->addSeries(series_);
     }
 
-    QWidget* widget() override { return container_; }
+    QWidget* widget() override { return frame_; }
 
     void draw(const graph::GraphSeries& series, const QString& currencySymbol) override {
         auto* row = new QBarDataRow;
@@ -64,13 +96,16 @@ public:
         values->setRange(float(ticks.first().value), float(ticks.last().value));
         values->setSegmentCount(int(ticks.size()) - 1);
         values->setLabelFormat(moneyLabelFormat(currencySymbol));
-        values->setTitle(series.title);
         series_->setItemLabelFormat(QStringLiteral("Year @colLabel: @valueLabel"));
     }
 
-    QImage render(const QSize& size) override { return bars_->renderToImage(4, size); }
+    QImage render(const QSize& size) override {
+        const QImage view = bars_->renderToImage(4, QSize(size.width(), viewHeight(size.height())));
+        return view.copy(0, 0, size.width(), size.height());
+    }
 
 private:
+    ThreeDeeFrame* frame_;
     Q3DBars* bars_; // owned by the container
     QBar3DSeries* series_ = new QBar3DSeries;
     QWidget* container_;

@@ -42,11 +42,20 @@ void drawTwoDeeChart(QChart& chart, const graph::GraphSeries& series,
     barSeries->append(bars);
     chart.addSeries(barSeries);
     chart.setTitle(series.title);
+    QFont titleFont = chart.titleFont();
+    titleFont.setBold(true);
+    titleFont.setPointSize(11);
+    chart.setTitleFont(titleFont);
     chart.legend()->hide();
 
     auto* years = new QBarCategoryAxis;
     years->append(labels);
     years->setTitleText(QStringLiteral("Year"));
+    QFont yearFont = years->labelsFont();
+    yearFont.setPointSize(8);
+    years->setLabelsFont(yearFont);
+    // Up to 50 years: beyond about 30 the numbers only fit standing on end.
+    years->setLabelsAngle(labels.size() > 30 ? -90 : 0);
     chart.addAxis(years, Qt::AlignBottom);
     barSeries->attachAxis(years);
 
