@@ -445,6 +445,18 @@ private slots:
         QCOMPARE(services_->messenger.shown.last().title, QStringLiteral("Changed File in Memory"));
     }
 
+    void anOlderSingleByteFileShowsItsLettersAndIsSavedAsUtf8() {
+        openAndActivate("old.bgt", "1\r\n1,\"Caf\xE9 cr\xE8me\",120,12,120\r\n0\r\n");
+        QCOMPARE(cell("BGrid1", 0, 1), QString::fromUtf8("Caf\xC3\xA9 cr\xC3\xA8me"));
+        const QString path = QDir(folder_->path()).filePath(QStringLiteral("old.bgt"));
+        services_->fileDialogs.answers.enqueue(path);
+        child<QPushButton>("FilSave")->click();
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(),
+                 QByteArray("1\r\n1,\"Caf\xC3\xA9 cr\xC3\xA8me\",120,12,120\r\n0\r\n"));
+    }
+
     void aBadFileKeepsTheRecordsOnScreen() {
         openAndActivate("three.bgt", ThreeIncomes);
         services_->messenger.answers.enqueue(MessageAnswer::No);

@@ -11,13 +11,13 @@
 namespace pennywell {
 namespace {
 
-// Where the bytes finally go: a symbolic link is followed, so the link itself stays.
+// Where the bytes finally go: symbolic links are followed, so the links themselves stay.
 QString targetOf(const QString& path) {
     const QFileInfo info(path);
-    if (info.isSymLink()) {
-        const QString target = info.symLinkTarget();
-        return target.isEmpty() ? path : target;
-    }
+    if (info.exists())
+        return info.canonicalFilePath();
+    if (info.isSymLink()) // a link to a file not yet made
+        return info.symLinkTarget();
     return path;
 }
 
