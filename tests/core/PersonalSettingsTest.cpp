@@ -86,6 +86,11 @@ TEST_F(SettingsFile, FontChoiceOutsideTheFourOptionsIsTheStandardFont) {
     EXPECT_EQ(loadSettings(path()).settings.PrinterFontChoice, 0);
     write("\"$\",-1,\"Sam\"\r\n");
     EXPECT_EQ(loadSettings(path()).settings.PrinterFontChoice, 0);
+    for (const QByteArray& huge : {QByteArray(11, '9'), "-" + QByteArray(400, '9')}) {
+        write("\"$\"," + huge + ",\"Sam\"\r\n");
+        EXPECT_EQ(loadSettings(path()).settings.PrinterFontChoice, 0);
+        EXPECT_EQ(loadSettings(path()).settings.UserName, "Sam");
+    }
 }
 
 TEST_F(SettingsFile, AFailedReadKeepsWhatWasReadBeforeIt) {

@@ -4,6 +4,7 @@
 #include "files/RegularFile.h"
 #include "files/TextDecoding.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace pennywell {
@@ -68,10 +69,18 @@ QString boxSizedSymbol(QString symbol) {
     return symbol;
 }
 
+// A whole number; one of too many digits for an int is still a number, just not one of the
+// four choices, so it is handled like 7 rather than as a field that cannot be read.
 std::optional<int> wholeNumber(const QString& text) {
     bool ok = false;
     const int value = text.toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    if (ok)
+        return value;
+    const QStringView digits = QStringView(text).sliced(text.startsWith(u'-') ? 1 : 0);
+    const bool allDigits =
+        !digits.isEmpty() &&
+        std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return allDigits ? std::optional<int>(-1) : std::nullopt;
 }
 
 } // namespace

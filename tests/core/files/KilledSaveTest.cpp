@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <iostream>
 #include <random>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -67,6 +68,7 @@ TEST(KilledSave, TheFileIsAlwaysTheWholeOldOrTheWholeNewContent) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
+            ::prctl(PR_SET_PDEATHSIG, SIGKILL); // never outlives a test run that was stopped
             while (true) {
                 saveBudgetFile(path, newTables);
                 saveBudgetFile(path, oldTables);
