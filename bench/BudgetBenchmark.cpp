@@ -107,6 +107,18 @@ static void saveThousandRecordFile(benchmark::State& state) {
 }
 BENCHMARK(saveThousandRecordFile)->Unit(benchmark::kMillisecond);
 
+// The same in a folder of 10,000 other files, which every save looks through for leftovers.
+static void saveThousandRecordFileInACrowdedFolder(benchmark::State& state) {
+    QTemporaryDir folder;
+    for (int i = 0; i < 10000; ++i)
+        QFile(folder.filePath(QStringLiteral("other%1.txt").arg(i))).open(QIODevice::WriteOnly);
+    const QString path = fullBudgetFile(folder);
+    const BudgetTables tables = fullBudget();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(saveBudgetFile(path, tables));
+}
+BENCHMARK(saveThousandRecordFileInACrowdedFolder)->Unit(benchmark::kMillisecond);
+
 // What the user waits for in the window: choosing another order or period re-sorts both
 // tables, redraws both grids and all totals (and paints the window).
 static void windowChoosesAnotherOrder(benchmark::State& state) {

@@ -1,11 +1,11 @@
 #include "files/SaveLeftovers.h"
 
-#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <cerrno>
 #include <csignal>
 #include <ctime>
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,22 +20,21 @@ QString prefixFor(const QString& fileName) {
     return fileName + Marker;
 }
 
-bool isSuffixCharacter(QChar c) {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+bool isSuffixCharacter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
-// The process id of a name "<prefix><pid>-<suffix>", or 0 when the name is not of that form.
-pid_t writerOf(QStringView name, qsizetype prefixLength) {
-    const QStringView rest = name.sliced(prefixLength);
-    const qsizetype dash = rest.indexOf(u'-');
+// The process id in what follows the prefix, "<pid>-<suffix>"; 0 when it is not of that form.
+pid_t writerOf(QByteArrayView rest) {
+    const qsizetype dash = rest.indexOf('-');
     if (dash <= 0 || rest.size() - dash - 1 != SuffixLength)
         return 0;
-    for (const QChar c : rest.sliced(dash + 1)) {
+    for (const char c : rest.sliced(dash + 1)) {
         if (!isSuffixCharacter(c))
             return 0;
     }
-    for (const QChar c : rest.first(dash)) {
-        if (c < u'0' || c > u'9')
+    for (const char c : rest.first(dash)) {
+        if (c < '0' || c > '9')
             return 0;
     }
     bool ok = false;
@@ -47,9 +46,9 @@ bool hasEnded(pid_t pid) {
     return ::kill(pid, 0) != 0 && errno == ESRCH;
 }
 
-bool isOurQuietFile(const QString& path) {
+bool isOurQuietFile(const QByteArray& path) {
     struct stat info {};
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+    if (::lstat(path.constData(), &info) != 0)
         return false;
     return S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
            std::time(nullptr) - info.st_mtime >= QuietSeconds;
@@ -68,18 +67,27 @@ QString saveTemporaryPath(const QString& target) {
 }
 
 int removeSaveLeftovers(const QString& folder, const QString& fileName) {
-    const QString prefix = prefixFor(fileName);
-    const QDir dir(folder);
+    const QByteArray prefix = QFile::encodeName(prefixFor(fileName));
+    const QByteArray folderName = QFile::encodeName(folder);
+    // The folder's names as they stand, unsorted and unlooked-at: a save in a folder of
+    // thousands of files stays quick.
+    DIR* entries = ::opendir(folderName.constData());
+    if (!entries)
+        return 0;
+    QByteArrayList leftovers;
+    while (const dirent* entry = ::readdir(entries)) {
+        const QByteArrayView name(entry->d_name);
+        if (name.startsWith(prefix))
+            leftovers.append(name.toByteArray());
+    }
+    ::closedir(entries);
+
     int removed = 0;
-    const QStringList names =
-        dir.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& name : names) {
-        if (!name.startsWith(prefix))
-            continue;
-        const pid_t writer = writerOf(name, prefix.size());
-        const QString path = dir.filePath(name);
+    for (const QByteArray& name : leftovers) {
+        const pid_t writer = writerOf(QByteArrayView(name).sliced(prefix.size()));
+        const QByteArray path = folderName + '/' + name;
         if (writer > 0 && hasEnded(writer) && isOurQuietFile(path) &&
-            ::unlink(QFile::encodeName(path).constData()) == 0)
+            ::unlink(path.constData()) == 0)
             ++removed;
     }
     return removed;
