@@ -37,6 +37,14 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
+// A file system that cannot sync at all (some network and special ones) says so with these;
+// anything else, a full disk or an I/O error, means the bytes may not all be there.
+bool syncedToDisk(int fd) {
+    if (::fsync(fd) == 0)
+        return true;
+    return errno == EINVAL || errno == ENOTSUP || errno == EOPNOTSUPP || errno == ENOSYS;
+}
+
 // The folder entry of the rename reaches the disk too; a folder that cannot be synced (some
 // network file systems) has still renamed, so this is not a failure.
 void syncFolder(const QByteArray& folder) {
@@ -77,7 +85,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
     if (replacing)
         ::fchmod(fd, old.st_mode & 07777); // keeps who may read it, where the owner allows
     if (written)
-        written = ::fsync(fd) == 0;
+        written = syncedToDisk(fd);
     if (::close(fd) != 0)
         written = false;
     if (!written || ::rename(temporaryName.constData(), targetName.constData()) != 0) {
