@@ -66,14 +66,14 @@ QString saveTemporaryPath(const QString& target) {
     return target + Marker + QString::number(::getpid()) + u'-' + suffix;
 }
 
-int removeSaveLeftovers(const QString& folder, const QString& fileName) {
+void removeSaveLeftovers(const QString& folder, const QString& fileName) {
     const QByteArray prefix = QFile::encodeName(prefixFor(fileName));
     const QByteArray folderName = QFile::encodeName(folder);
     // The folder's names as they stand, unsorted and unlooked-at: a save in a folder of
     // thousands of files stays quick.
     DIR* entries = ::opendir(folderName.constData());
     if (!entries)
-        return 0;
+        return;
     QByteArrayList leftovers;
     while (const dirent* entry = ::readdir(entries)) {
         const QByteArrayView name(entry->d_name);
@@ -82,15 +82,12 @@ int removeSaveLeftovers(const QString& folder, const QString& fileName) {
     }
     ::closedir(entries);
 
-    int removed = 0;
     for (const QByteArray& name : leftovers) {
         const pid_t writer = writerOf(QByteArrayView(name).sliced(prefix.size()));
         const QByteArray path = folderName + '/' + name;
-        if (writer > 0 && hasEnded(writer) && isOurQuietFile(path) &&
-            ::unlink(path.constData()) == 0)
-            ++removed;
+        if (writer > 0 && hasEnded(writer) && isOurQuietFile(path))
+            ::unlink(path.constData());
     }
-    return removed;
 }
 
 } // namespace pennywell

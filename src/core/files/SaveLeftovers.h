@@ -13,7 +13,7 @@ QString saveTemporaryPath(const QString& target);
 // Removes what unfinished saves of `fileName` left in `folder`, and nothing else: only names
 // of the form above, only regular files of this user, only when the process named in the
 // file name has ended and the file has not changed for a minute (a save under way on another
-// machine of a shared folder keeps writing to it). Returns how many were removed.
-int removeSaveLeftovers(const QString& folder, const QString& fileName);
+// machine of a shared folder keeps writing to it).
+void removeSaveLeftovers(const QString& folder, const QString& fileName);
 
 } // namespace pennywell
