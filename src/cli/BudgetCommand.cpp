@@ -142,24 +142,29 @@ int runBudget(const QStringList& arguments, QTextStream& out, QTextStream& err) 
         err << Usage;
         return BadUsage;
     }
-    std::optional<BudgetTables> tables = loadBudgetFile(request->path);
-    if (!tables) {
-        const Refusal refusal{messages::LoadFileTitle, messages::LoadFailed};
-        if (request->format == QLatin1String("json"))
-            writeJson(out, {{"error", refusalJson(refusal)}});
-        else
-            err << refusal.title << ": " << refusal.text << '\n';
-        return CalculationRefused;
-    }
+    std::optional<BudgetTables> loaded = loadBudgetFile(request->path);
+    // A refused file leaves the freshly opened window empty, and that screen is shown with the
+    // message.
+    std::optional<Refusal> refusal;
+    if (!loaded)
+        refusal = Refusal{messages::LoadFileTitle, messages::LoadFailed};
+    BudgetTables tables = loaded ? std::move(*loaded) : BudgetTables{};
     const BudgetView view =
-        refreshBudget(*tables, request->period, request->order, userCurrencySymbol());
-    if (request->format == QLatin1String("json"))
-        writeJson(out, jsonView(view));
-    else if (request->format == QLatin1String("csv"))
-        writeCsv(out, *tables, request->period.divisor);
-    else
-        writeText(out, view);
-    return Success;
+        refreshBudget(tables, request->period, request->order, userCurrencySymbol());
+    if (request->format == QLatin1String("json")) {
+        QJsonObject document = jsonView(view);
+        if (refusal)
+            document.insert("error", refusalJson(*refusal));
+        writeJson(out, document);
+    } else {
+        if (request->format == QLatin1String("csv"))
+            writeCsv(out, tables, request->period.divisor);
+        else
+            writeText(out, view);
+        if (refusal)
+            err << refusal->title << ": " << refusal->text << '\n';
+    }
+    return refusal ? CalculationRefused : Success;
 }
 
 } // namespace

@@ -76,19 +76,33 @@ TEST(BudgetCommand, TextAndCsv) {
     EXPECT_EQ(lines[5], "income,5,\"Salary\",15600,15600,62400,26,62400");
 }
 
-TEST(BudgetCommand, AFileThatCannotBeLoadedIsRefusedWithTheWindowsMessage) {
+TEST(BudgetCommand, AFileThatCannotBeLoadedShowsTheEmptyScreenWithTheWindowsMessage) {
     QTemporaryDir folder;
-    const CliRun json =
-        runCalc({"budget", writeBudget(folder, "600\r\n0\r\n"), "--format", "json"});
+    const QString bad = writeBudget(folder, "600\r\n0\r\n");
+    const CliRun json = runCalc({"budget", bad, "--period", "monthly", "--format", "json"});
     EXPECT_EQ(json.exitCode, 1);
-    const QJsonObject error = jsonOf(json)["error"].toObject();
+    const QJsonObject document = jsonOf(json);
+    const QJsonObject error = document["error"].toObject();
     EXPECT_EQ(error["title"].toString(), "Load File");
     EXPECT_EQ(error["text"].toString(),
               "File not found or wrong format. Check Filename and/or Directory");
+    for (const char* half : {"income", "expense"}) {
+        EXPECT_EQ(document[half].toObject()["rows"].toArray().size(), 0) << half;
+        EXPECT_EQ(document[half].toObject()["total"].toString(), "         .00") << half;
+    }
+    EXPECT_EQ(document["expense"].toObject()["label"].toString(), " Monthly expenses");
+    EXPECT_EQ(document["net"].toObject()["label"].toString(), "Monthly Net Balance");
+    EXPECT_EQ(document["net"].toObject()["existing"].toString(), "        $.00");
 
     const CliRun text = runCalc({"budget", QDir(folder.path()).filePath("missing.bgt")});
     EXPECT_EQ(text.exitCode, 1);
+    EXPECT_TRUE(text.out.contains("Annual Net Balance")) << text.out.toStdString();
     EXPECT_TRUE(text.err.contains("File not found or wrong format."));
+
+    const CliRun csv = runCalc({"budget", bad, "--format", "csv"});
+    EXPECT_EQ(csv.exitCode, 1);
+    EXPECT_EQ(csv.out.count('\n'), 1); // the header line alone
+    EXPECT_TRUE(csv.err.contains("Load File: "));
 }
 
 TEST(BudgetCommand, BadUsageExitsWithTwoAndTheUsage) {

@@ -506,6 +506,58 @@ private slots:
         window_ = nullptr;
     }
 
+    void escapeOrCloseOnTheChangedFileQuestionGoesBack() {
+        addRecord(true, "Salary", "100", "12", "100");
+        services_->messenger.answers.enqueue(Dismissal::Escape);
+        QVERIFY(!window_->close());
+        services_->messenger.answers.enqueue(Dismissal::TitleBarClose);
+        child<QPushButton>("FilOpen")->click();
+        QCOMPARE(messages(services_->messenger),
+                 QStringList(2, QStringLiteral("Changed File in Memory| file in memory will be "
+                                               "erased. Do you want to go back and save it to "
+                                               "Disk?.")));
+        QVERIFY(services_->fileDialogs.requests.isEmpty());
+        QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Salary"));
+    }
+
+    void aPendingChangeIsNeitherSavedOldNorLeftUnasked() {
+        openAndActivate("three.bgt", ThreeIncomes);
+        services_->fileDialogs.answers.enqueue(QDir(folder_->path()).filePath("three.bgt"));
+        child<QPushButton>("FilSave")->click();
+        answerPrompt("1");
+        child<QPushButton>("CorrectRec1")->click();
+        typeInto("InIncDesc", "Apricot");
+        const qsizetype dialogs = services_->fileDialogs.requests.size();
+        child<QPushButton>("FilSave")->click();
+        QCOMPARE(lastMessage(), QStringLiteral("Help| Add the changed record first, then save "
+                                               "the file."));
+        QCOMPARE(services_->fileDialogs.requests.size(), dialogs);
+
+        QVERIFY(!window_->close()); // asked, and the scripted Yes goes back
+        QCOMPARE(services_->messenger.shown.last().title, QStringLiteral("Changed File in Memory"));
+        QCOMPARE(child<QLineEdit>("InIncDesc")->text(), QStringLiteral("Apricot"));
+        QVERIFY(child<QPushButton>("AddCorRec1")->isVisible());
+    }
+
+    void altHAddsTheChangedExpenseWhileItIsBeingChanged() {
+        openAndActivate("rent.bgt", "0\r\n1\r\n1,\"Rent\",9600,12,9000\r\n");
+        answerPrompt("1");
+        child<QPushButton>("CorrectRec2")->click();
+        typeInto("InExpDesc", "Flat");
+        child<QPushButton>("Help2")->click(); // opening the help keeps the key with the record
+        QCOMPARE(child<QPushButton>("Help2")->text(), QStringLiteral("Close &Help"));
+        QTest::keyClick(window_, Qt::Key_H, Qt::AltModifier);
+        QTRY_COMPARE(cell("BGrid2", 0, 1), QStringLiteral("Flat")); // a key click is animated
+        QVERIFY(!child<QPushButton>("AddCorRec2")->isVisible());
+        QCOMPARE(child<QPushButton>("AddCorRec2")->text(), QStringLiteral("Add C&hanged Record"));
+
+        // Back in normal mode the key belongs to the help button again.
+        QTest::keyClick(window_, Qt::Key_H, Qt::AltModifier);
+        QTRY_COMPARE(child<QPushButton>("Help2")->text(), QStringLiteral("Quick &Help"));
+        QTest::keyClick(window_, Qt::Key_H, Qt::AltModifier);
+        QTRY_VERIFY(child<QPlainTextEdit>("HelpTxt")->isVisible());
+    }
+
 private:
     template <typename T> T* child(const char* name) const {
         return testing::child<T>(window_, name);

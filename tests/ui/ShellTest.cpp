@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -166,11 +165,63 @@ private slots:
         QVERIFY(about.text.startsWith(QStringLiteral("Pennywell Win9\r\nVersion ")));
     }
 
-    void exitButtonEndsTheProgram() {
-        MenuMain menu(state_, services_.services);
-        QSignalSpy exit(&menu, &MenuMain::exitRequested);
-        clickButton(&menu, "ExitButten");
-        QCOMPARE(exit.size(), 1);
+    void exitEndsTheProgramAtOnce_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("click") << QStringLiteral("click");
+        QTest::newRow("Alt+X") << QStringLiteral("alt");
+        QTest::newRow("title bar") << QStringLiteral("close");
+    }
+
+    void exitEndsTheProgramAtOnce() {
+        QFETCH(QString, how);
+        Application application;
+        application.start(folder_->path(), QDate(2026, 12, 8));
+        MenuMain& menu = application.menu();
+        QVERIFY(showAndActivate(&menu));
+
+        constexpr int StillRunning = 99;
+        QTimer watchdog; // a refused quit must fail the test, not hang it
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(StillRunning); });
+        QTimer::singleShot(0, &menu, [&] {
+            if (how == QLatin1String("click"))
+                QTest::mouseClick(child<QPushButton>(&menu, "ExitButten"), Qt::LeftButton);
+            else if (how == QLatin1String("alt"))
+                QTest::keyClick(&menu, Qt::Key_X, Qt::AltModifier);
+            else
+                menu.close();
+        });
+        watchdog.start(1000);
+        QCOMPARE(QApplication::exec(), 0);
+    }
+
+    void everyShownWindowTakesTheKeyboard() {
+        Application application;
+        application.start(folder_->path(), QDate(2026, 12, 8));
+        MenuMain& menu = application.menu();
+        QTRY_VERIFY(menu.isActiveWindow());
+
+        // Another program holds the focus while the planner opens.
+        QWidget elsewhere;
+        QVERIFY(showAndActivate(&elsewhere));
+        QTimer::singleShot(0, &menu, [&] { clickButton(&menu, "Canadian"); });
+        QWidget* planner = nullptr;
+        QTRY_VERIFY((planner = QApplication::activeWindow()) &&
+                    planner->objectName() == QLatin1String("MortgageCalc"));
+
+        // The settings window, a modal dialog, is ready for typing too.
+        planner->close();
+        QTRY_VERIFY(menu.isActiveWindow());
+        bool settingsActive = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* settings = QApplication::activeModalWidget();
+            QVERIFY(settings);
+            settingsActive = QTest::qWaitForWindowActive(settings);
+            settings->close();
+        });
+        elsewhere.activateWindow();
+        clickButton(&menu, "PTrFnt");
+        QVERIFY(settingsActive);
     }
 
     void settingsWindowShowsTheCurrentSettings() {

@@ -7,21 +7,31 @@
 
 #include <QList>
 #include <QQueue>
+#include <variant>
 
 namespace pennywell::ui::testing {
 
-// Records every message shown and answers from a queue (OK or Yes when it is empty).
+// Leaving a message box without pressing one of its buttons, as a user may.
+enum class Dismissal { Escape, TitleBarClose };
+using ScriptedReply = std::variant<MessageAnswer, Dismissal>;
+
+// Records every message shown and answers from a queue (OK or Yes when it is empty). A queued
+// Dismissal gets the answer the real box gives to Escape or to its title bar's close.
 class ScriptedMessenger final : public Messenger {
 public:
     MessageAnswer show(QWidget*, const Message& message) override {
         shown.append(message);
-        if (!answers.isEmpty())
-            return answers.dequeue();
+        if (!answers.isEmpty()) {
+            const ScriptedReply reply = answers.dequeue();
+            if (const auto* answer = std::get_if<MessageAnswer>(&reply))
+                return *answer;
+            return escapeAnswerOf(message);
+        }
         return message.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
     }
 
     QList<Message> shown;
-    QQueue<MessageAnswer> answers;
+    QQueue<ScriptedReply> answers;
 };
 
 class CountingBeeper final : public Beeper {

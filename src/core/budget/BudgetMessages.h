@@ -28,6 +28,8 @@ inline const QString ChangedFileQuestion =
     QStringLiteral(" file in memory will be erased. Do you want to go back and save it to Disk?.");
 inline const QString ChangePending =
     QStringLiteral(" Add the changed record first, then open a file.");
+inline const QString ChangePendingBeforeSave =
+    QStringLiteral(" Add the changed record first, then save the file.");
 
 // Captions of the two halves, the grids' column headings and the labels over the net
 // balances, which pennywell-calc shows as the window does.

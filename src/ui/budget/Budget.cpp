@@ -24,6 +24,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -401,6 +402,19 @@ void Budget::setChangeMode(Half& half, bool changing) {
     half.remove->setVisible(!changing);
     half.addChanged->setVisible(changing);
     half.budgetedBox->setNext(changing ? half.addChanged : half.add);
+    assignAltH();
+}
+
+void Budget::assignAltH() {
+    // "Add C&hanged Record" and "Quick &Help" share Alt+H; while the expense side changes a
+    // record the key adds it, and the help button keeps its caption but not the key.
+    const bool expenseChanging = !expense_.addChanged->isHidden();
+    help2_->setShortcut(expenseChanging ? QKeySequence()
+                                        : QKeySequence::mnemonic(help2_->text()));
+}
+
+bool Budget::changePending() const {
+    return tables_.income.chosenRecord != 0 || tables_.expense.chosenRecord != 0;
 }
 
 bool Budget::editAccepted(BudgetEditOutcome outcome) {
@@ -543,17 +557,21 @@ void Budget::toggleHelp() {
         helpTxt_->hide();
         help2_->setText(QuickHelpCaption);
     }
+    assignAltH(); // a new caption takes its mnemonic again
     helpTxt_->setPlainText(budgetHelpText());
 }
 
 bool Budget::holdsUnsavedRecords() const {
-    return changed_ == 1 && (tables_.income.count() != 0 || tables_.expense.count() != 0);
+    // A record being changed is unsaved work even right after a save.
+    return (changed_ == 1 || changePending()) &&
+           (tables_.income.count() != 0 || tables_.expense.count() != 0);
 }
 
 bool Budget::userGoesBackToSave() {
+    // No erases the records, so leaving the question without an answer means going back.
     const Message question{currentFileName_ + messages::ChangedFileQuestion,
                            messages::ChangedFileTitle, MessageButtons::YesNo,
-                           MessageIcon::Question};
+                           MessageIcon::Question, MessageAnswer::Yes};
     return services_.messenger.show(this, question) == MessageAnswer::Yes;
 }
 
@@ -576,6 +594,11 @@ void Budget::showAgain() {
 }
 
 void Budget::saveFile() {
+    // The file would hold the record's old values while the user sees the new ones.
+    if (changePending()) {
+        message(messages::ChangePendingBeforeSave, messages::HelpTitle);
+        return;
+    }
     hide();
     if (tables_.income.count() == 0 && tables_.expense.count() == 0) {
         message(messages::NoRecordsToSave, messages::HelpTitle);
@@ -595,7 +618,7 @@ void Budget::saveFile() {
 
 void Budget::openFile() {
     // Opening replaces both tables, which would strand a pending change.
-    if (tables_.income.chosenRecord != 0 || tables_.expense.chosenRecord != 0) {
+    if (changePending()) {
         message(messages::ChangePending, messages::HelpTitle);
         return;
     }

@@ -66,6 +66,8 @@ private:
     void showHalf(Half& half, const BudgetHalfView& view);
     void clearBoxes(Half& half);
     void setChangeMode(Half& half, bool changing);
+    void assignAltH();
+    bool changePending() const;
     int promptRecordNumber(const Half& half, InRecNum::Purpose purpose);
     void message(const QString& text, const QString& title);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -15,7 +16,25 @@ struct Message {
     QString title;
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
+    // What Escape or closing the box from its title bar answers; unset, the negative button
+    // (No, Cancel). A question whose other answer discards the user's data names the safe one.
+    std::optional<MessageAnswer> escapeAnswer = std::nullopt;
 };
+
+// The answer a box gives when it is left without pressing a button.
+inline MessageAnswer escapeAnswerOf(const Message& message) {
+    if (message.escapeAnswer)
+        return *message.escapeAnswer;
+    switch (message.buttons) {
+    case MessageButtons::YesNo:
+        return MessageAnswer::No;
+    case MessageButtons::OkCancel:
+        return MessageAnswer::Cancel;
+    case MessageButtons::Ok:
+        break;
+    }
+    return MessageAnswer::Ok;
+}
 
 // Every message box and question goes through here, so tests can answer them.
 class Messenger {

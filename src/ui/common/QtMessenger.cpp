@@ -33,8 +33,21 @@ QMessageBox::StandardButtons buttonsOf(MessageButtons buttons) {
     return QMessageBox::Ok;
 }
 
-// A box closed without a button (title bar, Escape) gives the negative answer.
-MessageAnswer answerOf(int button, MessageButtons buttons) {
+QMessageBox::StandardButton buttonOf(MessageAnswer answer) {
+    switch (answer) {
+    case MessageAnswer::Cancel:
+        return QMessageBox::Cancel;
+    case MessageAnswer::Yes:
+        return QMessageBox::Yes;
+    case MessageAnswer::No:
+        return QMessageBox::No;
+    case MessageAnswer::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageAnswer answerOf(int button, const Message& message) {
     switch (button) {
     case QMessageBox::Ok:
         return MessageAnswer::Ok;
@@ -47,15 +60,7 @@ MessageAnswer answerOf(int button, MessageButtons buttons) {
     default:
         break;
     }
-    switch (buttons) {
-    case MessageButtons::YesNo:
-        return MessageAnswer::No;
-    case MessageButtons::OkCancel:
-        return MessageAnswer::Cancel;
-    case MessageButtons::Ok:
-        break;
-    }
-    return MessageAnswer::Ok;
+    return escapeAnswerOf(message);
 }
 
 } // namespace
@@ -65,7 +70,9 @@ MessageAnswer QtMessenger::show(QWidget* parent, const Message& message) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(iconOf(message.icon), message.title, text, buttonsOf(message.buttons), parent);
     box.setTextFormat(Qt::PlainText);
-    return answerOf(box.exec(), message.buttons);
+    // Escape and the title bar's close both press the escape button.
+    box.setEscapeButton(buttonOf(escapeAnswerOf(message)));
+    return answerOf(box.exec(), message);
 }
 
 } // namespace pennywell::ui

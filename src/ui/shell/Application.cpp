@@ -1,6 +1,7 @@
 #include "shell/Application.h"
 
 #include "budget/Budget.h"
+#include "common/ActivateOnShow.h"
 #include "common/MnemonicFocus.h"
 #include "mortgage/MortgageCalc.h"
 #include "savings/SavingsCalc.h"
@@ -13,8 +14,11 @@ namespace pennywell::ui {
 
 Application::Application() {
     MnemonicFocus::install();
+    ActivateOnShow::install();
+    // quit() would first ask every window to close, and the backdrop and the menu refuse that
+    // (they live for the whole run), which cancels it; exit() ends the event loop at once.
     QObject::connect(&menu_, &MenuMain::exitRequested, QCoreApplication::instance(),
-                     &QCoreApplication::quit);
+                     [] { QCoreApplication::exit(0); });
     menu_.setPlannerFactory(Planner::Mortgage,
                             [this] { return new MortgageCalc(state_, services_); });
     menu_.setPlannerFactory(Planner::Loans, [this] { return new MortgageCalc(state_, services_); });

@@ -10,6 +10,7 @@ Backdrop::Backdrop() {
     setObjectName(QStringLiteral("bakgnd"));
     setWindowTitle(QStringLiteral("Pennywell Win9"));
     placeAsMainWindow(this);
+    setAttribute(Qt::WA_ShowWithoutActivating); // it stays behind the window being shown
 }
 
 void Backdrop::closeEvent(QCloseEvent* event) {
