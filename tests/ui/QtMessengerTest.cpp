@@ -27,8 +27,8 @@ private slots:
                 << int(MessageButtons::YesNo) << none << escape << int(MessageAnswer::No);
             QTest::addRow("%s, OK/Cancel", how)
                 << int(MessageButtons::OkCancel) << none << escape << int(MessageAnswer::Cancel);
-            QTest::addRow("%s, OK", how) << int(MessageButtons::Ok) << none << escape
-                                         << int(MessageAnswer::Ok);
+            QTest::addRow("%s, OK", how)
+                << int(MessageButtons::Ok) << none << escape << int(MessageAnswer::Ok);
         }
     }
 

@@ -195,35 +195,6 @@ private slots:
         QCOMPARE(QApplication::exec(), 0);
     }
 
-    void everyShownWindowTakesTheKeyboard() {
-        Application application;
-        application.start(folder_->path(), QDate(2026, 12, 8));
-        MenuMain& menu = application.menu();
-        QTRY_VERIFY(menu.isActiveWindow());
-
-        // Another program holds the focus while the planner opens.
-        QWidget elsewhere;
-        QVERIFY(showAndActivate(&elsewhere));
-        QTimer::singleShot(0, &menu, [&] { clickButton(&menu, "Canadian"); });
-        QWidget* planner = nullptr;
-        QTRY_VERIFY((planner = QApplication::activeWindow()) &&
-                    planner->objectName() == QLatin1String("MortgageCalc"));
-
-        // The settings window, a modal dialog, is ready for typing too.
-        planner->close();
-        QTRY_VERIFY(menu.isActiveWindow());
-        bool settingsActive = false;
-        QTimer::singleShot(0, this, [&] {
-            QWidget* settings = QApplication::activeModalWidget();
-            QVERIFY(settings);
-            settingsActive = QTest::qWaitForWindowActive(settings);
-            settings->close();
-        });
-        elsewhere.activateWindow();
-        clickButton(&menu, "PTrFnt");
-        QVERIFY(settingsActive);
-    }
-
     void settingsWindowShowsTheCurrentSettings() {
         state_.settings = {QStringLiteral("EU"), 2, QStringLiteral("Sam")};
         ChangeFnt window(state_);

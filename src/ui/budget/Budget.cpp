@@ -409,8 +409,7 @@ void Budget::assignAltH() {
     // "Add C&hanged Record" and "Quick &Help" share Alt+H; while the expense side changes a
     // record the key adds it, and the help button keeps its caption but not the key.
     const bool expenseChanging = !expense_.addChanged->isHidden();
-    help2_->setShortcut(expenseChanging ? QKeySequence()
-                                        : QKeySequence::mnemonic(help2_->text()));
+    help2_->setShortcut(expenseChanging ? QKeySequence() : QKeySequence::mnemonic(help2_->text()));
 }
 
 bool Budget::changePending() const {
@@ -570,8 +569,8 @@ bool Budget::holdsUnsavedRecords() const {
 bool Budget::userGoesBackToSave() {
     // No erases the records, so leaving the question without an answer means going back.
     const Message question{currentFileName_ + messages::ChangedFileQuestion,
-                           messages::ChangedFileTitle, MessageButtons::YesNo,
-                           MessageIcon::Question, MessageAnswer::Yes};
+                           messages::ChangedFileTitle, MessageButtons::YesNo, MessageIcon::Question,
+                           MessageAnswer::Yes};
     return services_.messenger.show(this, question) == MessageAnswer::Yes;
 }
 
