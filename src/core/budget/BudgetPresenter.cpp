@@ -26,21 +26,26 @@ struct HalfTotals {
     double annualBudgeted = 0.0;
 };
 
-HalfTotals presentHalf(const BudgetTable& table, const BudgetPeriod& period, const QString& label,
-                       BudgetHalfView& view) {
+HalfTotals annualTotals(const BudgetTable& table) {
     HalfTotals totals;
+    for (const BudgetRecord& record : table.records) {
+        totals.annual += record.annualAmount;
+        totals.annualBudgeted += record.annualBudgeted;
+    }
+    return totals;
+}
+
+void presentHalf(const BudgetTable& table, const BudgetPeriod& period, const QString& label,
+                 double total, double totalBudgeted, BudgetHalfView& view) {
     view.rows.reserve(table.records.size());
     for (const BudgetRecord& record : table.records) {
         view.rows.push_back({QString::number(record.number), record.description,
                              cellText(record.annualAmount / period.divisor),
                              cellText(record.annualBudgeted / period.divisor)});
-        totals.annual += record.annualAmount;
-        totals.annualBudgeted += record.annualBudgeted;
     }
     view.label = label;
-    view.total = totalText(totals.annual / period.divisor);
-    view.totalBudgeted = totalText(totals.annualBudgeted / period.divisor);
-    return totals;
+    view.total = totalText(total);
+    view.totalBudgeted = totalText(totalBudgeted);
 }
 
 // Red follows the shown figure: a balance that rounds to zero shows no minus and is black.
@@ -58,24 +63,40 @@ QString budgetPaymentsBoxText(double value) {
     return RightAlign(formatNumber(value, u"##"), PaymentsBoxWidth);
 }
 
+BudgetFigures budgetFigures(const BudgetTables& tables, const BudgetPeriod& period) {
+    const HalfTotals income = annualTotals(tables.income);
+    const HalfTotals expense = annualTotals(tables.expense);
+    const double divisor = period.divisor;
+    return {income.annual / divisor,
+            income.annualBudgeted / divisor,
+            expense.annual / divisor,
+            expense.annualBudgeted / divisor,
+            (income.annual - expense.annual) / divisor,
+            (income.annualBudgeted - expense.annualBudgeted) / divisor};
+}
+
+QString netBalanceSymbol(const QString& currencySymbol) {
+    return currencySymbol.isEmpty() ? QStringLiteral("$") : currencySymbol;
+}
+
 BudgetView refreshBudget(BudgetTables& tables, const BudgetPeriod& period, BudgetSortOrder order,
                          const QString& currencySymbol) {
     sortBudgetTable(tables.income, order);
     sortBudgetTable(tables.expense, order);
 
+    const BudgetFigures figures = budgetFigures(tables, period);
     BudgetView view;
-    const HalfTotals income = presentHalf(tables.income, period, period.incomeLabel, view.income);
-    const HalfTotals expense =
-        presentHalf(tables.expense, period, period.expenseLabel, view.expense);
+    presentHalf(tables.income, period, period.incomeLabel, figures.income, figures.incomeBudgeted,
+                view.income);
+    presentHalf(tables.expense, period, period.expenseLabel, figures.expense,
+                figures.expenseBudgeted, view.expense);
 
-    const double net = (income.annual - expense.annual) / period.divisor;
-    const double netBudgeted = (income.annualBudgeted - expense.annualBudgeted) / period.divisor;
-    const QString symbol = currencySymbol.isEmpty() ? QStringLiteral("$") : currencySymbol;
+    const QString symbol = netBalanceSymbol(currencySymbol);
     view.netLabel = period.netBalanceLabel();
-    view.netBalance = moneyText(symbol, net, MoneyPattern, TotalWidth);
-    view.netBalanceBudgeted = moneyText(symbol, netBudgeted, MoneyPattern, TotalWidth);
-    view.netBalanceRed = showsNegative(net);
-    view.netBalanceBudgetedRed = showsNegative(netBudgeted);
+    view.netBalance = moneyText(symbol, figures.net, MoneyPattern, TotalWidth);
+    view.netBalanceBudgeted = moneyText(symbol, figures.netBudgeted, MoneyPattern, TotalWidth);
+    view.netBalanceRed = showsNegative(figures.net);
+    view.netBalanceBudgetedRed = showsNegative(figures.netBudgeted);
     return view;
 }
 

@@ -29,6 +29,21 @@ struct BudgetView {
     bool netBalanceBudgetedRed = false;
 };
 
+// The totals and net balances for the period as figures: sums of the undivided annual
+// figures, divided once.
+struct BudgetFigures {
+    double income = 0.0;
+    double incomeBudgeted = 0.0;
+    double expense = 0.0;
+    double expenseBudgeted = 0.0;
+    double net = 0.0;
+    double netBudgeted = 0.0;
+};
+BudgetFigures budgetFigures(const BudgetTables& tables, const BudgetPeriod& period);
+
+// The symbol in front of the net balances: "$" when the user's currency symbol is empty.
+QString netBalanceSymbol(const QString& currencySymbol);
+
 // The refresh: sorts both tables into the chosen order and turns them into the texts of
 // both halves and the net balance for the period. Totals are summed from the undivided
 // annual figures, never from the rounded cells. The net balance shows "$" when the user's

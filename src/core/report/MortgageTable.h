@@ -1,0 +1,21 @@
+#pragma once
+
+#include "mortgage/MortgageInputs.h"
+#include "mortgage/MortgagePresenter.h"
+#include "mortgage/MortgageResult.h"
+#include "report/Printout.h"
+
+namespace pennywell::report {
+
+// The message of "To Printer" before anything was calculated (title "Help").
+inline const QString MortgageNoDataText = QStringLiteral(" No data to Print. Calculate.");
+
+// The printed mortgage or personal-loan table of a calculation: the header block with the
+// inputs and results, the schedule as the grid shows it, its totals and the additional
+// payments applied. The rows printed are the planner's own result count; nothing the graph
+// screen does changes them. No pages when the header cancels the printout.
+PrintedReport mortgageTable(const mortgage::MortgageInputs& inputs,
+                            const mortgage::MortgageResult& result, const ReportOptions& options,
+                            const mortgage::DateStyle& dates = mortgage::DateStyle());
+
+} // namespace pennywell::report
