@@ -1,8 +1,11 @@
 #include "Command.h"
 #include "CommandOutput.h"
+#include "ReportOutput.h"
 #include "budget/BudgetFile.h"
 #include "budget/BudgetMessages.h"
 #include "budget/BudgetPresenter.h"
+#include "budget/BudgetSort.h"
+#include "report/BudgetStatement.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -17,6 +20,7 @@ const QString Usage = QStringLiteral(
     "usage: pennywell-calc budget FILE.bgt "
     "[--period weekly|2weeks|semimonthly|monthly|quarterly|semiannual|annual]\n"
     "           [--sort names-az|names-za|amounts-hilo|amounts-lohi] [--format text|csv|json]\n"
+    "           [--report [--header TEXT] [--font 0|1|2|3]]\n"
     "\nLoads a budget file as \"Open File\" does and prints both halves and the net balance\n"
     "for the period, in the sort order.\n");
 
@@ -31,6 +35,7 @@ struct BudgetRequest {
     BudgetPeriod period;
     BudgetSortOrder order = BudgetSortOrder::NamesAscending;
     QString format;
+    ReportRequest report;
 };
 
 void writeTextHalf(QTextStream& out, const QString& frameCaption, const QString& heading,
@@ -113,6 +118,7 @@ std::optional<BudgetRequest> parseRequest(const QStringList& arguments, QTextStr
     const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("format"),
                                     QStringLiteral("text"));
     parser.addOptions({period, sort, format});
+    addReportOptions(parser);
     if (!parser.parse(QStringList{QStringLiteral("budget")} + arguments)) {
         err << "pennywell-calc budget: " << parser.errorText() << "\n\n";
         return std::nullopt;
@@ -129,7 +135,32 @@ std::optional<BudgetRequest> parseRequest(const QStringList& arguments, QTextStr
             << (files.size() != 1 ? "one budget file expected" : "unknown option value") << "\n\n";
         return std::nullopt;
     }
-    return BudgetRequest{files.first(), *chosenPeriod, *chosenOrder, chosenFormat};
+    const ReportOptionsRead report = readReportOptions(parser, *outputFormat(parser));
+    if (!report.problem.isEmpty()) {
+        err << "pennywell-calc budget: " << report.problem << "\n\n";
+        return std::nullopt;
+    }
+    return BudgetRequest{files.first(), *chosenPeriod, *chosenOrder, chosenFormat, report.request};
+}
+
+// The statement "To Printer" prints, in the period and sort order asked for.
+int printStatement(const BudgetRequest& request, std::optional<BudgetTables>& tables,
+                   QTextStream& out, QTextStream& err) {
+    const OutputFormat format =
+        request.format == QLatin1String("json") ? OutputFormat::Json : OutputFormat::Text;
+    if (!tables)
+        return writeReportRefusal({messages::LoadFileTitle, messages::LoadFailed}, format, out,
+                                  err);
+    if (tables->income.count() == 0 && tables->expense.count() == 0)
+        return writeReportRefusal({QStringLiteral("Help"), report::BudgetNoDataText}, format, out,
+                                  err);
+    sortBudgetTable(tables->income, request.order);
+    sortBudgetTable(tables->expense, request.order);
+    const ReportRequest& wanted = request.report;
+    return writeReport(
+        report::budgetStatement(*tables, request.period,
+                                {wanted.HeaderLine, wanted.fontChoice, userCurrencySymbol()}),
+        format, out);
 }
 
 int runBudget(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -143,6 +174,8 @@ int runBudget(const QStringList& arguments, QTextStream& out, QTextStream& err) 
         return BadUsage;
     }
     std::optional<BudgetTables> loaded = loadBudgetFile(request->path);
+    if (request->report.wanted)
+        return printStatement(*request, loaded, out, err);
     // A refused file leaves the freshly opened window empty, and that screen is shown with the
     // message.
     std::optional<Refusal> refusal;

@@ -17,6 +17,11 @@ QCommandLineOption formatOption() {
             QStringLiteral("text")};
 }
 
+PersonalSettings userSettings() {
+    const QString folder = resolveProgramFolder(QCoreApplication::applicationDirPath());
+    return loadSettings(QDir(folder).filePath(SettingsFileName)).settings;
+}
+
 } // namespace
 
 std::optional<OutputFormat> outputFormat(const QCommandLineParser& parser) {
@@ -31,8 +36,11 @@ std::optional<OutputFormat> outputFormat(const QCommandLineParser& parser) {
 }
 
 QString userCurrencySymbol() {
-    const QString folder = resolveProgramFolder(QCoreApplication::applicationDirPath());
-    return loadSettings(QDir(folder).filePath(SettingsFileName)).settings.CurrencySymbol;
+    return userSettings().CurrencySymbol;
+}
+
+int userPrinterFontChoice() {
+    return userSettings().PrinterFontChoice;
 }
 
 int badUsage(QTextStream& err, const QString& problem, const QString& usage) {

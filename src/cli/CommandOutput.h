@@ -25,6 +25,9 @@ std::optional<OutputFormat> outputFormat(const QCommandLineParser& parser);
 // The currency symbol of the user's settings, as the windows show it ("$" without settings).
 QString userCurrencySymbol();
 
+// The printer font choice of the user's settings (0 without settings).
+int userPrinterFontChoice();
+
 // Reports a usage problem with the usage text on the error stream.
 int badUsage(QTextStream& err, const QString& problem, const QString& usage);
 

@@ -2,12 +2,14 @@
 
 #include "CommandOutput.h"
 #include "GraphOutput.h"
+#include "ReportOutput.h"
 #include "format/KeyFilter.h"
 #include "format/LeadingNumber.h"
 #include "graph/GraphSeries.h"
 #include "mortgage/MortgageEngine.h"
 #include "mortgage/MortgagePresenter.h"
 #include "mortgage/MortgageTexts.h"
+#include "report/MortgageTable.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -67,6 +69,7 @@ struct Request {
     MortgageInputs inputs;
     OutputFormat format = OutputFormat::Text;
     bool graph = false; // the graph's points instead of the schedule
+    ReportRequest report;
 };
 
 Request parseRequest(QCommandLineParser& parser) {
@@ -116,6 +119,10 @@ Request parseRequest(QCommandLineParser& parser) {
         throw UsageError{QStringLiteral("--format: expected text|csv|json")};
     request.format = *format;
     request.graph = parser.isSet("graph");
+    const ReportOptionsRead report = readReportOptions(parser, request.format);
+    if (!report.problem.isEmpty())
+        throw UsageError{report.problem};
+    request.report = report.request;
     return request;
 }
 
@@ -199,7 +206,9 @@ void writeCsv(QTextStream& out, const MortgageResult& result) {
 int report(const Request& request, QTextStream& out, QTextStream& err) {
     const MortgageInputs& inputs = request.inputs;
     // A refused calculation shows the boxes it got to and an empty grid, as the window does.
-    const auto refuse = [&](const FailureMessage& message, const MortgageBoxes& boxes) {
+    const auto refuse = [&](const FailureMessage& message, const MortgageBoxes& boxes) -> int {
+        if (request.report.wanted)
+            return writeReportRefusal({message.title, message.text}, request.format, out, err);
         if (request.format == OutputFormat::Json) {
             QJsonObject document = request.graph ? graphJson(graph::GraphSeries())
                                                  : scheduleJson(boxes, freshGrid(inputs.mode));
@@ -226,6 +235,14 @@ int report(const Request& request, QTextStream& out, QTextStream& err) {
         else
             out << graphText(request.format, series, symbol);
         return Success;
+    }
+    if (request.report.wanted) {
+        const ReportRequest& wanted = request.report;
+        const DateStyle dates{QLocale(), request.format == OutputFormat::Json};
+        return writeReport(report::mortgageTable(inputs, result,
+                                                 {wanted.HeaderLine, wanted.fontChoice, symbol},
+                                                 dates),
+                           request.format, out);
     }
     switch (request.format) {
     case OutputFormat::Json:
@@ -268,6 +285,7 @@ void addOptions(QCommandLineParser& parser) {
         {"format", "text|csv|json (default text)", "FORMAT", "text"},
         {"graph", "Print the points of the graph instead of the schedule."},
     });
+    addReportOptions(parser);
 }
 
 int runMortgage(const QStringList& arguments, QTextStream& out, QTextStream& err) {

@@ -2,8 +2,10 @@
 
 #include "CommandOutput.h"
 #include "GraphOutput.h"
+#include "ReportOutput.h"
 #include "SavingsAnswer.h"
 #include "graph/GraphSeries.h"
+#include "report/SavingsTable.h"
 #include "savings/GrowthCalculator.h"
 #include "savings/GrowthPresenter.h"
 #include "savings/SavingsInputs.h"
@@ -41,6 +43,7 @@ QString usage() {
         "usage: pennywell-calc savings [--lump L] [--annual A] [--rate R] [--years N]\n"
         "                              [--inflation F] [--increase G] [--format text|csv|json]\n"
         "                              [--graph]\n"
+        "                              [--report [--header TEXT] [--font 0|1|2|3]]\n"
         "Defaults: lump 0, annual 1000, rate 20, years 25, inflation 0, increase 0.\n"
         "--inflation and --increase may be negative.\n"
         "--graph prints the points of the graph instead of the grid.\n");
@@ -84,11 +87,15 @@ int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err)
     for (const BoxOption& option : boxOptions())
         parser.addOption({option.name, QString(), QStringLiteral("value")});
     parser.addOption({QStringLiteral("graph"), QString()});
+    addReportOptions(parser);
     const auto parsed =
         parseCommand(parser, QStringLiteral("savings"), arguments, usage(), out, err);
     if (const int* exitStatus = std::get_if<int>(&parsed))
         return *exitStatus;
     const OutputFormat format = std::get<OutputFormat>(parsed);
+    const ReportOptionsRead report = readReportOptions(parser, format);
+    if (!report.problem.isEmpty())
+        return badUsage(err, report.problem, usage());
 
     // A freshly opened window, then each given value typed into its box and the box left.
     SavingsState savings = openingSavingsState();
@@ -139,6 +146,17 @@ int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err)
         return writeSavingsAnswer(
             format, graphJson(series), refusal,
             [&](OutputFormat plain) { return graphText(plain, series, symbol); }, out, err);
+    }
+    if (report.request.wanted) {
+        if (!refusal && result.resultCount == 0)
+            refusal = Refusal{savings_texts::HelpTitle, savings_texts::NoPrintData};
+        if (refusal)
+            return writeReportRefusal(*refusal, format, out, err);
+        savings.growthTable = result.table;
+        const ReportRequest& wanted = report.request;
+        return writeReport(report::savingsTable(savings, result.resultCount,
+                                                {wanted.HeaderLine, wanted.fontChoice, symbol}),
+                           format, out);
     }
 
     const auto plainOutput = [&](OutputFormat plain) {
