@@ -1,0 +1,35 @@
+#include "mortgage/MortgageEngine.h"
+#include "report/MortgageTable.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace pennywell;
+using namespace pennywell::mortgage;
+
+namespace {
+
+// The longest printed table: 40 years of weekly payments, every payment listed with its date.
+MortgageInputs longestTable() {
+    MortgageInputs inputs = defaultInputs(Mode::Mortgage);
+    inputs.term = Currency::fromUnits(40 * Currency::UnitsPerWhole);
+    inputs.compoundingRow = compoundingRows()[3];
+    inputs.frequencyRow = frequencyRows()[3];
+    inputs.view = View::All;
+    inputs.DateView = 1;
+    inputs.FirstPayDate = QDate(2027, 1, 31);
+    return inputs;
+}
+
+} // namespace
+
+static void layOutTheLongestMortgageTable(benchmark::State& state) {
+    const MortgageInputs inputs = longestTable();
+    const MortgageResult result = calculateMortgage(inputs);
+    const report::ReportOptions options{QStringLiteral("Schedule for the bank"), 0,
+                                        QStringLiteral("$")};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(report::mortgageTable(inputs, result, options));
+    state.counters["rows"] = result.ResultCount - 1;
+    state.counters["pages"] = double(report::mortgageTable(inputs, result, options).pages.size());
+}
+BENCHMARK(layOutTheLongestMortgageTable)->Unit(benchmark::kMillisecond);
