@@ -3,8 +3,10 @@
 #include "common/Beeper.h"
 #include "common/FileDialogs.h"
 #include "common/Messenger.h"
+#include "common/Printer.h"
 #include "common/Services.h"
 
+#include <QApplication>
 #include <QList>
 #include <QQueue>
 #include <variant>
@@ -52,11 +54,28 @@ public:
     QQueue<std::optional<QString>> answers;
 };
 
+// Records every document sent to the printer and whether the hourglass showed meanwhile;
+// answers from a queue of problems (printed when it is empty).
+class ScriptedPrinter final : public Printer {
+public:
+    std::optional<QString> print(const PrintDocument& document) override {
+        printed.append(document);
+        const QCursor* cursor = QApplication::overrideCursor();
+        busyWhilePrinting.append(cursor && cursor->shape() == Qt::WaitCursor);
+        return problems.isEmpty() ? std::nullopt : problems.dequeue();
+    }
+
+    QList<PrintDocument> printed;
+    QList<bool> busyWhilePrinting;
+    QQueue<std::optional<QString>> problems;
+};
+
 struct TestServices {
     ScriptedMessenger messenger;
     CountingBeeper beeper;
     ScriptedFileDialogs fileDialogs;
-    Services services{messenger, beeper, fileDialogs};
+    ScriptedPrinter printer;
+    Services services{messenger, beeper, fileDialogs, printer};
 };
 
 } // namespace pennywell::ui::testing

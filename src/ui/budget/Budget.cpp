@@ -7,6 +7,7 @@
 #include "budget/BudgetPeriod.h"
 #include "budget/BudgetPresenter.h"
 #include "common/Beeper.h"
+#include "common/BusyCursor.h"
 #include "common/FileDialogs.h"
 #include "common/Fonts.h"
 #include "common/HelpPanel.h"
@@ -59,14 +60,6 @@ const QString ScrollBarStyle = QStringLiteral(
     " subcontrol-origin: margin; }");
 
 constexpr int PromptTop = 5325;
-
-// The hourglass for as long as an operation runs, restored on every way out.
-struct BusyCursor {
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 // At 9 points both halves' boxes and grids fit the window's fixed rectangle.
 constexpr int GridPointSize = 9;

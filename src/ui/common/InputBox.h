@@ -58,6 +58,7 @@ private:
     InputBox(QWidget* focusTarget, QLineEdit* edit, AppState& state, InputBoxRules rules);
     bool keyPressed(int keyCode);
     void startEdit();
+    void dropPastedKeys(const QString& text);
     void leave();
 
     QWidget* focusTarget_;

@@ -4,6 +4,7 @@
 #include "common/QtFileDialogs.h"
 #include "common/QtMessenger.h"
 #include "common/Services.h"
+#include "printing/SpoolerPrinter.h"
 #include "shell/Backdrop.h"
 #include "shell/MenuMain.h"
 #include "state/AppState.h"
@@ -30,7 +31,8 @@ private:
     QtMessenger messenger_;
     SystemBeeper beeper_;
     QtFileDialogs fileDialogs_;
-    Services services_{messenger_, beeper_, fileDialogs_};
+    SpoolerPrinter printer_;
+    Services services_{messenger_, beeper_, fileDialogs_, printer_};
     Backdrop backdrop_;
     MenuMain menu_{state_, services_};
 };

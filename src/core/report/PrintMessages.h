@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+namespace pennywell::report {
+
+// What the user is told when a printout cannot reach paper, and the offer that follows.
+namespace print_messages {
+
+inline const QString Title = QStringLiteral("Printer");
+inline const QString NoDefaultPrinter = QStringLiteral("There is no default printer.");
+inline const QString CannotOpenPrinter = QStringLiteral("The printer could not be opened.");
+inline const QString NothingToPrint = QStringLiteral("The printout has no pages.");
+inline const QString OfferPdf = QStringLiteral("Save the printout as a PDF file instead?");
+inline const QString PdfFilter = QStringLiteral("PDF Files (*.pdf)|*.pdf");
+
+inline QString spoolerRefused(const QString& reason) {
+    return QStringLiteral("The printer did not accept the printout: %1").arg(reason);
+}
+
+inline QString cannotWritePdf(const QString& path) {
+    return QStringLiteral("The PDF file could not be written:\r\n%1").arg(path);
+}
+
+// "<problem>\r\n\r\n<offer>", the message of the box that asks.
+inline QString printFailed(const QString& problem) {
+    return problem + QStringLiteral("\r\n\r\n") + OfferPdf;
+}
+
+} // namespace print_messages
+} // namespace pennywell::report

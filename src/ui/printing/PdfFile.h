@@ -1,0 +1,20 @@
+#pragma once
+
+#include "printing/PrintDocument.h"
+
+#include <QByteArray>
+#include <QPageSize>
+#include <optional>
+
+namespace pennywell::ui {
+
+// The document as a PDF on A4 paper: the same pages the printer gets, through the same renderer.
+// Nullopt with the problem when it cannot be rendered.
+std::optional<QByteArray> pdfBytes(const PrintDocument& document,
+                                   const QPageSize& paper = QPageSize(QPageSize::A4));
+
+// Writes the PDF in one step, so a failure leaves any earlier file as it was. Returns the
+// problem to tell the user, or nullopt when the file was written.
+std::optional<QString> writePdfFile(const PrintDocument& document, const QString& path);
+
+} // namespace pennywell::ui

@@ -1,0 +1,58 @@
+#include "printing/PrinterHeaderInput.h"
+
+#include "common/InputBox.h"
+#include "common/Twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace pennywell::ui {
+
+QString PrinterHeaderInput::ask(AppState& state, QWidget* parent) {
+    PrinterHeaderInput dialog(state, parent);
+    dialog.exec();
+    return dialog.headerLine();
+}
+
+PrinterHeaderInput::PrinterHeaderInput(AppState& state, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("PrinterHeaderInput"));
+    setWindowTitle(QStringLiteral("Input"));
+    setFixedSize(fromTwips(3990), fromTwips(1425));
+    move(fromTwips(2565), fromTwips(4050));
+
+    auto* label = new QLabel(QStringLiteral(" Type in one line header information."), this);
+    label->setObjectName(QStringLiteral("FName"));
+    label->setGeometry(twipsRect(120, 120, 3750, 300));
+
+    inFName_ = new QLineEdit(this);
+    inFName_->setObjectName(QStringLiteral("InFName"));
+    inFName_->setAccessibleName(QStringLiteral("Header line"));
+    inFName_->setGeometry(twipsRect(120, 450, 3750, 330));
+    label->setBuddy(inFName_);
+
+    auto* accept = new QPushButton(QStringLiteral("Continue &Printout"), this);
+    accept->setObjectName(QStringLiteral("Acept"));
+    accept->setAccessibleName(QStringLiteral("Continue printout"));
+    accept->setGeometry(twipsRect(120, 900, 1800, 420));
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("NAcept"));
+    cancel->setAccessibleName(QStringLiteral("Cancel"));
+    cancel->setGeometry(twipsRect(2070, 900, 1800, 420));
+    cancel->setAutoDefault(false);
+
+    // As in the program's other text boxes, a double quote is dropped, typed or pasted.
+    InputBoxRules rules;
+    rules.droppedKeys = QStringLiteral("\"");
+    rules.emptiesOnFirstKey = false;
+    InputBox::attach(inFName_, state, std::move(rules))->setNext(accept);
+
+    connect(accept, &QPushButton::clicked, this, [this] {
+        headerLine_ = inFName_->text();
+        QDialog::accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    inFName_->setFocus();
+}
+
+} // namespace pennywell::ui

@@ -1,0 +1,54 @@
+#include "printing/ReportPrinting.h"
+
+#include "common/BusyCursor.h"
+#include "common/FileDialogs.h"
+#include "common/Messenger.h"
+#include "common/Printer.h"
+#include "common/Services.h"
+#include "printing/PdfFile.h"
+#include "report/PrintMessages.h"
+
+#include <QStandardPaths>
+
+namespace pennywell::ui {
+namespace {
+
+namespace texts = report::print_messages;
+
+void offerPdf(QWidget* parent, Services& services, const PrintDocument& document,
+              const QString& problem) {
+    const Message question{texts::printFailed(problem), texts::Title, MessageButtons::YesNo,
+                           MessageIcon::Warning};
+    if (services.messenger.show(parent, question) != MessageAnswer::Yes)
+        return;
+    const FileDialogRequest request{
+        FileDialogKind::Save, texts::PdfFilter,
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        document.defaultPdfName()};
+    const std::optional<QString> path = services.fileDialogs.choose(parent, request);
+    if (!path)
+        return;
+    std::optional<QString> failure;
+    {
+        const BusyCursor busy;
+        failure = writePdfFile(document, *path);
+    }
+    if (failure)
+        services.messenger.show(
+            parent, Message{*failure, texts::Title, MessageButtons::Ok, MessageIcon::Critical});
+}
+
+} // namespace
+
+void printDocument(QWidget* parent, Services& services, const PrintDocument& document) {
+    std::optional<QString> problem;
+    {
+        const BusyCursor busy;
+        problem = services.printer.print(document);
+    }
+    // The pointer is back to normal before the user is asked anything.
+    if (problem)
+        offerPdf(parent, services, document, *problem);
+}
+
+} // namespace pennywell::ui

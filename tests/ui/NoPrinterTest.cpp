@@ -1,0 +1,59 @@
+#include "PdfText.h"
+#include "PrivateSpooler.h"
+#include "TestServices.h"
+#include "WindowTestSupport.h"
+#include "printing/ReportPrinting.h"
+#include "printing/SpoolerPrinter.h"
+#include "report/PrintMessages.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+using namespace pennywell;
+using namespace pennywell::ui;
+using namespace pennywell::ui::testing;
+
+// A machine whose spooler has no printer at all: the user is told so and still gets the
+// report, as a PDF file.
+class NoPrinterTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theReportIsOfferedAsPdfInstead() {
+        TestServices scripted;
+        SpoolerPrinter printer;
+        Services services{scripted.messenger, scripted.beeper, scripted.fileDialogs, printer};
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("Budget Statement.pdf"));
+        scripted.fileDialogs.answers.enqueue(path);
+
+        report::PrintedReport pages;
+        pages.fontChoice = 1;
+        pages.pages = {{QString(), QStringLiteral(" The Smiths"), QString(),
+                        QStringLiteral("                               BUDGET STATEMENT")}};
+        printDocument(nullptr, services, PrintDocument{QStringLiteral("Budget Statement"), pages});
+
+        QCOMPARE(messages(scripted.messenger),
+                 QStringList{QStringLiteral("Printer|There is no default printer.\r\n\r\n"
+                                            "Save the printout as a PDF file instead?")});
+        QCOMPARE(scripted.fileDialogs.requests.size(), 1);
+        QCOMPARE(scripted.fileDialogs.requests.constFirst().fileName,
+                 QStringLiteral("Budget Statement.pdf"));
+        const QList<QStringList> expected{
+            {QStringLiteral(" The Smiths"), QString(),
+             QStringLiteral("                               BUDGET STATEMENT")}};
+        QCOMPARE(pdfTextPages(path, 6.0, 36), expected);
+        QVERIFY(!QApplication::overrideCursor());
+    }
+};
+
+int main(int argc, char** argv) {
+    PrivateSpooler spooler(PrivateSpooler::Queue::None);
+    if (const int failed = spooler.start())
+        return failed;
+    QApplication app(argc, argv);
+    NoPrinterTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "NoPrinterTest.moc"

@@ -1,0 +1,127 @@
+#include "PdfText.h"
+#include "PrivateSpooler.h"
+#include "TestServices.h"
+#include "WindowTestSupport.h"
+#include "printing/PageRenderer.h"
+#include "printing/ReportPrinting.h"
+#include "printing/SpoolerPrinter.h"
+#include "report/PrintMessages.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+using namespace pennywell;
+using namespace pennywell::ui;
+using namespace pennywell::ui::testing;
+
+namespace {
+
+QStringList visibleLines(const QStringList& page) {
+    QStringList lines = trimmedLines(page);
+    while (!lines.isEmpty() && lines.constFirst().isEmpty())
+        lines.removeFirst();
+    while (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+// Printing on a real spooler: the pages go through the renderer to the default printer of a
+// private spooler, whose PDF queue writes them to a file that is read back.
+class SpoolerTest : public QObject {
+    Q_OBJECT
+public:
+    explicit SpoolerTest(PrivateSpooler& spooler) : spooler_(spooler) {}
+
+private slots:
+    void init() { QFile::remove(spooler_.printedFile()); }
+
+    void aReportReachesPaperColumnForColumn() {
+        report::PrintedReport pages;
+        pages.fontChoice = 3;
+        pages.pages = {{QString(), QStringLiteral(" Smith family"), QString(),
+                        QStringLiteral("                               Mortgage Table"),
+                        QStringLiteral(" ") + QString(75, QLatin1Char('_')),
+                        QStringLiteral(" $ 100,000.00  10.125%        25"), QString(), QString(),
+                        QStringLiteral("                                       Page 1")},
+                       {QString(), QStringLiteral("  1  1      832.04      104.60    99,895.40")}};
+        QVERIFY(!SpoolerPrinter().print(PrintDocument{QStringLiteral("Mortgage Table"), pages}));
+        QVERIFY2(PrivateSpooler::waitForJobs(), qPrintable(spooler_.errorLog()));
+        QCOMPARE(printedPages(pages), expectedPages(pages));
+    }
+
+    void aGreyPictureIsPrintedInGrey() {
+        QImage picture(400, 300, QImage::Format_RGB32);
+        picture.fill(QColor(30, 160, 40));
+        const PrintDocument graph{QStringLiteral("Graph"), PrintedImage{picture, false}};
+        QVERIFY(!SpoolerPrinter().print(graph));
+        QVERIFY2(PrivateSpooler::waitForJobs(), qPrintable(spooler_.errorLog()));
+        QProcess render;
+        render.start(QStringLiteral("pdftoppm"),
+                     {QStringLiteral("-r"), QStringLiteral("20"), QStringLiteral("-png"),
+                      QStringLiteral("-singlefile"), spooler_.printedFile(),
+                      spooler_.printedFile()});
+        QVERIFY(render.waitForFinished(30000) && render.exitCode() == 0);
+        const QImage page(spooler_.printedFile() + QStringLiteral(".png"));
+        const QColor centre = page.pixelColor(page.width() / 2, page.height() / 4);
+        QVERIFY(centre.red() == centre.green() && centre.green() == centre.blue());
+        QVERIFY(centre.red() < 200);
+    }
+
+    // A queue that refuses jobs: the user hears why and is offered the PDF.
+    void aRefusedJobIsReportedAndOfferedAsPdf() {
+        QVERIFY(PrivateSpooler::administer(QStringLiteral("cupsreject"),
+                                           {QStringLiteral("PrivatePDF")}));
+        TestServices scripted;
+        SpoolerPrinter printer;
+        Services services{scripted.messenger, scripted.beeper, scripted.fileDialogs, printer};
+        scripted.messenger.answers.enqueue(MessageAnswer::No);
+        report::PrintedReport pages;
+        pages.pages = {{QStringLiteral(" refused")}};
+        printDocument(nullptr, services, PrintDocument{QStringLiteral("Savings"), pages});
+        QVERIFY(PrivateSpooler::administer(QStringLiteral("cupsaccept"),
+                                           {QStringLiteral("PrivatePDF")}));
+
+        QCOMPARE(scripted.messenger.shown.size(), 1);
+        const QString text = scripted.messenger.shown.constFirst().text;
+        QVERIFY2(text.startsWith(report::print_messages::spoolerRefused(QString())),
+                 qPrintable(text));
+        QVERIFY(text.endsWith(report::print_messages::OfferPdf));
+        QVERIFY(!QFile::exists(spooler_.printedFile()));
+    }
+
+private:
+    // What the queue printed, read back in the columns of the printer's paper and margins.
+    QList<QStringList> printedPages(const report::PrintedReport& pages) const {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        QPrinter printer(info, QPrinter::HighResolution);
+        printer.setPageSize(info.defaultPageSize());
+        const QPageLayout layout = printer.pageLayout();
+        const TextPageGeometry geometry =
+            textPageGeometry(pages, layout.fullRectPoints(), layout.paintRect(QPageLayout::Point));
+        return pdfTextPages(spooler_.printedFile(), geometry.charWidth, geometry.left);
+    }
+
+    static QList<QStringList> expectedPages(const report::PrintedReport& pages) {
+        QList<QStringList> expected;
+        for (const QStringList& page : pages.pages)
+            expected.append(visibleLines(page));
+        return expected;
+    }
+
+    PrivateSpooler& spooler_;
+};
+
+int main(int argc, char** argv) {
+    PrivateSpooler spooler(PrivateSpooler::Queue::PdfPrinter);
+    if (const int failed = spooler.start())
+        return failed;
+    QApplication app(argc, argv);
+    SpoolerTest test(spooler);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "SpoolerTest.moc"
