@@ -1,12 +1,15 @@
 #include "PdfText.h"
 #include "TestServices.h"
 #include "WindowTestSupport.h"
+#include "budget/Budget.h"
 #include "common/Twips.h"
+#include "mortgage/MortgageCalc.h"
 #include "printing/PageRenderer.h"
 #include "printing/PdfFile.h"
 #include "printing/PrinterHeaderInput.h"
 #include "printing/ReportPrinting.h"
 #include "report/PrintMessages.h"
+#include "savings/SavingsCalc.h"
 #include "state/AppState.h"
 
 #include <QApplication>
@@ -281,6 +284,50 @@ private slots:
         QCOMPARE(messages(services_->messenger).size(), 2);
         QCOMPARE(messages(services_->messenger).at(1),
                  QStringLiteral("Printer|The PDF file could not be written:\r\n") + path);
+    }
+
+    // Each planner's own words when there is nothing to print; no header is asked for.
+    void everyPlannerRefusesToPrintWithoutResults() {
+        state_.FirstPayDate = QDate(2027, 1, 31);
+        const QList<std::pair<QWidget*, const char*>> planners = {
+            {new MortgageCalc(state_, services_->services), "MPrinter"},
+            {new Budget(state_, services_->services), "Ptr2"},
+            {new SavingsCalc(state_, services_->services), "SPrinter"}};
+        for (const auto& [window, button] : planners) {
+            QVERIFY(showAndActivate(window));
+            QVERIFY(child<QPushButton>(window, button)->isEnabled());
+            clickButton(window, button);
+            delete window;
+        }
+        QCOMPARE(messages(services_->messenger),
+                 (QStringList{QStringLiteral("Help| No data to Print. Calculate."),
+                              QStringLiteral("Help|No data to print."),
+                              QStringLiteral("Help|No data to print. Calculate.")}));
+        QVERIFY(services_->printer.printed.isEmpty());
+    }
+
+    // A header of "1" abandons the printout as Cancel does; any other header is printed.
+    void aHeaderOfOneAbandonsThePrintout() {
+        state_.FirstPayDate = QDate(2027, 1, 31);
+        MortgageCalc window(state_, services_->services);
+        QVERIFY(showAndActivate(&window));
+        clickButton(&window, "MCalc");
+        for (const QString& header : {QStringLiteral("1"), QStringLiteral("11")}) {
+            QTimer::singleShot(0, this, [header] {
+                auto* dialog = qobject_cast<PrinterHeaderInput*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                QTimer::singleShot(3000, dialog, &QDialog::reject); // never leave the test blocked
+                typeInto(dialog, "InFName", header);
+                clickButton(dialog, "Acept");
+            });
+            clickButton(&window, "MPrinter");
+        }
+        QCOMPARE(services_->printer.printed.size(), 1);
+        QCOMPARE(services_->printer.printed.constFirst().name, QStringLiteral("Mortgage Table"));
+        const auto& pages =
+            std::get<report::PrintedReport>(services_->printer.printed.constFirst().content);
+        QCOMPARE(pages.pages.constFirst().at(1), QStringLiteral(" 11"));
+        QCOMPARE(services_->printer.busyWhilePrinting, QList<bool>{true});
     }
 
 private:

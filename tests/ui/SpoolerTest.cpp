@@ -2,15 +2,27 @@
 #include "PrivateSpooler.h"
 #include "TestServices.h"
 #include "WindowTestSupport.h"
+#include "budget/Budget.h"
+#include "budget/BudgetFile.h"
+#include "budget/BudgetPeriod.h"
+#include "budget/BudgetSort.h"
+#include "mortgage/MortgageCalc.h"
 #include "printing/PageRenderer.h"
+#include "printing/PrinterHeaderInput.h"
 #include "printing/ReportPrinting.h"
 #include "printing/SpoolerPrinter.h"
+#include "report/BudgetStatement.h"
+#include "report/MortgageTable.h"
 #include "report/PrintMessages.h"
+#include "report/SavingsTable.h"
+#include "savings/SavingsCalc.h"
+#include "state/AppState.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTimer>
 
 using namespace pennywell;
 using namespace pennywell::ui;
@@ -37,7 +49,12 @@ public:
     explicit SpoolerTest(PrivateSpooler& spooler) : spooler_(spooler) {}
 
 private slots:
-    void init() { QFile::remove(spooler_.printedFile()); }
+    void init() {
+        QFile::remove(spooler_.printedFile());
+        state_ = AppState();
+        state_.FirstPayDate = QDate(2027, 1, 31);
+        scripted_.messenger.shown.clear();
+    }
 
     void aReportReachesPaperColumnForColumn() {
         report::PrintedReport pages;
@@ -93,7 +110,75 @@ private slots:
         QVERIFY(!QFile::exists(spooler_.printedFile()));
     }
 
+    // Each planner's print button, through the header dialog, the renderer and the spooler:
+    // what comes off the queue is the core's pages, page for page and column for column.
+    void theMortgageTablePrintsEveryPageOfTheSchedule() {
+        state_.settings.PrinterFontChoice = 0;
+        MortgageCalc window(state_, printingServices_);
+        QVERIFY(showAndActivate(&window));
+        clickButton(&window, "Option1"); // every payment: 300 rows over seven pages
+        clickButton(&window, "MCalc");
+        printThrough(&window, "MPrinter", QStringLiteral("For the bank"));
+        const report::PrintedReport expected = report::mortgageTable(
+            state_.mortgage.inputs, state_.mortgage.result,
+            {QStringLiteral("For the bank"), 0, state_.settings.CurrencySymbol});
+        QCOMPARE(expected.pages.size(), 7);
+        QCOMPARE(printedPages(expected), expectedPages(expected));
+        QCOMPARE(state_.LinesPerPage, 53);
+    }
+
+    void theSavingsTablePrintsAsLaidOut() {
+        state_.settings.PrinterFontChoice = 3;
+        SavingsCalc window(state_, printingServices_);
+        QVERIFY(showAndActivate(&window));
+        clickButton(&window, "SCalc");
+        printThrough(&window, "SPrinter", QString());
+        const report::PrintedReport expected =
+            report::savingsTable(state_.savings, state_.graph.ResultCount,
+                                 {QString(), 3, state_.settings.CurrencySymbol});
+        QCOMPARE(printedPages(expected), expectedPages(expected));
+        QCOMPARE(state_.LinesPerPage, 51);
+    }
+
+    void theBudgetStatementPrintsTheOpenBudget() {
+        state_.settings.PrinterFontChoice = 2;
+        state_.programFolder = QStringLiteral(PENNYWELL_SOURCE_DIR "/resources");
+        const QString sample = QStringLiteral(PENNYWELL_SOURCE_DIR "/resources/Sample.bgt");
+        Budget window(state_, printingServices_);
+        QVERIFY(showAndActivate(&window));
+        scripted_.fileDialogs.answers.enqueue(sample);
+        clickButton(&window, "FilOpen");
+        printThrough(&window, "Ptr2", QStringLiteral("Family meeting"));
+
+        std::optional<BudgetTables> tables = loadBudgetFile(sample);
+        QVERIFY(tables);
+        sortBudgetTable(tables->income, BudgetSortOrder::NamesAscending);
+        sortBudgetTable(tables->expense, BudgetSortOrder::NamesAscending);
+        const report::PrintedReport expected = report::budgetStatement(
+            *tables, annualPeriod(),
+            {QStringLiteral("Family meeting"), 2, state_.settings.CurrencySymbol});
+        QCOMPARE(printedPages(expected), expectedPages(expected));
+    }
+
 private:
+    // Clicks the print button, types the header and continues; waits for the job to finish.
+    void printThrough(QWidget* window, const char* button, const QString& header) {
+        bool asked = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<PrinterHeaderInput*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            asked = true;
+            QTimer::singleShot(5000, dialog, &QDialog::reject); // never leave the test blocked
+            typeInto(dialog, "InFName", header);
+            clickButton(dialog, "Acept");
+        });
+        clickButton(window, button);
+        QVERIFY(asked);
+        QCOMPARE(messages(scripted_.messenger), QStringList());
+        QVERIFY2(PrivateSpooler::waitForJobs(), qPrintable(spooler_.errorLog()));
+    }
+
     // What the queue printed, read back in the columns of the printer's paper and margins.
     QList<QStringList> printedPages(const report::PrintedReport& pages) const {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -113,6 +198,11 @@ private:
     }
 
     PrivateSpooler& spooler_;
+    AppState state_;
+    TestServices scripted_;
+    SpoolerPrinter printer_;
+    Services printingServices_{scripted_.messenger, scripted_.beeper, scripted_.fileDialogs,
+                               printer_};
 };
 
 int main(int argc, char** argv) {

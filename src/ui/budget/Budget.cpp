@@ -16,6 +16,8 @@
 #include "common/Services.h"
 #include "common/Twips.h"
 #include "format/LeadingNumber.h"
+#include "printing/ReportPrinting.h"
+#include "report/BudgetStatement.h"
 #include "state/AppState.h"
 
 #include <QApplication>
@@ -351,12 +353,12 @@ void Budget::buildCommonControls() {
     QPushButton* save =
         addButton(this, {"FilSave", "&Save File"}, twipsRect(1935, 5835, 1740, 420));
     QPushButton* print = addButton(this, {"Ptr2", "To &Printer"}, twipsRect(3780, 5835, 1740, 420));
-    print->setEnabled(false); // the budget statement arrives with the printouts
     help2_ = addButton(this, {"Help2", QuickHelpCaption}, twipsRect(5625, 5835, 1740, 420));
     QPushButton* exit =
         addButton(this, {"ExitBudget", "E&xit to Menu"}, twipsRect(7470, 5835, 1860, 420));
     connect(open, &QPushButton::clicked, this, &Budget::openFile);
     connect(save, &QPushButton::clicked, this, &Budget::saveFile);
+    connect(print, &QPushButton::clicked, this, &Budget::printStatement);
     connect(help2_, &QPushButton::clicked, this, &Budget::toggleHelp);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
@@ -508,6 +510,20 @@ void Budget::showHalf(Half& half, const BudgetHalfView& view) {
     half.totalsLabel->setText(view.label);
     half.total->setText(view.total);
     half.totalBudgeted->setText(view.totalBudgeted);
+}
+
+void Budget::printStatement() {
+    if (tables_.income.count() == 0 && tables_.expense.count() == 0) {
+        services_.messenger.show(this, Message{report::BudgetNoDataText, QStringLiteral("Help")});
+        return;
+    }
+    // The tables are kept in the order on screen; the period is the one shown.
+    const BudgetPeriod period =
+        periodFromListText(freqPeriod_->currentText()).value_or(annualPeriod());
+    printTextReport(this, state_, services_, QStringLiteral("Budget Statement"),
+                    [this, &period](const report::ReportOptions& options) {
+                        return report::budgetStatement(tables_, period, options);
+                    });
 }
 
 void Budget::refresh() {

@@ -83,6 +83,7 @@ private:
 
     void saveFile();
     void openFile();
+    void printStatement();
     std::optional<QString> chooseFile(bool save);
     bool holdsUnsavedRecords() const;
     bool userGoesBackToSave();

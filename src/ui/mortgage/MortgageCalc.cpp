@@ -18,6 +18,8 @@
 #include "mortgage/MortgagePresenter.h"
 #include "mortgage/MortgageTexts.h"
 #include "mortgage/PaymentFrequency.h"
+#include "printing/ReportPrinting.h"
+#include "report/MortgageTable.h"
 #include "state/AppState.h"
 
 #include <QApplication>
@@ -485,10 +487,15 @@ void MortgageCalc::showGraphs() {
 
 void MortgageCalc::print() {
     if (state_.graph.ResultCount == 0) {
-        services_.messenger.show(
-            this, Message{QStringLiteral(" No data to Print. Calculate."), QStringLiteral("Help")});
+        services_.messenger.show(this, Message{report::MortgageNoDataText, QStringLiteral("Help")});
+        return;
     }
-    // With results, the printout reads the hand-off values left by the calculation.
+    const MortgageHandOff& last = state_.mortgage;
+    const QString name = last.inputs.mode == Mode::Loan ? QStringLiteral("Personal Loan Table")
+                                                        : QStringLiteral("Mortgage Table");
+    printTextReport(this, state_, services_, name, [&last](const report::ReportOptions& options) {
+        return report::mortgageTable(last.inputs, last.result, options);
+    });
 }
 
 void MortgageCalc::exitToMenu() {

@@ -6,7 +6,9 @@
 #include "common/Printer.h"
 #include "common/Services.h"
 #include "printing/PdfFile.h"
+#include "printing/PrinterHeaderInput.h"
 #include "report/PrintMessages.h"
+#include "state/AppState.h"
 
 #include <QStandardPaths>
 
@@ -49,6 +51,22 @@ void printDocument(QWidget* parent, Services& services, const PrintDocument& doc
     // The pointer is back to normal before the user is asked anything.
     if (problem)
         offerPdf(parent, services, document, *problem);
+}
+
+void printTextReport(QWidget* parent, AppState& state, Services& services, const QString& name,
+                     const ReportLayout& layOut) {
+    const QString header = PrinterHeaderInput::ask(state, parent);
+    if (report::cancelsPrintout(header))
+        return;
+    PrintDocument document{name, report::PrintedReport()};
+    {
+        const BusyCursor busy; // from the font set-up to the end of the printout
+        const int fontChoice = state.settings.PrinterFontChoice;
+        state.LinesPerPage = report::linesPerPage(fontChoice);
+        document.content =
+            layOut(report::ReportOptions{header, fontChoice, state.settings.CurrencySymbol});
+    }
+    printDocument(parent, services, document); // its own hourglass, normal again for questions
 }
 
 } // namespace pennywell::ui

@@ -1,8 +1,15 @@
 #pragma once
 
 #include "printing/PrintDocument.h"
+#include "report/Printout.h"
+
+#include <functional>
 
 class QWidget;
+
+namespace pennywell {
+struct AppState;
+}
 
 namespace pennywell::ui {
 
@@ -12,5 +19,14 @@ struct Services;
 // printed the user is told why and offered the same pages as a PDF file; the planner's data
 // is never touched either way.
 void printDocument(QWidget* parent, Services& services, const PrintDocument& document);
+
+// Lays out a report's pages for the header typed, the printer font and the currency symbol.
+using ReportLayout = std::function<report::PrintedReport(const report::ReportOptions& options)>;
+
+// Every planner's print button once its own no-data check has passed: asks for the header
+// line and, unless the printout is abandoned, lays out the pages for the settings' printer
+// font and prints them as `name`.
+void printTextReport(QWidget* parent, AppState& state, Services& services, const QString& name,
+                     const ReportLayout& layOut);
 
 } // namespace pennywell::ui

@@ -9,6 +9,8 @@
 #include "common/Twips.h"
 #include "graph/GraphSeries.h"
 #include "graph/GraphsAll.h"
+#include "printing/ReportPrinting.h"
+#include "report/SavingsTable.h"
 #include "savings/GrowthCalculator.h"
 #include "savings/GrowthPresenter.h"
 #include "savings/SavingsHelpText.h"
@@ -317,7 +319,11 @@ void SavingsCalc::print() {
         showMessage(savings_texts::NoPrintData, savings_texts::HelpTitle);
         return;
     }
-    emit printRequested();
+    printTextReport(this, state_, services_, QStringLiteral("Investment Growth"),
+                    [this](const report::ReportOptions& options) {
+                        return report::savingsTable(state_.savings, state_.graph.ResultCount,
+                                                    options);
+                    });
 }
 
 void SavingsCalc::openYearlyCalculator() {

@@ -23,10 +23,6 @@ class SavingsCalc : public QWidget {
 public:
     SavingsCalc(AppState& state, Services& services, QWidget* parent = nullptr);
 
-signals:
-    // Calculated results are ready for the printout.
-    void printRequested();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
