@@ -432,7 +432,14 @@ private slots:
         QCOMPARE(services_.messenger.shown[1].title, QStringLiteral("Help"));
 
         click("MCalc");
+        bool askedForHeader = false;
+        whenDialogOpens([&askedForHeader](QDialog* dialog) {
+            askedForHeader = dialog->objectName() == QLatin1String("PrinterHeaderInput");
+            clickButton(dialog, "NAcept");
+        });
         click("MPrinter");
+        QVERIFY(askedForHeader);
+        QVERIFY(services_.printer.printed.isEmpty()); // cancelled: nothing printed, no message
         QCOMPARE(services_.messenger.shown.size(), 2);
         QVERIFY(window_->isVisible());
     }
