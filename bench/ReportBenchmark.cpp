@@ -8,12 +8,16 @@ using namespace pennywell::mortgage;
 
 namespace {
 
-// The longest printed table: 40 years of weekly payments, every payment listed with its date.
+// The longest printed table: 40 years of weekly payments in a 363-day year, every payment
+// listed with its date.
 MortgageInputs longestTable() {
     MortgageInputs inputs = defaultInputs(Mode::Mortgage);
+    inputs.principal = Currency::fromUnits(100000 * Currency::UnitsPerWhole);
+    inputs.ratePercent = Currency::fromUnits(5 * Currency::UnitsPerWhole);
     inputs.term = Currency::fromUnits(40 * Currency::UnitsPerWhole);
-    inputs.compoundingRow = compoundingRows()[3];
+    inputs.compoundingRow = compoundingRows()[0];
     inputs.frequencyRow = frequencyRows()[3];
+    inputs.days = daysInYearSetting(3);
     inputs.view = View::All;
     inputs.DateView = 1;
     inputs.FirstPayDate = QDate(2027, 1, 31);

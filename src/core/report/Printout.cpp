@@ -42,11 +42,17 @@ void Printout::placeOnLine(int column, const QString& text) {
     const int start = std::max(column, 1) - 1;
     if (lineOpen_ && current_.size() > start)
         endLine();
-    current_ = current_.leftJustified(start) + text;
+    if (current_.size() < start)
+        current_.append(QString(start - current_.size(), u' '));
+    current_.append(text);
     lineOpen_ = true;
 }
 
 Printout& Printout::at(int column, const QString& text) {
+    if (!text.contains(u'\n')) {
+        placeOnLine(column, text);
+        return *this;
+    }
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n"));
     const QStringList parts = text.split(lineBreak);
     placeOnLine(column, parts.first());
