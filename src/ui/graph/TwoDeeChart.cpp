@@ -54,8 +54,8 @@ void drawTwoDeeChart(QChart& chart, const graph::GraphSeries& series,
     QFont yearFont = years->labelsFont();
     yearFont.setPointSize(8);
     years->setLabelsFont(yearFont);
-    // Up to 50 years: beyond about 30 the numbers only fit standing on end.
-    years->setLabelsAngle(labels.size() > 30 ? -90 : 0);
+    // Up to 50 years: beyond 15 two-digit numbers only fit standing on end.
+    years->setLabelsAngle(labels.size() > 15 ? -90 : 0);
     chart.addAxis(years, Qt::AlignBottom);
     barSeries->attachAxis(years);
 
