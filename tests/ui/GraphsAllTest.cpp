@@ -3,6 +3,7 @@
 #include "TestServices.h"
 #include "WindowTestSupport.h"
 #include "mortgage/MortgageCalc.h"
+#include "printing/PrintDocument.h"
 #include "savings/GrowthCalculator.h"
 #include "savings/SavingsCalc.h"
 #include "savings/SavingsInputs.h"
@@ -17,6 +18,7 @@
 #include <QChartView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTest>
@@ -76,6 +78,8 @@ private slots:
         state_ = AppState();
         services_.messenger.shown.clear();
         services_.messenger.answers.clear();
+        services_.printer.printed.clear();
+        services_.printer.busyWhilePrinting.clear();
         draws_ = 0;
         // A 25-year savings plan, as the savings planner leaves it.
         state_.savings = openingSavingsState();
@@ -155,6 +159,66 @@ private slots:
         QCOMPARE(graphs_->chartStyle(), 3);
     }
 
+    void noAtTheFirstQuestionPrintsNothingAndKeepsTheColourChoice() {
+        open();
+        answer({MessageAnswer::Yes, MessageAnswer::Yes});
+        button("Ptr")->click();
+        QCOMPARE(graphs_->colourPrint(), 1);
+        QCOMPARE(services_.printer.printed.size(), 1);
+
+        answer({MessageAnswer::No});
+        button("Ptr")->click();
+        QCOMPARE(services_.printer.printed.size(), 1);
+        QCOMPARE(graphs_->colourPrint(), 1);
+        QCOMPARE(messages(services_.messenger),
+                 QStringList({"Printer|Continue with Printout.", "Printer|Print in Color.",
+                              "Printer|Continue with Printout."}));
+    }
+
+    // The form is printed taller (0.88 of the screen's height) and then set back.
+    void printsTheWholeFormAsOnePictureInGreyOrColour() {
+        open();
+        const QSize resting = graphs_->size();
+        answer({MessageAnswer::Yes, MessageAnswer::No});
+        button("Ptr")->click();
+        QCOMPARE(services_.printer.printed.size(), 1);
+        const PrintDocument& printed = services_.printer.printed.first();
+        QCOMPARE(printed.name, QStringLiteral("Graph"));
+        const auto& picture = std::get<PrintedImage>(printed.content);
+        QVERIFY(!picture.colour);
+        QCOMPARE(graphs_->colourPrint(), 0);
+        const int screenHeight = graphs_->screen()->geometry().height();
+        QCOMPARE(picture.image.height(), int(0.88 * screenHeight));
+        QCOMPARE(picture.image.width(), resting.width());
+        QCOMPARE(graphs_->size(), resting);
+        QCOMPARE(services_.printer.busyWhilePrinting, QList<bool>{true});
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void threeDeePrintsTheRenderedChartNotAnEmptyFrame() {
+        open();
+        button("ThreeDee")->click();
+        answer({MessageAnswer::Yes, MessageAnswer::Yes});
+        button("Ptr")->click();
+        QCOMPARE(graphs_->chartStyle(), 5);
+        QCOMPARE(QApplication::focusWidget(), button("Sav2D"));
+        const QImage image =
+            std::get<PrintedImage>(services_.printer.printed.first().content).image;
+        QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2), QColor(Qt::red));
+    }
+
+    void aFailedPrintoutIsToldAndOfferedAsPdf() {
+        open();
+        services_.printer.problems.enqueue(QStringLiteral("There is no default printer."));
+        answer({MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::No});
+        button("Ptr")->click();
+        QCOMPARE(services_.messenger.shown.size(), 3);
+        QCOMPARE(services_.messenger.shown.last().text,
+                 QStringLiteral("There is no default printer.\r\n\r\n"
+                                "Save the printout as a PDF file instead?"));
+        QVERIFY(services_.fileDialogs.requests.isEmpty());
+    }
+
     void savingsPlannerGetsItsGridBackAfterTheGraph() {
         state_ = AppState();
         state_.ScreenMode = 1;
@@ -194,6 +258,11 @@ private:
             return std::make_unique<FakeThreeDee>(parent, draws_);
         });
         QVERIFY(showAndActivate(graphs_));
+    }
+
+    void answer(std::initializer_list<MessageAnswer> answers) {
+        for (const MessageAnswer reply : answers)
+            services_.messenger.answers.enqueue(reply);
     }
 
     QPushButton* button(const char* name) const { return child<QPushButton>(graphs_, name); }

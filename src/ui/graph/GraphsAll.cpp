@@ -1,9 +1,12 @@
 #include "graph/GraphsAll.h"
 
+#include "common/BusyCursor.h"
 #include "common/Messenger.h"
 #include "common/Services.h"
 #include "common/Twips.h"
 #include "graph/TwoDeeChart.h"
+#include "printing/PrintDocument.h"
+#include "printing/ReportPrinting.h"
 #include "state/AppState.h"
 
 #include <QApplication>
@@ -99,7 +102,7 @@ void GraphsAll::buildButtons() {
 
     connect(sav2D_, &QPushButton::clicked, this, &GraphsAll::drawTwoDee);
     connect(threeDeeButton_, &QPushButton::clicked, this, &GraphsAll::switchToThreeDee);
-    ptr_->setEnabled(false); // until the printer is wired to the graph
+    connect(ptr_, &QPushButton::clicked, this, &GraphsAll::print);
     connect(exitBut_, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -163,6 +166,47 @@ void GraphsAll::switchToThreeDee() {
     label1_->show();
     chartStyle_ = ThreeDeeStyle;
     placeControls();
+}
+
+void GraphsAll::print() {
+    const MessageAnswer go = services_.messenger.show(
+        this, Message{QStringLiteral("Continue with Printout."), PrinterTitle,
+                      MessageButtons::YesNo, MessageIcon::Question});
+    if (go != MessageAnswer::Yes)
+        return;
+    const MessageAnswer colour =
+        services_.messenger.show(this, Message{QStringLiteral("Print in Color."), PrinterTitle,
+                                               MessageButtons::YesNo, MessageIcon::Question});
+    colourPrint_ = colour == MessageAnswer::Yes ? 1 : 0;
+    if (chartStyle_ == ThreeDeeStyle)
+        switchToThreeDee();
+    else
+        drawTwoDee();
+
+    QImage picture;
+    {
+        // Taller for the picture, so the chart fills more of the page.
+        const BusyCursor busy;
+        const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+        setFixedHeight(int(PrintHeightShare * shownOn->geometry().height()));
+        picture = formImage();
+        setFixedHeight(fromTwips(FormHeight));
+    }
+    // The renderer puts grey pixels on paper for black and white.
+    printDocument(this, services_,
+                  PrintDocument{QStringLiteral("Graph"), PrintedImage{picture, colourPrint_ == 1}});
+}
+
+QImage GraphsAll::formImage() {
+    QImage image = grab().toImage();
+    if (chartStyle_ == ThreeDeeStyle) {
+        // The 3D view draws through OpenGL, which a grab of the form does not see.
+        const QWidget* view = threeDee_->widget();
+        const QRect area(view->mapTo(this, QPoint(0, 0)), view->size());
+        QPainter painter(&image);
+        painter.drawImage(area, threeDee_->render(area.size() * devicePixelRatioF()));
+    }
+    return image;
 }
 
 } // namespace pennywell::ui

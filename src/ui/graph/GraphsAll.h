@@ -36,6 +36,8 @@ public:
     const graph::GraphSeries& series() const { return series_; }
     int chartStyle() const { return chartStyle_; }
     int colourPrint() const { return colourPrint_; }
+    // The whole form as a picture, the 3D view included, as it goes to the printer.
+    QImage formImage();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -45,6 +47,7 @@ private:
     void placeControls();
     void drawTwoDee();
     void switchToThreeDee();
+    void print();
 
     AppState& state_;
     Services& services_;
