@@ -63,7 +63,8 @@ private slots:
             Services services{scripted.messenger, scripted.beeper, scripted.fileDialogs, printer};
             GraphsAll graphs(state, services);
             QVERIFY(showAndActivate(&graphs));
-            scripted.messenger.answers = {MessageAnswer::Yes, colour};
+            scripted.messenger.answers.enqueue(MessageAnswer::Yes);
+            scripted.messenger.answers.enqueue(colour);
             clickButton(&graphs, "Ptr");
             QCOMPARE(scripted.messenger.shown.size(), 2); // the two questions, nothing failed
             QVERIFY2(PrivateSpooler::waitForJobs(), qPrintable(spooler_.errorLog()));
