@@ -4,6 +4,7 @@
 #include "WindowTestSupport.h"
 #include "mortgage/MortgageCalc.h"
 #include "printing/PrintDocument.h"
+#include "report/MortgageTable.h"
 #include "savings/GrowthCalculator.h"
 #include "savings/SavingsCalc.h"
 #include "savings/SavingsInputs.h"
@@ -18,6 +19,7 @@
 #include <QChartView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTableView>
@@ -247,6 +249,15 @@ private slots:
         clickButton(planner, "MGraphs");
         leaveGraphAndCheck(planner, 4, "Mortgage balance at start of each Year", 25);
         QCOMPARE(state_.graph.ResultCount, 301);
+        const report::PrintedReport printout = report::mortgageTable(
+            state_.mortgage.inputs, state_.mortgage.result, report::ReportOptions());
+        static const QRegularExpression paymentRow(
+            QStringLiteral("^ +\\d+ +\\d+ +[\\d,]*\\.\\d\\d "));
+        int rowsPrinted = 0;
+        for (const QStringList& page : printout.pages)
+            for (const QString& line : page)
+                rowsPrinted += paymentRow.match(line).hasMatch() ? 1 : 0;
+        QCOMPARE(rowsPrinted, 300);
         QCOMPARE(gridTexts(planner, "MGrid"), grid);
         QVERIFY(child<QRadioButton>(planner, "Option1")->isChecked());
         delete planner;
