@@ -189,6 +189,10 @@ void GraphsAll::print() {
         const BusyCursor busy;
         const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
         setFixedHeight(int(PrintHeightShare * shownOn->geometry().height()));
+        // The redrawn chart drops the items of the old drawing and lays itself out again for
+        // the new height before it is pictured.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         picture = formImage();
         setFixedHeight(fromTwips(FormHeight));
     }

@@ -16,8 +16,10 @@ namespace pennywell::ui {
 void drawTwoDeeChart(QChart& chart, const graph::GraphSeries& series,
                      const QString& currencySymbol) {
     chart.removeAllSeries();
-    for (QAbstractAxis* axis : chart.axes())
-        chart.removeAxis(axis);
+    for (QAbstractAxis* axis : chart.axes()) {
+        chart.removeAxis(axis); // gives the axis back to be deleted here
+        delete axis;
+    }
 
     auto* bars = new QBarSet(series.title);
     bars->setObjectName(QStringLiteral("Bars"));
@@ -54,8 +56,10 @@ void drawTwoDeeChart(QChart& chart, const graph::GraphSeries& series,
     QFont yearFont = years->labelsFont();
     yearFont.setPointSize(8);
     years->setLabelsFont(yearFont);
-    // Up to 50 years: beyond 15 two-digit numbers only fit standing on end.
-    years->setLabelsAngle(labels.size() > 15 ? -90 : 0);
+    // The chart would shorten a year number to "..." as soon as it nears its neighbour; up to
+    // 50 years fit whole, standing on end beyond 30.
+    years->setTruncateLabels(false);
+    years->setLabelsAngle(labels.size() > 30 ? -90 : 0);
     chart.addAxis(years, Qt::AlignBottom);
     barSeries->attachAxis(years);
 
