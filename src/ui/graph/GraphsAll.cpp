@@ -135,7 +135,9 @@ void GraphsAll::drawTwoDee() {
     if (sav2D_->isEnabled())
         sav2D_->setEnabled(false);
 
-    drawTwoDeeChart(*chart_, series_, state_.settings.CurrencySymbol);
+    // The series is loaded once with the form, so the chart drawn from it stays as it is.
+    if (chart_->series().isEmpty())
+        drawTwoDeeChart(*chart_, series_, state_.settings.CurrencySymbol);
     graph1_->setCurrentWidget(chartView_);
     label1_->hide();
     chartStyle_ = TwoDeeStyle;
@@ -189,9 +191,7 @@ void GraphsAll::print() {
         const BusyCursor busy;
         const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
         setFixedHeight(int(PrintHeightShare * shownOn->geometry().height()));
-        // The redrawn chart drops the items of the old drawing and lays itself out again for
-        // the new height before it is pictured.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // The chart lays itself out again for the new height before it is pictured.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         picture = formImage();
         setFixedHeight(fromTwips(FormHeight));
