@@ -8,11 +8,20 @@
 #include "format/RightAlign.h"
 #include "state/AppState.h"
 
+#include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace pennywell;
@@ -94,7 +103,6 @@ private slots:
         years_->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(years_, QStringLiteral("25"));
         QTest::keyClick(years_, Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), calculate_);
         QCOMPARE(years_->text(), QStringLiteral("  25"));
 
         money_->setFocus(Qt::TabFocusReason);
@@ -154,6 +162,114 @@ private slots:
         years_->setFocus(Qt::TabFocusReason);
         QCOMPARE(storedMoney_, 2500.0);
         QCOMPARE(money_->text(), QStringLiteral("       $2,500.00"));
+    }
+
+    // Pasted, dropped and composed text is typed through the box's rule, character by
+    // character: refused characters beep and are dropped, and the first one empties the box.
+    void textFromEveryOtherSourceIsTypedThroughTheRule() {
+        QApplication::clipboard()->setText(QStringLiteral("-12a\n5"));
+        QTest::keyClick(money_, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(money_->text(), QStringLiteral("125"));
+        QCOMPARE(services_.beeper.count, 2); // "-" and "a"; the line break types nothing
+        QCOMPARE(clears_, 1);
+
+        years_->setFocus(Qt::TabFocusReason);
+        QMimeData dropped;
+        dropped.setText(QStringLiteral("-3.0"));
+        QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction | Qt::MoveAction, &dropped,
+                              Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(money_, &enter);
+        QDropEvent drop(QPointF(2, 2), Qt::CopyAction | Qt::MoveAction, &dropped, Qt::LeftButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(money_, &drop);
+        QCOMPARE(QApplication::focusWidget(), money_);
+        QCOMPARE(money_->text(), QStringLiteral("3.0"));
+        QCOMPARE(drop.dropAction(), Qt::CopyAction);
+        QCOMPARE(services_.beeper.count, 3);
+
+        QInputMethodEvent composed;
+        composed.setCommitString(QStringLiteral("-"));
+        QApplication::sendEvent(money_, &composed);
+        QCOMPARE(money_->text(), QStringLiteral("3.0"));
+        QCOMPARE(services_.beeper.count, 4);
+        years_->setFocus(Qt::TabFocusReason);
+        QCOMPARE(storedMoney_, 3.0);
+    }
+
+    void contextMenuPasteIsTypedThroughTheRule() {
+        QApplication::clipboard()->setText(QStringLiteral("-7"));
+        QTimer::singleShot(0, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* action : menu->actions())
+                if (action->text().startsWith(QStringLiteral("&Paste")))
+                    action->trigger();
+            menu->close();
+        });
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                    money_->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(money_, &menuEvent);
+        QCOMPARE(money_->text(), QStringLiteral("7"));
+        QCOMPARE(services_.beeper.count, 1);
+    }
+
+    // Some locales give the keypad's decimal key ",", which no amount box takes; it types ".".
+    void keypadDecimalKeyTypesAPointInACommaLocale() {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QTest::keyClicks(money_, QStringLiteral("1234"));
+        QKeyEvent keypadSeparator(QEvent::KeyPress, Qt::Key_Comma, Qt::KeypadModifier,
+                                  QStringLiteral(","));
+        QApplication::sendEvent(money_, &keypadSeparator);
+        QTest::keyClicks(money_, QStringLiteral("56"));
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(money_->text(), QStringLiteral("1234.56"));
+        QCOMPARE(services_.beeper.count, 0);
+        years_->setFocus(Qt::TabFocusReason);
+        QCOMPARE(storedMoney_, 1234.56);
+    }
+
+    // Escape is no typed key: it leaves the box as it is and goes on to the dialog.
+    void escapeGoesOnToTheDialog() {
+        QDialog dialog;
+        auto* box = new QLineEdit(QStringLiteral("12"), &dialog);
+        InputBoxRules rules;
+        rules.filter = amountKeyFilter(services_.beeper);
+        InputBox::attach(box, state_, rules);
+        dialog.show();
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(box, Qt::Key_Escape);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(box->text(), QStringLiteral("12"));
+        QCOMPARE(services_.beeper.count, 0);
+    }
+
+    // A message shown while the box is left takes the mouse release; the click still completes.
+    void clickCompletesAfterAMessageShownByTheLeaveStep() {
+        QSignalSpy clicks(calculate_, &QPushButton::clicked);
+        // The leave step of this box shows a modal message, answered while the button is down.
+        InputBoxRules rules;
+        rules.onLeave = [](const QString& text) {
+            QDialog message;
+            QTimer::singleShot(0, &message, [&message] {
+                QTest::mouseRelease(&message, Qt::LeftButton);
+                message.accept();
+            });
+            message.exec();
+            return text;
+        };
+        InputBox::attach(years_, state_, rules);
+        years_->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(years_, QStringLiteral("9"));
+        const QPoint onButton = calculate_->mapTo(window_, calculate_->rect().center());
+        QTest::mousePress(window_->windowHandle(), Qt::LeftButton, {}, onButton);
+        QCOMPARE(clicks.count(), 1);
+        QVERIFY(!calculate_->isDown());
+
+        // Without a message the press and release click the button once, as usual.
+        money_->setFocus(Qt::TabFocusReason);
+        QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, onButton);
+        QCOMPARE(clicks.count(), 2);
     }
 
     void deleteAndAltKeysTypeNothing() {

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QList>
 #include <QQueue>
+#include <functional>
 #include <variant>
 
 namespace pennywell::ui::testing {
@@ -23,6 +24,8 @@ class ScriptedMessenger final : public Messenger {
 public:
     MessageAnswer show(QWidget*, const Message& message) override {
         shown.append(message);
+        if (whileShown)
+            whileShown();
         if (!answers.isEmpty()) {
             const ScriptedReply reply = answers.dequeue();
             if (const auto* answer = std::get_if<MessageAnswer>(&reply))
@@ -34,6 +37,7 @@ public:
 
     QList<Message> shown;
     QQueue<ScriptedReply> answers;
+    std::function<void()> whileShown; // what the user does while the message is up
 };
 
 class CountingBeeper final : public Beeper {

@@ -260,6 +260,7 @@ void Budget::buildHalf(Half& half, const BudgetHalfLayout& layout) {
     half.grid->setFont(fixedPitchFont(GridPointSize));
     half.grid->setGeometry(twipsRect(120, 1980, 4380, 2370));
     half.grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    half.grid->setTabKeyNavigation(false); // Tab moves on to the next control; arrows move inside
     half.grid->setSelectionMode(QAbstractItemView::SingleSelection);
     half.grid->setWordWrap(false);
     half.grid->setTextElideMode(Qt::ElideNone); // figures are already cut to their width
@@ -293,6 +294,7 @@ void Budget::attachBoxes(Half& half) {
     InputBoxRules descriptionRules;
     descriptionRules.droppedKeys = QStringLiteral("\"");
     descriptionRules.emptiesOnFirstKey = false;
+    descriptionRules.freeText = true;
     descriptionRules.commitsWithoutEdit = true; // leaving it only resets the edited flag
     InputBox::attach(half.description, state_, std::move(descriptionRules))->setNext(half.amount);
 

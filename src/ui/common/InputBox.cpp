@@ -4,10 +4,19 @@
 #include "format/KeyFilter.h"
 #include "state/AppState.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDropEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QTimer>
 
 namespace pennywell::ui {
@@ -29,6 +38,7 @@ int keyCodeOf(const QKeyEvent* key) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Delete:
+    case Qt::Key_Escape: // goes on to the dialog, which closes
         return 0;
     default:
         break;
@@ -43,6 +53,27 @@ bool isUnusedAltKey(const QKeyEvent* key) {
     const Qt::KeyboardModifiers modifiers = key->modifiers();
     return (modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier) &&
            !key->text().isEmpty();
+}
+
+// The keypad's decimal key types the locale's decimal separator, "," in many locales.
+bool isKeypadDecimalKey(const QKeyEvent* key) {
+    return key->modifiers().testFlag(Qt::KeypadModifier) &&
+           (key->text() == QStringLiteral(",") || key->text() == QStringLiteral("."));
+}
+
+// A commit from the input method (a composed or dead-key character) with nothing left pending.
+bool isPlainCommit(const QInputMethodEvent* event) {
+    return !event->commitString().isEmpty() && event->preeditString().isEmpty() &&
+           event->replacementLength() == 0;
+}
+
+// The standard menu's Paste entry, known by its caption (the caption before its shortcut).
+QAction* pasteAction(const QMenu& menu) {
+    const QString caption = QCoreApplication::translate("QLineEdit", "&Paste");
+    for (QAction* action : menu.actions())
+        if (action->text().section(QLatin1Char('\t'), 0, 0) == caption)
+            return action;
+    return nullptr;
 }
 
 bool isIgnoredFocusChange(Qt::FocusReason reason) {
@@ -142,6 +173,38 @@ bool InputBox::keyPressed(int keyCode) {
     return accepted == 0;
 }
 
+bool InputBox::keypadPointPressed() {
+    if (!keyPressed('.'))
+        edit_->insert(QStringLiteral("."));
+    return true;
+}
+
+void InputBox::typeText(const QString& text) {
+    if (edit_->isReadOnly())
+        return;
+    for (const char32_t code : text.toUcs4()) {
+        // Line breaks and tabs of a copied text are no keys of a one-line box.
+        if (code < 32 || code == 127)
+            continue;
+        if (!keyPressed(int(code)))
+            edit_->insert(QString::fromUcs4(&code, 1));
+    }
+}
+
+void InputBox::pasteFrom(QClipboard::Mode mode) {
+    typeText(QGuiApplication::clipboard()->text(mode));
+}
+
+void InputBox::showContextMenu(const QPoint& globalPosition) {
+    QMenu* menu = edit_->createStandardContextMenu();
+    if (QAction* paste = pasteAction(*menu)) {
+        disconnect(paste, &QAction::triggered, nullptr, nullptr);
+        connect(paste, &QAction::triggered, this, [this] { pasteFrom(QClipboard::Clipboard); });
+    }
+    menu->exec(globalPosition);
+    delete menu;
+}
+
 void InputBox::leave() {
     if (state_.EditStarted == 0 && !rules_.commitsWithoutEdit)
         return;
@@ -160,6 +223,12 @@ bool InputBox::eventFilter(QObject* watched, QEvent* event) {
             rules_.onDeleteKey();
         if (isUnusedAltKey(key))
             return true;
+        if (key->matches(QKeySequence::Paste)) {
+            pasteFrom(QClipboard::Clipboard);
+            return true;
+        }
+        if (!rules_.freeText && isKeypadDecimalKey(key))
+            return keypadPointPressed();
         const int keyCode = keyCodeOf(key);
         return keyCode != 0 && keyPressed(keyCode);
     }
@@ -177,10 +246,45 @@ bool InputBox::eventFilter(QObject* watched, QEvent* event) {
             !isIgnoredFocusChange(static_cast<QFocusEvent*>(event)->reason()))
             leave();
         return false;
+    case QEvent::InputMethod: {
+        auto* input = static_cast<QInputMethodEvent*>(event);
+        if (watched != focusTarget_ || !isPlainCommit(input))
+            return false;
+        typeText(input->commitString());
+        return true;
+    }
     case QEvent::MouseButtonPress:
         if (rules_.emptiesOnClick && watched == edit_)
             startEdit();
         return false;
+    case QEvent::MouseButtonRelease: {
+        // The middle button pastes the selection where the platform has one.
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (watched != edit_ || mouse->button() != Qt::MiddleButton ||
+            !QGuiApplication::clipboard()->supportsSelection())
+            return false;
+        edit_->deselect();
+        edit_->setCursorPosition(edit_->cursorPositionAt(mouse->position().toPoint()));
+        pasteFrom(QClipboard::Selection);
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (watched != edit_ || !drop->mimeData()->hasText())
+            return false;
+        // Dropped text is typed into the box like pasted text, once the box has been entered.
+        focusTarget_->setFocus(Qt::OtherFocusReason);
+        edit_->setCursorPosition(edit_->cursorPositionAt(drop->position().toPoint()));
+        typeText(drop->mimeData()->text());
+        drop->setDropAction(Qt::CopyAction); // the source keeps its text
+        drop->accept();
+        return true;
+    }
+    case QEvent::ContextMenu:
+        if (watched != edit_)
+            return false;
+        showContextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
     default:
         return false;
     }

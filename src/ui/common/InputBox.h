@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QClipboard>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -38,11 +39,16 @@ struct InputBoxRules {
     QString restartingKeys;
     // The Delete key, before the box handles it (e.g. the planner clears its results).
     std::function<void()> onDeleteKey;
+    // A free-text box (a description, a name) takes the keypad's decimal key as the keyboard
+    // types it; every other box takes it as ".", the only decimal point the formats read.
+    bool freeText = false;
 };
 
 // The one input-box behaviour every box shares: select all on entry, the first key empties
 // the box, keys are filtered (a refused key beeps), Enter moves to the next control, and
-// leaving the box after an edit stores the value and rewrites the box formatted.
+// leaving the box after an edit stores the value and rewrites the box formatted. Text that
+// arrives by pasting, dropping or an input method is typed through the same rule character by
+// character, so no way of entering text gets past the filter.
 class InputBox : public QObject {
     Q_OBJECT
 public:
@@ -57,6 +63,10 @@ protected:
 private:
     InputBox(QWidget* focusTarget, QLineEdit* edit, AppState& state, InputBoxRules rules);
     bool keyPressed(int keyCode);
+    bool keypadPointPressed();
+    void typeText(const QString& text);
+    void pasteFrom(QClipboard::Mode mode);
+    void showContextMenu(const QPoint& globalPosition);
     void startEdit();
     void dropPastedKeys(const QString& text);
     void leave();

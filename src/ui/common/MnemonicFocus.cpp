@@ -3,6 +3,9 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMouseEvent>
+#include <QWidget>
+#include <QWindow>
 
 namespace pennywell::ui {
 
@@ -13,13 +16,47 @@ void MnemonicFocus::install() {
     application->installEventFilter(new MnemonicFocus(application));
 }
 
-bool MnemonicFocus::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::Shortcut)
+bool MnemonicFocus::mousePressed(QObject* watched, const QMouseEvent* mouse) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget)
         return false;
-    auto* button = qobject_cast<QAbstractButton*>(watched);
-    if (button && button->isEnabled() && button->focusPolicy() != Qt::NoFocus)
-        button->setFocus(Qt::ShortcutFocusReason);
-    return false;
+    const QObject* window = widget->window()->windowHandle();
+    // Presses whose window never handed them on are dropped.
+    while (!pressesOnTheirWay_.isEmpty() && pressesOnTheirWay_.last().window != window)
+        pressesOnTheirWay_.removeLast();
+    if (pressesOnTheirWay_.isEmpty())
+        return false;
+    const bool modalWindowOpened =
+        pressesOnTheirWay_.takeLast().modalWindowsOpened != modalWindowsOpened_;
+    auto* button = qobject_cast<QAbstractButton*>(widget);
+    if (!modalWindowOpened || !button || mouse->button() != Qt::LeftButton)
+        return false;
+    if (button->isEnabled() && button->isVisible())
+        button->click();
+    return true;
+}
+
+bool MnemonicFocus::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Shortcut: {
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (button && button->isEnabled() && button->focusPolicy() != Qt::NoFocus)
+            button->setFocus(Qt::ShortcutFocusReason);
+        return false;
+    }
+    case QEvent::MouseButtonPress:
+        if (watched->isWindowType()) {
+            pressesOnTheirWay_.append({watched, modalWindowsOpened_});
+            return false;
+        }
+        return mousePressed(watched, static_cast<QMouseEvent*>(event));
+    case QEvent::WindowBlocked:
+        if (watched->isWindowType())
+            ++modalWindowsOpened_;
+        return false;
+    default:
+        return false;
+    }
 }
 
 } // namespace pennywell::ui

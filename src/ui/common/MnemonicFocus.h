@@ -1,12 +1,21 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+
+class QMouseEvent;
 
 namespace pennywell::ui {
 
-// A button pressed with its Alt mnemonic is clicked without taking the focus, so the box
-// being edited would never be left and its value never stored. This filter gives the button
-// the focus first, which runs the box's leave step exactly as a mouse click would.
+// A button takes the focus before it acts, so the box being edited is left (its value stored)
+// first, whichever way the button is pressed:
+// - pressed with its Alt mnemonic, a button is clicked without taking the focus; this filter
+//   gives it the focus first, exactly as a mouse click would;
+// - clicked with the mouse, the button takes the focus before it sees the press, and the box
+//   being left may show a message then (a term over its limit). The mouse button is released
+//   while the message is up, so the button would never see the release: the click would be
+//   lost and the button left drawn pressed. When a modal window opened between the press
+//   reaching the window and reaching the button, this filter completes the click itself.
 class MnemonicFocus : public QObject {
     Q_OBJECT
 public:
@@ -17,6 +26,19 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool mousePressed(QObject* watched, const QMouseEvent* mouse);
+
+    // A press on its way from its window to a control, with the count of modal windows opened
+    // when it reached the window. Presses nest when a message answered with the mouse opens
+    // while another press is on its way.
+    struct PressOnItsWay {
+        const QObject* window;
+        int modalWindowsOpened;
+    };
+    QList<PressOnItsWay> pressesOnTheirWay_;
+    int modalWindowsOpened_ = 0;
 };
 
 } // namespace pennywell::ui

@@ -9,6 +9,7 @@
 #include "mortgage/PaymentDates.h"
 #include "state/AppState.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,6 +63,13 @@ QString MortDateInput::checkedDate(const QString& text) {
                                            QStringLiteral("Entry error")});
     QTimer::singleShot(0, inDate_, [this] { inDate_->setFocus(Qt::OtherFocusReason); });
     return shown;
+}
+
+void MortDateInput::keyPressEvent(QKeyEvent* event) {
+    // Escape gets the user out: the previous date comes back unread, so no message is shown.
+    if (event->key() == Qt::Key_Escape)
+        inDate_->setText(mortgage::DateStyle().text(state_.FirstPayDate));
+    QDialog::keyPressEvent(event);
 }
 
 void MortDateInput::reject() {

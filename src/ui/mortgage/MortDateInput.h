@@ -14,13 +14,17 @@ namespace pennywell::ui {
 struct Services;
 
 // "Date Input": the date of the first payment, typed in the locale's short form or as
-// yyyy-mm-dd. The dialog has no cancel; an unreadable date brings the previous one back.
+// yyyy-mm-dd. An unreadable date brings the previous one back; Escape leaves without the date
+// being typed.
 class MortDateInput : public QDialog {
     Q_OBJECT
 public:
     MortDateInput(AppState& state, Services& services, QWidget* parent = nullptr);
 
     void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QString checkedDate(const QString& text);

@@ -246,6 +246,7 @@ void MortgageCalc::buildGrid() {
     mGrid_->setFont(fixedPitchFont(BoxPointSize));
     mGrid_->setGeometry(area);
     mGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    mGrid_->setTabKeyNavigation(false); // Tab moves on to the next control; arrows move inside
     mGrid_->setWordWrap(false);
     mGrid_->verticalHeader()->hide();
     mGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -126,6 +126,7 @@ void SavingsCalc::buildGrid() {
     grid_->setGeometry(twipsRect(2850, 60, 6510, 5715));
     grid_->setSelectionMode(QAbstractItemView::NoSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setTabKeyNavigation(false); // Tab moves on to the next control; arrows move inside
     // The headings wrap in a smaller window font, named in full so the grid's font does not win.
     grid_->horizontalHeader()->setFont(QFont(font().family(), font().pointSize() - 1));
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

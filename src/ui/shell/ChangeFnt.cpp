@@ -82,6 +82,7 @@ void ChangeFnt::attachInputBehaviour() {
     InputBoxRules currency;
     currency.droppedKeys = DoubleQuote;
     currency.emptiesOnClick = true;
+    currency.freeText = true;
     currency.onLeave = [](const QString& text) {
         return RightAlign(text, PersonalSettings::MaximumSymbolLength);
     };
@@ -90,6 +91,7 @@ void ChangeFnt::attachInputBehaviour() {
     InputBoxRules name;
     name.droppedKeys = DoubleQuote;
     name.emptiesOnFirstKey = false;
+    name.freeText = true;
     name.commitsWithoutEdit = true;
     name.onLeave = [this](const QString& text) {
         state_.settings.UserName = text;
