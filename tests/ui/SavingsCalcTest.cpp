@@ -18,6 +18,10 @@
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTableView>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QTest>
 #include <QTimer>
 
@@ -275,6 +279,30 @@ private slots:
         press("SPrinter");
         QCOMPARE(services_.messenger.shown.last().text,
                  QStringLiteral("No data to print. Calculate."));
+    }
+
+    // The first example's six values stand level with the six boxes, top to bottom.
+    void helpExampleValuesStandLevelWithTheirBoxes() {
+        press("SHelp");
+        auto* panel = child<QPlainTextEdit>(window_, "STextBox");
+        QCOMPARE(panel->document()->firstBlock().layout()->lineCount(), 1); // no wrapping
+        const char* boxes[] = {"InLumpInv", "InInvest", "InIncrRate",
+                               "InRate",    "inInflatRate", "InTerm"};
+        const int valueLines[] = {3, 7, 11, 15, 19, 24}; // as the help text lays them out
+        const QStringList values = {"0", "1,000.00", "0%", "20%", "0%", "25"};
+        int firstOffset = 0;
+        for (int index = 0; index < 6; ++index) {
+            QTextCursor line(panel->document()->findBlockByNumber(valueLines[index]));
+            QCOMPARE(line.block().text().trimmed(), values[index]);
+            const int lineMiddle =
+                panel->viewport()->mapTo(window_, panel->cursorRect(line).center()).y();
+            const QRect boxArea = box(boxes[index])->geometry();
+            QVERIFY2(lineMiddle > boxArea.top() && lineMiddle < boxArea.bottom(), boxes[index]);
+            const int offset = lineMiddle - boxArea.center().y();
+            if (index == 0)
+                firstOffset = offset;
+            QVERIFY2(std::abs(offset - firstOffset) <= 1, boxes[index]);
+        }
     }
 
     void calculatingClosesTheHelpPanel() {

@@ -39,6 +39,11 @@ const QString CloseHelpCaption = QStringLiteral("Close &Help");
 
 constexpr int GridDefaultColumnWidth = 400; // twips; each column adds its own increment
 constexpr int BoxPitch = 840;               // twips between the tops of two input boxes
+// The quick help's examples give four lines to each box, so a line of the panel is a quarter
+// of the boxes' pitch; before the years value they give five, so the years box stands one
+// line lower than the pitch alone would place it.
+constexpr int HelpLinePitch = BoxPitch / 4;
+constexpr int TermBoxDrop = HelpLinePitch;
 
 void showGrid(TextGridModel& model, const GrowthGrid& grid) {
     // Each heading's run of blanks is where it breaks onto its second line.
@@ -47,6 +52,19 @@ void showGrid(TextGridModel& model, const GrowthGrid& grid) {
     for (const QString& heading : grid.headers)
         headings.append(heading.trimmed().replace(blankRun, QStringLiteral("\n")));
     model.setGrid(headings, grid.rows);
+}
+
+// The largest fixed-pitch font whose lines are no further apart than the help's line pitch.
+QFont helpPanelFont() {
+    constexpr int LargestPointSize = 10;
+    constexpr int SmallestPointSize = 6;
+    QFont font = fixedPitchFont(LargestPointSize);
+    for (int size = LargestPointSize; size > SmallestPointSize; --size) {
+        font = fixedPitchFont(size);
+        if (QFontMetrics(font).lineSpacing() <= fromTwips(HelpLinePitch))
+            break;
+    }
+    return font;
 }
 
 } // namespace
@@ -97,7 +115,7 @@ void SavingsCalc::buildInputBoxes() {
 }
 
 QComboBox* SavingsCalc::addInputBox(const BoxDefinition& definition, int index) {
-    const int top = 60 + index * BoxPitch;
+    const int top = 60 + index * BoxPitch + (definition.slot == TermSlot ? TermBoxDrop : 0);
     auto* label = new QLabel(definition.label, this);
     label->setObjectName(QStringLiteral("Label%1").arg(index + 1));
     label->setWordWrap(true);
@@ -155,8 +173,11 @@ void SavingsCalc::buildGrid() {
 
     helpPanel_ = new HelpPanel(services_.beeper, this);
     helpPanel_->setObjectName(QStringLiteral("STextBox"));
-    helpPanel_->setFont(fixedPitchFont());
-    helpPanel_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    helpPanel_->setFont(helpPanelFont());
+    // Lines stay as written, each example value on its own line beside its box; the longer
+    // sentences are read with the horizontal scroll bar.
+    helpPanel_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    helpPanel_->document()->setDocumentMargin(0);
     helpPanel_->setGeometry(grid_->geometry());
     helpPanel_->hide();
     helpPanel_->setEnterTarget(boxes_[LumpSumSlot]);
@@ -174,7 +195,8 @@ void SavingsCalc::buildButtons() {
         QStringLiteral(" Calculate for Amounts      Invested throughout         each:"), this);
     yearLabel->setObjectName(QStringLiteral("Label7"));
     yearLabel->setWordWrap(true);
-    yearLabel->setGeometry(twipsRect(120, 5130, 2640, 720));
+    yearLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    yearLabel->setGeometry(twipsRect(120, 5340, 2640, 540)); // below the years box
     auto* yearButton =
         addButton("YearSavings", QStringLiteral("&Year"), twipsRect(1770, 5880, 990, 420));
 
