@@ -18,11 +18,11 @@
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTableView>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
-#include <QTest>
 #include <QTimer>
 
 using namespace pennywell;
@@ -286,7 +286,7 @@ private slots:
         press("SHelp");
         auto* panel = child<QPlainTextEdit>(window_, "STextBox");
         QCOMPARE(panel->document()->firstBlock().layout()->lineCount(), 1); // no wrapping
-        const char* boxes[] = {"InLumpInv", "InInvest", "InIncrRate",
+        const char* boxes[] = {"InLumpInv", "InInvest",     "InIncrRate",
                                "InRate",    "inInflatRate", "InTerm"};
         const int valueLines[] = {3, 7, 11, 15, 19, 24}; // as the help text lays them out
         const QStringList values = {"0", "1,000.00", "0%", "20%", "0%", "25"};

@@ -6,6 +6,7 @@
 #include "budget/BudgetMessages.h"
 #include "budget/BudgetPeriod.h"
 #include "budget/BudgetPresenter.h"
+#include "common/Accessibility.h"
 #include "common/Beeper.h"
 #include "common/BusyCursor.h"
 #include "common/FileDialogs.h"
@@ -63,8 +64,14 @@ const QString ScrollBarStyle = QStringLiteral(
 
 constexpr int PromptTop = 5325;
 
-// At 9 points both halves' boxes and grids fit the window's fixed rectangle.
-constexpr int GridPointSize = 9;
+// At 9 points both halves' boxes, lists and totals fit the window's fixed rectangle.
+constexpr int BoxPointSize = 9;
+// Each grid column is the default width widened by its own amount (the number column made
+// narrower); the default is chosen so the four columns fill the grid beside its scroll bar,
+// and at 7 points a whole figure cell and the descriptions of a household budget show in full.
+constexpr int GridDefaultColumnWidth = 480;
+constexpr int GridColumnWidening[4] = {-100, 1300, 470, 470};
+constexpr int GridFontPointSize = 7;
 
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
     auto* label = new QLabel(text, parent);
@@ -83,7 +90,7 @@ QString resultStyleSheet(bool red) {
 
 QLabel* addResult(QWidget* parent, const char* name, const QRect& geometry) {
     QLabel* result = addLabel(parent, name, QString(), geometry);
-    result->setFont(fixedPitchFont(GridPointSize));
+    result->setFont(fixedPitchFont(BoxPointSize));
     result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     result->setFrameShape(QFrame::Panel);
     result->setFrameShadow(QFrame::Sunken);
@@ -98,7 +105,7 @@ QLineEdit* addBox(QWidget* parent, const char* name, const QRect& geometry, bool
     box->setGeometry(geometry);
     showAsInputBox(box);
     if (numeric) {
-        box->setFont(fixedPitchFont(GridPointSize));
+        box->setFont(fixedPitchFont(BoxPointSize));
         box->setAlignment(Qt::AlignRight);
     }
     return box;
@@ -116,7 +123,7 @@ QComboBox* addList(QWidget* parent, const char* name, const QStringList& entries
                    const QRect& geometry) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
-    list->setFont(fixedPitchFont(GridPointSize));
+    list->setFont(fixedPitchFont(BoxPointSize));
     list->addItems(entries);
     list->setGeometry(geometry);
     return list;
@@ -225,6 +232,8 @@ Budget::Budget(AppState& state, Services& services, QWidget* parent)
     : QWidget(parent), state_(state), services_(services), currentFolder_(state.programFolder) {
     setObjectName(QStringLiteral("Budget"));
     setWindowTitle(QStringLiteral("Budget Calculations"));
+    setAccessibleDescription(QStringLiteral("Income and expense records, their totals and the "
+                                            "net balance for a chosen period"));
 
     buildHalf(income_, IncomeHalf);
     buildHalf(expense_, ExpenseHalf);
@@ -237,15 +246,23 @@ void Budget::buildHalf(Half& half, const BudgetHalfLayout& layout) {
     frame->setObjectName(QString::fromLatin1(layout.frame.name));
     frame->setGeometry(twipsRect(layout.frameLeft, 30, 4620, 4830));
 
-    addLabel(frame, "", layout.description.caption, twipsRect(120, 255, 4380, 240));
+    QLabel* descriptionLabel =
+        addLabel(frame, "", layout.description.caption, twipsRect(120, 255, 4380, 240));
     half.description =
         addBox(frame, layout.description.name, twipsRect(120, 495, 4380, 330), false);
-    addLabel(frame, "", layout.amount.caption, twipsRect(120, 870, 1560, 240));
-    addLabel(frame, "", QStringLiteral("# paymts per year"), twipsRect(1680, 870, 1440, 240));
-    addLabel(frame, "", QStringLiteral("Amount budgeted"), twipsRect(3120, 870, 1380, 240));
+    QLabel* amountLabel =
+        addLabel(frame, "", layout.amount.caption, twipsRect(120, 870, 1560, 240));
+    QLabel* paymentsLabel =
+        addLabel(frame, "", QStringLiteral("# paymts per year"), twipsRect(1680, 870, 1440, 240));
+    QLabel* budgetedLabel =
+        addLabel(frame, "", QStringLiteral("Amount budgeted"), twipsRect(3120, 870, 1380, 240));
     half.amount = addBox(frame, layout.amount.name, twipsRect(120, 1110, 1380, 330), true);
     half.payments = addBox(frame, layout.payments, twipsRect(1680, 1110, 1080, 330), true);
     half.budgeted = addBox(frame, layout.budgeted, twipsRect(3120, 1110, 1380, 330), true);
+    nameAfterLabel(half.description, descriptionLabel);
+    nameAfterLabel(half.amount, amountLabel);
+    nameAfterLabel(half.payments, paymentsLabel);
+    nameAfterLabel(half.budgeted, budgetedLabel);
 
     half.add = addButton(frame, layout.add, twipsRect(120, 1530, 1380, 375));
     half.whatIf = addButton(frame, layout.whatIf, twipsRect(1560, 1530, 1440, 375));
@@ -257,7 +274,8 @@ void Budget::buildHalf(Half& half, const BudgetHalfLayout& layout) {
     half.grid = new QTableView(frame);
     half.grid->setObjectName(QString::fromLatin1(layout.grid.name));
     half.grid->setModel(half.model);
-    half.grid->setFont(fixedPitchFont(GridPointSize));
+    nameAfterCaption(half.grid, layout.frame.caption);
+    half.grid->setFont(fixedPitchFont(GridFontPointSize));
     half.grid->setGeometry(twipsRect(120, 1980, 4380, 2370));
     half.grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     half.grid->setTabKeyNavigation(false); // Tab moves on to the next control; arrows move inside
@@ -272,10 +290,9 @@ void Budget::buildHalf(Half& half, const BudgetHalfLayout& layout) {
     QHeaderView* columns = half.grid->horizontalHeader();
     columns->setFont(font());
     columns->setSectionResizeMode(QHeaderView::Fixed);
-    columns->setSectionResizeMode(1, QHeaderView::Stretch);
-    columns->resizeSection(0, fromTwips(420));
-    columns->resizeSection(2, fromTwips(1185));
-    columns->resizeSection(3, fromTwips(1185));
+    for (int column = 0; column < 4; ++column)
+        columns->resizeSection(column,
+                               fromTwips(GridDefaultColumnWidth + GridColumnWidening[column]));
 
     half.totalsLabel = addLabel(frame, layout.totalsLabel.name, layout.totalsLabel.caption,
                                 twipsRect(120, 4395, 1380, 390));
@@ -329,11 +346,15 @@ void Budget::buildCommonControls() {
     for (const BudgetSortChoice& choice : budgetSortChoices())
         orders.append(choice.listText);
 
-    addLabel(this, "", QStringLiteral(" Show for period"), twipsRect(60, 4995, 1260, 240));
+    QLabel* periodLabel =
+        addLabel(this, "", QStringLiteral(" Show for period"), twipsRect(60, 4995, 1260, 240));
     freqPeriod_ = addList(this, "FreqPeriod", periods, twipsRect(1320, 4935, 1800, 360));
+    nameAfterLabel(freqPeriod_, periodLabel);
     freqPeriod_->setCurrentText(annualPeriod().listText);
-    addLabel(this, "", QStringLiteral(" Sorted by"), twipsRect(3180, 4995, 780, 240));
+    QLabel* sortLabel =
+        addLabel(this, "", QStringLiteral(" Sorted by"), twipsRect(3180, 4995, 780, 240));
     sortBy_ = addList(this, "SortBy", orders, twipsRect(3960, 4935, 1920, 360));
+    nameAfterLabel(sortBy_, sortLabel);
     for (QComboBox* list : {freqPeriod_, sortBy_}) {
         list->installEventFilter(this);
         connect(list, &QComboBox::activated, this, &Budget::chooseListEntry);
@@ -366,6 +387,7 @@ void Budget::buildCommonControls() {
 
     helpTxt_ = new HelpPanel(services_.beeper, this);
     helpTxt_->setObjectName(QStringLiteral("HelpTxt"));
+    nameAfterCaption(helpTxt_, QuickHelpCaption);
     helpTxt_->setGeometry(twipsRect(75, 1980, 9330, 2880));
     helpTxt_->hide();
 }

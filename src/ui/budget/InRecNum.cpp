@@ -1,5 +1,6 @@
 #include "budget/InRecNum.h"
 
+#include "common/Accessibility.h"
 #include "common/Fonts.h"
 #include "common/InputBox.h"
 #include "common/Twips.h"
@@ -31,6 +32,7 @@ InRecNum::InRecNum(Purpose purpose, AppState& state, Beeper& beeper, QWidget* pa
     : QDialog(parent) {
     setObjectName(QStringLiteral("InRecNum"));
     setWindowTitle(QStringLiteral("Input "));
+    setAccessibleDescription(QStringLiteral("The number of a record"));
     setFixedSize(fromTwips(2880), fromTwips(1500));
 
     auto* label = new QLabel(purpose == Purpose::Delete
@@ -46,6 +48,7 @@ InRecNum::InRecNum(Purpose purpose, AppState& state, Beeper& beeper, QWidget* pa
     curVal_->setFont(fixedPitchFont());
     curVal_->setAlignment(Qt::AlignRight);
     curVal_->setGeometry(twipsRect(1920, 240, 840, 360));
+    nameAfterLabel(curVal_, label);
 
     auto* accept = new QPushButton(QStringLiteral("&OK"), this);
     accept->setObjectName(QStringLiteral("Accept"));

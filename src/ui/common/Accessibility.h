@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QLabel;
 class QWidget;
 
 namespace pennywell::ui {
@@ -9,5 +10,8 @@ namespace pennywell::ui {
 // What a screen reader announces for a control: the caption of the label beside it, read as
 // words (without the mnemonic marker and the blanks that lay the caption out on screen).
 void nameAfterCaption(QWidget* control, const QString& caption);
+// The same from the label beside the control, which also becomes the control's label for
+// assistive tools that follow labels rather than names (they read a list's value as its name).
+void nameAfterLabel(QWidget* control, QLabel* label);
 
 } // namespace pennywell::ui

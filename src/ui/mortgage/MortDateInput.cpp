@@ -1,5 +1,6 @@
 #include "mortgage/MortDateInput.h"
 
+#include "common/Accessibility.h"
 #include "common/Fonts.h"
 #include "common/InputBox.h"
 #include "common/Messenger.h"
@@ -21,6 +22,7 @@ MortDateInput::MortDateInput(AppState& state, Services& services, QWidget* paren
     : QDialog(parent), state_(state), services_(services) {
     setObjectName(QStringLiteral("MortDateInput"));
     setWindowTitle(QStringLiteral("Date Input"));
+    setAccessibleDescription(QStringLiteral("The date of the first payment"));
     setFixedSize(fromTwips(3600), fromTwips(2220));
 
     auto* label = new QLabel(QStringLiteral(" Type in the date of   the first payment"), this);
@@ -36,6 +38,7 @@ MortDateInput::MortDateInput(AppState& state, Services& services, QWidget* paren
     showAsInputBox(inDate_);
     inDate_->setAlignment(Qt::AlignCenter);
     inDate_->setGeometry(twipsRect(600, 780, 2400, 390));
+    nameAfterLabel(inDate_, label);
 
     okExit_ = new QPushButton(QStringLiteral("&OK"), this);
     okExit_->setObjectName(QStringLiteral("OkExit"));

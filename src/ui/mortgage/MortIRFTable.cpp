@@ -14,6 +14,7 @@ MortIRFTable::MortIRFTable(mortgage::DaysInYearSetting& days, QWidget* parent)
     : QDialog(parent), days_(days) {
     setObjectName(QStringLiteral("MortIRFTable"));
     setWindowTitle(QStringLiteral("Accelerated payments"));
+    setAccessibleDescription(QStringLiteral("Days in a year for two-weekly and weekly payments"));
     setFixedSize(fromTwips(4200), fromTwips(3300));
 
     auto* frame = new QGroupBox(QStringLiteral(" Change interest rate factor - days "), this);

@@ -1,5 +1,6 @@
 #include "mortgage/MortPrePay.h"
 
+#include "common/Accessibility.h"
 #include "common/Beeper.h"
 #include "common/Fonts.h"
 #include "common/InputBox.h"
@@ -45,6 +46,7 @@ MortPrePay::MortPrePay(mortgage::ExtraPayments& extraPayments, int& ExtraCount, 
       TermYears_(int(std::lround(termYears))), state_(state), services_(services) {
     setObjectName(QStringLiteral("MortPrePay"));
     setWindowTitle(QStringLiteral("Additional Payments"));
+    setAccessibleDescription(QStringLiteral("An additional payment for each year of the term"));
     setFixedSize(fromTwips(5400), fromTwips(5700));
 
     auto* note = new QLabel(this);
@@ -67,6 +69,8 @@ MortPrePay::MortPrePay(mortgage::ExtraPayments& extraPayments, int& ExtraCount, 
     paintAsInput(inPayment_);
     inPayment_->setMaxLength(12);
     inPayment_->setGeometry(twipsRect(1560, 480, 2000, 360));
+    nameAfterLabel(inYear_, yearLabel);
+    nameAfterLabel(inPayment_, amountLabel);
 
     usePrePay_ = new QPushButton(QStringLiteral("&OK"), this);
     usePrePay_->setObjectName(QStringLiteral("UsePrePay"));

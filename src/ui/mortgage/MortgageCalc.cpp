@@ -1,5 +1,6 @@
 #include "mortgage/MortgageCalc.h"
 
+#include "common/Accessibility.h"
 #include "common/Beeper.h"
 #include "common/Fonts.h"
 #include "common/HelpPanel.h"
@@ -56,7 +57,7 @@ constexpr Column FactorColumn{7080, 1020, 8130, 1290};
 constexpr int GridTop = 3060;
 // Each column is its default width widened by its own amount; the default is chosen so the six
 // columns and the scroll bar fill the grid's width.
-constexpr int GridDefaultColumnWidth = 860;
+constexpr int GridDefaultColumnWidth = 870;
 constexpr int GridColumnWidening[GridColumns] = {520, 550, 650, 700, 700, 700};
 
 // At 9 points every box and grid column fits the window's fixed rectangle.
@@ -134,6 +135,8 @@ MortgageCalc::MortgageCalc(AppState& state, Services& services, QWidget* parent)
       mode_(state.PlanKind == LoanPlan ? Mode::Loan : Mode::Mortgage),
       inputs_(defaultInputs(mode_)) {
     setObjectName(QStringLiteral("MortgageCalc"));
+    setAccessibleDescription(
+        QStringLiteral("The payment for a principal, rate and term, and the schedule of payments"));
     buildInputs();
     buildResults();
     buildButtons();
@@ -146,10 +149,10 @@ void MortgageCalc::buildInputs() {
     principalLabel_ = addLabel(this, "Label1", QString(), InputColumn, 0);
     rateLabel_ = addLabel(this, "Label2", QString(), InputColumn, 1);
     termLabel_ = addLabel(this, "Label3", QString(), InputColumn, 2);
-    addLabel(this, "Label6", QStringLiteral(" Interest compound     periods per year."),
-             InputColumn, 3);
-    addLabel(this, "Label10", QStringLiteral(" Frequency and type   of each payment."), InputColumn,
-             4);
+    QLabel* compoundingLabel = addLabel(
+        this, "Label6", QStringLiteral(" Interest compound     periods per year."), InputColumn, 3);
+    QLabel* frequencyLabel = addLabel(
+        this, "Label10", QStringLiteral(" Frequency and type   of each payment."), InputColumn, 4);
 
     inPrincipal_ = new QLineEdit(this);
     inPrincipal_->setObjectName(QStringLiteral("InPrincipal"));
@@ -159,6 +162,8 @@ void MortgageCalc::buildInputs() {
     inTerm_ = addList(this, "InTerm", true, InputColumn, 2);
     comperiod_ = addList(this, "Comperiod", false, InputColumn, 3);
     freqPmt_ = addList(this, "FreqPmt", false, InputColumn, 4);
+    nameAfterLabel(comperiod_, compoundingLabel);
+    nameAfterLabel(freqPmt_, frequencyLabel);
     comperiod_->addItems(compoundingRows());
     freqPmt_->addItems(frequencyRows());
 
@@ -171,21 +176,26 @@ void MortgageCalc::buildInputs() {
 }
 
 void MortgageCalc::buildResults() {
-    addLabel(this, "Label4", PaymentLabel, ResultColumn, 0);
-    addLabel(this, "Label9", PaymentsPerYearLabel, ResultColumn, 1);
+    QLabel* paymentLabel = addLabel(this, "Label4", PaymentLabel, ResultColumn, 0);
+    QLabel* paymentsPerYearLabel = addLabel(this, "Label9", PaymentsPerYearLabel, ResultColumn, 1);
     toFinalLabel_ = addLabel(this, "Label11", QString(), ResultColumn, 2);
     totalPaidLabel_ = addLabel(this, "Label8", QString(), ResultColumn, 3);
-    addLabel(this, "Label5", SavingsLabel, ResultColumn, 4);
+    QLabel* savingsLabel = addLabel(this, "Label5", SavingsLabel, ResultColumn, 4);
     inMonthPI_ = addResultBox(this, "InMonthPI", ResultColumn, 0);
     numPmtsYear_ = addResultBox(this, "NumPmtsYear", ResultColumn, 1);
     endMortYear_ = addResultBox(this, "EndMortYear", ResultColumn, 2);
     allPayments_ = addResultBox(this, "AllPayments", ResultColumn, 3);
     totSavd_ = addResultBox(this, "TotSavd", ResultColumn, 4);
 
-    addLabel(this, "Label14", RateFactorLabel, FactorColumn, 0);
-    addLabel(this, "Label15", DaysInYearLabel, FactorColumn, 1);
+    QLabel* rateFactorLabel = addLabel(this, "Label14", RateFactorLabel, FactorColumn, 0);
+    QLabel* daysLabel = addLabel(this, "Label15", DaysInYearLabel, FactorColumn, 1);
     periodicR_ = addResultBox(this, "PeriodicR", FactorColumn, 0);
     inDays_ = addResultBox(this, "InDays", FactorColumn, 1);
+    nameAfterLabel(inMonthPI_, paymentLabel);
+    nameAfterLabel(numPmtsYear_, paymentsPerYearLabel);
+    nameAfterLabel(totSavd_, savingsLabel);
+    nameAfterLabel(periodicR_, rateFactorLabel);
+    nameAfterLabel(inDays_, daysLabel);
 
     QLabel* showPayments =
         addLabel(this, "Label12", QStringLiteral(" Show payments."), FactorColumn, 2);
@@ -243,6 +253,7 @@ void MortgageCalc::buildGrid() {
     mGrid_ = new QTableView(this);
     mGrid_->setObjectName(QStringLiteral("MGrid"));
     mGrid_->setModel(model_);
+    nameAfterCaption(mGrid_, QStringLiteral("Payment schedule"));
     mGrid_->setFont(fixedPitchFont(BoxPointSize));
     mGrid_->setGeometry(area);
     mGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -262,6 +273,7 @@ void MortgageCalc::buildGrid() {
 
     mTextBox_ = new HelpPanel(services_.beeper, this);
     mTextBox_->setObjectName(QStringLiteral("MTextBox"));
+    nameAfterCaption(mTextBox_, QuickHelpCaption);
     mTextBox_->setEnterTarget(inPrincipal_);
     mTextBox_->setFont(fixedPitchFont());
     mTextBox_->setGeometry(area);
@@ -302,6 +314,12 @@ void MortgageCalc::load() {
     termLabel_->setText(texts.termLabel);
     totalPaidLabel_->setText(texts.totalPaidLabel);
     toFinalLabel_->setText(texts.toFinalLabel);
+    // The labels differ between the two modes, and the boxes are named after them.
+    nameAfterLabel(inPrincipal_, principalLabel_);
+    nameAfterLabel(inRate_, rateLabel_);
+    nameAfterLabel(inTerm_, termLabel_);
+    nameAfterLabel(allPayments_, totalPaidLabel_);
+    nameAfterLabel(endMortYear_, toFinalLabel_);
     principalShown_ = texts.principalText;
     inPrincipal_->setText(principalShown_);
     inRate_->addItems(rateList());

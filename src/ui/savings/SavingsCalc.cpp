@@ -1,5 +1,6 @@
 #include "savings/SavingsCalc.h"
 
+#include "common/Accessibility.h"
 #include "common/Fonts.h"
 #include "common/HelpPanel.h"
 #include "common/InputBox.h"
@@ -80,6 +81,8 @@ SavingsCalc::SavingsCalc(AppState& state, Services& services, QWidget* parent)
     : QWidget(parent), state_(state), services_(services), gridModel_(new TextGridModel(this)) {
     setObjectName(QStringLiteral("SavingsCalc"));
     setWindowTitle(QStringLiteral("Investment Growth Calculations"));
+    setAccessibleDescription(
+        QStringLiteral("A lump sum and yearly investments projected year by year"));
 
     state_.savings = openingSavingsState();
     state_.EditStarted = 0;
@@ -133,6 +136,7 @@ QComboBox* SavingsCalc::addInputBox(const BoxDefinition& definition, int index) 
     box->lineEdit()->setAlignment(Qt::AlignRight);
     showAsInputBox(box);
     box->setGeometry(twipsRect(120, top + 465, 2640, 375));
+    nameAfterLabel(box, label);
     return box;
 }
 
@@ -140,6 +144,7 @@ void SavingsCalc::buildGrid() {
     grid_ = new QTableView(this);
     grid_->setObjectName(QStringLiteral("SGrid"));
     grid_->setModel(gridModel_);
+    nameAfterCaption(grid_, QStringLiteral("Growth year by year"));
     grid_->setFont(fixedPitchFont());
     grid_->setGeometry(twipsRect(2850, 60, 6510, 5715));
     grid_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -173,6 +178,7 @@ void SavingsCalc::buildGrid() {
 
     helpPanel_ = new HelpPanel(services_.beeper, this);
     helpPanel_->setObjectName(QStringLiteral("STextBox"));
+    nameAfterCaption(helpPanel_, QuickHelpCaption);
     helpPanel_->setFont(helpPanelFont());
     // Lines stay as written, each example value on its own line beside its box; the longer
     // sentences are read with the horizontal scroll bar.

@@ -1,5 +1,6 @@
 #include "savings/YearSaveCalc.h"
 
+#include "common/Accessibility.h"
 #include "common/Fonts.h"
 #include "common/InputBox.h"
 #include "common/Messenger.h"
@@ -43,6 +44,8 @@ YearSaveCalc::YearSaveCalc(AppState& state, Services& services, QWidget* parent)
     : QDialog(parent), state_(state), services_(services) {
     setObjectName(QStringLiteral("YearSaveCalc"));
     setWindowTitle(QStringLiteral("Investments made during each Year"));
+    setAccessibleDescription(
+        QStringLiteral("What regular investments made during a year are worth at its end"));
     setFixedSize(fromTwips(5310), fromTwips(3780));
     buildControls();
     attachInputBehaviour();
@@ -50,10 +53,14 @@ YearSaveCalc::YearSaveCalc(AppState& state, Services& services, QWidget* parent)
 }
 
 void YearSaveCalc::buildControls() {
-    addLabel(this, "Label2", savings_texts::DepositLabel, twipsRect(120, 210, 2760, 300));
+    QLabel* depositLabel =
+        addLabel(this, "Label2", savings_texts::DepositLabel, twipsRect(120, 210, 2760, 300));
     deposit_ = addBox(this, "inDeposit", twipsRect(2940, 150, 2190, 390));
-    addLabel(this, "Label3", savings_texts::YearlyRateLabel, twipsRect(120, 720, 2760, 300));
+    nameAfterLabel(deposit_, depositLabel);
+    QLabel* rateLabel =
+        addLabel(this, "Label3", savings_texts::YearlyRateLabel, twipsRect(120, 720, 2760, 300));
     rate_ = addBox(this, "inRate", twipsRect(2940, 660, 2190, 390));
+    nameAfterLabel(rate_, rateLabel);
 
     addLabel(this, "Label1", savings_texts::FrequencyLabel, twipsRect(120, 1200, 2400, 300));
     auto* frame = new QGroupBox(this);

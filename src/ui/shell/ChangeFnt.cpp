@@ -1,5 +1,6 @@
 #include "shell/ChangeFnt.h"
 
+#include "common/Accessibility.h"
 #include "common/Fonts.h"
 #include "common/InputBox.h"
 #include "common/Twips.h"
@@ -26,6 +27,7 @@ const QString DoubleQuote = QStringLiteral("\"");
 ChangeFnt::ChangeFnt(AppState& state, QWidget* parent) : QDialog(parent), state_(state) {
     setObjectName(QStringLiteral("ChangeFnt"));
     setWindowTitle(tr("Personalize"));
+    setAccessibleDescription(tr("Your printer font, name and currency symbol"));
     setFixedSize(fromTwips(3735), fromTwips(4710));
 
     buildFontOptions();
@@ -38,6 +40,7 @@ ChangeFnt::ChangeFnt(AppState& state, QWidget* parent) : QDialog(parent), state_
     inMyName_->setObjectName(QStringLiteral("InMyName"));
     inMyName_->setMaxLength(PersonalSettings::MaximumNameLength);
     inMyName_->setGeometry(twipsRect(240, 2580, 3255, 360));
+    nameAfterLabel(inMyName_, nameLabel);
 
     auto* currencyLabel = new QLabel(tr("  Change Currency Symbol."), this);
     currencyLabel->setObjectName(QStringLiteral("Label2"));
@@ -48,6 +51,7 @@ ChangeFnt::ChangeFnt(AppState& state, QWidget* parent) : QDialog(parent), state_
     inCurrency_->setMaxLength(PersonalSettings::MaximumSymbolLength);
     inCurrency_->setFont(fixedPitchFont());
     inCurrency_->setGeometry(twipsRect(2955, 3105, 540, 360));
+    nameAfterLabel(inCurrency_, currencyLabel);
 
     exitFonts_ = new QPushButton(tr("E&xit to Menu"), this);
     exitFonts_->setObjectName(QStringLiteral("ExitFonts"));

@@ -29,6 +29,7 @@ QLabel* addPanel(QWidget* parent, const char* name, const QRect& geometry, const
 MenuMain::MenuMain(AppState& state, Services& services) : state_(state), services_(services) {
     setObjectName(QStringLiteral("MenuMain"));
     setWindowTitle(QStringLiteral("Pennywell Win9"));
+    setAccessibleDescription(QStringLiteral("Main menu: choose a planner, the settings or help"));
     placeAsMainWindow(this);
 
     addPanel(this, "Label3", twipsRect(1800, 120, 6025, 855), QStringLiteral("#1f4e79"));
