@@ -14,8 +14,12 @@
 #include "state/AppState.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemModel>
 #include <QAccessible>
 #include <QComboBox>
+#include <QFontMetricsF>
+#include <QStyle>
+#include <QTableView>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -88,6 +92,41 @@ QList<QWidget*> focusableControls(QWidget* window) {
     return controls;
 }
 
+// Every cell's text shows whole in its column at the grid's font, margins included, and the
+// columns fit the grid, so no text is cut.
+QStringList cellsCutOff(const char* gridName, QTableView* grid) {
+    QStringList cut;
+    const int margins = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    const QFontMetricsF metrics(grid->font());
+    const QAbstractItemModel* model = grid->model();
+    int columnsWidth = 0;
+    for (int column = 0; column < model->columnCount(); ++column) {
+        qreal widest = 0;
+        QString widestText;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QString text = model->index(row, column).data().toString();
+            if (metrics.horizontalAdvance(text) > widest) {
+                widest = metrics.horizontalAdvance(text);
+                widestText = text;
+            }
+        }
+        if (widest + margins > grid->columnWidth(column))
+            cut.append(
+                QStringLiteral("%1 column %2: \"%3\"").arg(gridName).arg(column).arg(widestText));
+        columnsWidth += grid->columnWidth(column);
+    }
+    if (columnsWidth > grid->viewport()->width())
+        cut.append(QStringLiteral("%1 is wider than its view").arg(gridName));
+    return cut;
+}
+
+void typeAndLeave(QWidget* window, const char* boxName, const QString& keys) {
+    auto* box = child<QWidget>(window, boxName);
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(box, keys);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
 } // namespace
 
 class EveryWindowTest : public QObject {
@@ -110,6 +149,73 @@ private slots:
         for (const QString& fault : faults)
             qWarning("%s", qPrintable(fault));
         QVERIFY(faults.isEmpty());
+    }
+
+    void everyGridShowsEveryCellInFull() {
+        QStringList cut;
+        {
+            WindowInputs inputs;
+            MortgageCalc mortgage(inputs.state, inputs.services.services);
+            mortgage.show();
+            auto* grid = child<QTableView>(&mortgage, "MGrid");
+            clickButton(&mortgage, "MCalc");
+            cut += cellsCutOff("MGrid (years)", grid);
+            clickButton(&mortgage, "Option1"); // every payment
+            clickButton(&mortgage, "MCalc");
+            QCOMPARE(grid->model()->index(299, 0).data().toString(),
+                     QStringLiteral(" 300      25"));
+            cut += cellsCutOff("MGrid (payments)", grid);
+        }
+        {
+            WindowInputs inputs;
+            Budget budget(inputs.state, inputs.services.services);
+            QVERIFY(showAndActivate(&budget));
+            // The longest description of the sample budget, and a figure that fills its cell.
+            for (const char* side : {"Inc", "Exp"}) {
+                const QByteArray prefix = QByteArray("In") + side;
+                typeAndLeave(&budget, prefix + "Desc", QStringLiteral("Interest on savings"));
+                typeAndLeave(&budget, prefix + "Amt", QStringLiteral("1000000"));
+                typeAndLeave(&budget, prefix + "Freq", QStringLiteral("52"));
+                typeAndLeave(&budget, prefix + "BgtAmt", QStringLiteral("999999.99"));
+                clickButton(&budget, side == QByteArray("Inc") ? "AddIncome1" : "AddExpense2");
+            }
+            for (const char* name : {"BGrid1", "BGrid2"})
+                QCOMPARE(child<QTableView>(&budget, name)->model()->index(0, 2).data().toString(),
+                         QStringLiteral("52,000,000")); // cut to its cell's ten characters
+            cut += cellsCutOff("BGrid1", child<QTableView>(&budget, "BGrid1"));
+            cut += cellsCutOff("BGrid2", child<QTableView>(&budget, "BGrid2"));
+        }
+        {
+            WindowInputs inputs;
+            SavingsCalc savings(inputs.state, inputs.services.services);
+            savings.show();
+            clickButton(&savings, "SCalc");
+            cut += cellsCutOff("SGrid", child<QTableView>(&savings, "SGrid"));
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+    }
+
+    // Tab and Shift+Tab move on from a grid; the arrows move inside it.
+    void tabLeavesEveryGrid() {
+        WindowInputs inputs;
+        MortgageCalc mortgage(inputs.state, inputs.services.services);
+        Budget budget(inputs.state, inputs.services.services);
+        SavingsCalc savings(inputs.state, inputs.services.services);
+        const std::pair<QWidget*, const char*> grids[] = {
+            {&mortgage, "MGrid"}, {&budget, "BGrid1"}, {&budget, "BGrid2"}, {&savings, "SGrid"}};
+        for (const auto& [window, name] : grids) {
+            QVERIFY(showAndActivate(window));
+            auto* grid = child<QTableView>(window, name);
+            for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+                grid->setFocus(Qt::TabFocusReason);
+                grid->setCurrentIndex(grid->model()->index(0, 0));
+                QTest::keyClick(grid, Qt::Key_Right);
+                QCOMPARE(grid->currentIndex().column(), 1);
+                QTest::keyClick(grid, key);
+                QVERIFY2(QApplication::focusWidget() != grid, name);
+            }
+            window->hide();
+        }
     }
 };
 
