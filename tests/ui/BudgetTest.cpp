@@ -307,6 +307,11 @@ private slots:
         QCOMPARE(services_->messenger.shown.size(), messages);
         QVERIFY(child<QPushButton>("AddIncome1")->isVisible());
 
+        answerPromptWithEscape("2");
+        child<QPushButton>("DelRecord1")->click();
+        QCOMPARE(services_->messenger.shown.size(), messages);
+        QCOMPARE(cell("BGrid1", 2, 1), QStringLiteral("Cherry"));
+
         answerPrompt("4");
         child<QPushButton>("CorrectRec1")->click();
         QCOMPARE(lastMessage(), QStringLiteral("Help| Record Number does not exist."));
@@ -590,6 +595,7 @@ private:
         emit combo->activated(index);
     }
     void answerPrompt(const QString& text, bool accept = true);
+    void answerPromptWithEscape(const QString& text);
     QString writeFile(const QString& name, const QByteArray& bytes) const {
         const QString path = QDir(folder_->path()).filePath(name);
         QFile file(path);
@@ -647,6 +653,18 @@ void BudgetTest::answerPrompt(const QString& text, bool accept) {
         QTimer::singleShot(2000, prompt, &QDialog::reject); // never leave the test blocked
         QTest::keyClicks(testing::child<QLineEdit>(prompt, "CurVal"), text);
         prompt->findChild<QPushButton*>(accept ? "Accept" : "NoAccept")->click();
+    });
+}
+
+void BudgetTest::answerPromptWithEscape(const QString& text) {
+    QTimer::singleShot(0, this, [text] {
+        auto* prompt = qobject_cast<InRecNum*>(QApplication::activeModalWidget());
+        if (!prompt)
+            return;
+        QTimer::singleShot(2000, prompt, &QDialog::accept); // a prompt left open fails the test
+        auto* number = testing::child<QLineEdit>(prompt, "CurVal");
+        QTest::keyClicks(number, text);
+        QTest::keyClick(number, Qt::Key_Escape);
     });
 }
 

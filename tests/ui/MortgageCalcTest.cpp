@@ -4,6 +4,7 @@
 #include "WindowTestSupport.h"
 #include "common/MnemonicFocus.h"
 #include "common/Twips.h"
+#include "mortgage/MortPrePay.h"
 #include "mortgage/MortgageEngine.h"
 #include "mortgage/MortgagePresenter.h"
 #include "mortgage/MortgageTexts.h"
@@ -190,6 +191,32 @@ private slots:
         QCOMPARE(term->currentText(), QStringLiteral("              40"));
         click("MCalc");
         QCOMPARE(box("EndMortYear"), QStringLiteral("       40.00"));
+    }
+
+    // The limit message comes up as the mouse presses a button; that one click still counts.
+    void oneClickActsAfterTheTermLimitMessage() {
+        open(MortgagePlan);
+        answerMessagesAsModalWindows(services_.messenger);
+        typeInto<QComboBox>("InTerm", QStringLiteral("45"));
+        mousePressOn(child<QPushButton>("MCalc"));
+        QCOMPARE(box("EndMortYear"), QStringLiteral("       40.00"));
+        QVERIFY(!child<QPushButton>("MCalc")->isDown());
+
+        activate();
+        bool additionalPaymentsOpened = false;
+        services_.messenger.whileShown = [this, &additionalPaymentsOpened,
+                                          message = services_.messenger.whileShown] {
+            message();
+            whenDialogOpens([&additionalPaymentsOpened](QDialog* dialog) {
+                additionalPaymentsOpened = qobject_cast<MortPrePay*>(dialog) != nullptr;
+                dialog->reject();
+            });
+        };
+        typeInto<QComboBox>("InTerm", QStringLiteral("45"));
+        mousePressOn(child<QPushButton>("MAddPrePay"));
+        services_.messenger.whileShown = nullptr;
+        QVERIFY(additionalPaymentsOpened);
+        QCOMPARE(services_.messenger.shown.size(), 2);
     }
 
     void loanTermOverTheLimitIsRefusedAndSetToIt() {

@@ -170,6 +170,19 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), date);
     }
 
+    void escapeLeavesTheDateAsItWas() {
+        MortDateInput dialog(state_, services_.services);
+        QVERIFY(showAndActivate(&dialog));
+        auto* date = child<QLineEdit>(&dialog, "InDate");
+        date->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(date, QStringLiteral("2027-02-"));
+        QTest::keyClick(date, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(services_.messenger.shown.isEmpty());
+        QCOMPARE(state_.FirstPayDate, QDate(2027, 1, 31));
+        QCOMPARE(state_.EditStarted, 0);
+    }
+
     void dateOutsideThisCenturySurvivesTheShortForm() {
         // "M/d/yy" shows 1998 as "98"; reading that back must not move the date a century.
         const QLocale previous;

@@ -10,6 +10,7 @@
 #include "state/AppState.h"
 
 #include <QAbstractItemModel>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -303,6 +304,32 @@ private slots:
                 firstOffset = offset;
             QVERIFY2(std::abs(offset - firstOffset) <= 1, boxes[index]);
         }
+    }
+
+    void pastedMinusIsRefusedInTheAmountBoxes() {
+        QApplication::clipboard()->setText(QStringLiteral("-5000"));
+        for (const char* name : {"InLumpInv", "InInvest", "InRate"}) {
+            QComboBox* target = box(name);
+            target->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(target->currentText(), QStringLiteral("5000"));
+        }
+        leaveTo(button("SCalc"));
+        QCOMPARE(services_.beeper.count, 3);
+        for (const int slot : {LumpSumSlot, AnnualAmountSlot, RateSlot})
+            QCOMPARE(state_.savings.EntryValues[std::size_t(slot)], *Currency::fromDouble(5000));
+    }
+
+    // The term's limit message comes up as the mouse presses "Calculate"; the click still counts.
+    void oneClickCalculatesAfterTheTermLimitMessage() {
+        answerMessagesAsModalWindows(services_.messenger);
+        typeInto("InTerm", "60");
+        mousePressOn(button("SCalc"));
+        services_.messenger.whileShown = nullptr;
+        QCOMPARE(services_.messenger.shown.size(), 1);
+        QVERIFY(!button("SCalc")->isDown());
+        QVERIFY(state_.graph.ResultCount > 0);
+        QVERIFY(!cell(1, 3).isEmpty());
     }
 
     void calculatingClosesTheHelpPanel() {

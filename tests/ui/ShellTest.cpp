@@ -8,6 +8,7 @@
 #include "shell/MenuMain.h"
 #include "state/AppState.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -292,6 +293,28 @@ private slots:
         auto* myName = child<QLabel>(&menu, "MyName");
         QVERIFY(myName->isVisible());
         QCOMPARE(myName->text(), QStringLiteral("Ann Lee"));
+    }
+
+    void pastedQuotesAreRefusedSoTheSettingsReadBackWhole() {
+        ChangeFnt window(state_);
+        QVERIFY(showAndActivate(&window));
+        auto* name = child<QLineEdit>(&window, "InMyName");
+        name->setFocus(Qt::TabFocusReason);
+        name->selectAll();
+        QApplication::clipboard()->setText(QStringLiteral("Sam \"Bo\" Lee"));
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(name->text(), QStringLiteral("Sam Bo Lee"));
+        auto* currency = child<QLineEdit>(&window, "InCurrency");
+        currency->setFocus(Qt::TabFocusReason);
+        QApplication::clipboard()->setText(QStringLiteral("\"\u20ac"));
+        QTest::keyClick(currency, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(currency->text(), QStringLiteral("\u20ac"));
+        clickButton(&window, "ExitFonts");
+
+        const SettingsLoadResult read = loadSettings(settingsPath());
+        QVERIFY(read.complete);
+        QCOMPARE(read.settings.UserName, QStringLiteral("Sam Bo Lee"));
+        QCOMPARE(read.settings.CurrencySymbol, QStringLiteral("\u20ac"));
     }
 
     void optionClickTakesEffectAtOnce() {

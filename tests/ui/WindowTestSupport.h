@@ -3,10 +3,13 @@
 #include "TestServices.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace pennywell::ui::testing {
 
@@ -43,6 +46,26 @@ inline QStringList messages(const ScriptedMessenger& messenger) {
     for (const Message& message : messenger.shown)
         shown.append(message.title + QLatin1Char('|') + message.text);
     return shown;
+}
+
+// Messages appear as modal windows that the user answers; a mouse button pressed on a control
+// is released over the message, as it is when the press itself brought the message up.
+inline void answerMessagesAsModalWindows(ScriptedMessenger& messenger) {
+    messenger.whileShown = [] {
+        QDialog message;
+        QTimer::singleShot(0, &message, [&message] {
+            QTest::mouseRelease(&message, Qt::LeftButton);
+            message.accept();
+        });
+        message.exec();
+    };
+}
+
+// Presses the mouse button on a control by way of its window, as the platform delivers it.
+inline void mousePressOn(QWidget* control) {
+    QWidget* window = control->window();
+    QTest::mousePress(window->windowHandle(), Qt::LeftButton, {},
+                      control->mapTo(window, control->rect().center()));
 }
 
 } // namespace pennywell::ui::testing

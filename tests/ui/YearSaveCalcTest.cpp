@@ -8,6 +8,7 @@
 #include "state/AppState.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,6 +45,16 @@ private slots:
         QVERIFY(box("inRate")->text().isEmpty());
         QVERIFY(child<QRadioButton>(dialog_, "Option1")->isChecked());
         QCOMPARE(child<QLabel>(dialog_, "Label1")->text(), QStringLiteral("       Invested"));
+    }
+
+    void pastedMinusIsRefusedInTheDeposit() {
+        QApplication::clipboard()->setText(QStringLiteral("-100"));
+        box("inDeposit")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(box("inDeposit"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box("inDeposit")->text(), QStringLiteral("100"));
+        QCOMPARE(services_.beeper.count, 1);
+        box("inRate")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(box("inDeposit")->text(), RightAlign("$100.00", 13));
     }
 
     void enterMovesToTheRateAndThenToCalculate() {
