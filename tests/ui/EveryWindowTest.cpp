@@ -7,6 +7,7 @@
 #include "mortgage/MortPrePay.h"
 #include "mortgage/MortgageCalc.h"
 #include "mortgage/MortgageInputs.h"
+#include "printing/PrinterHeaderInput.h"
 #include "savings/SavingsCalc.h"
 #include "savings/YearSaveCalc.h"
 #include "shell/ChangeFnt.h"
@@ -67,6 +68,7 @@ const WindowCase EveryWindow[] = {
      [](WindowInputs& in) {
          return new InRecNum(InRecNum::Purpose::Change, in.state, in.services.beeper);
      }},
+    {"PrinterHeaderInput", [](WindowInputs& in) { return new PrinterHeaderInput(in.state); }},
     {"SavingsCalc",
      [](WindowInputs& in) { return new SavingsCalc(in.state, in.services.services); }},
     {"YearSaveCalc",

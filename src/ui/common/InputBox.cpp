@@ -112,32 +112,13 @@ InputBox::InputBox(QWidget* focusTarget, QLineEdit* edit, AppState& state, Input
         edit_->installEventFilter(this);
     // Text pasted before any key is typed is an edit all the same: it starts the edit (and
     // clears the planner's results), so leaving the box stores what it shows.
-    connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        dropPastedKeys(text);
+    connect(edit_, &QLineEdit::textEdited, this, [this] {
         if (state_.EditStarted == 0 && rules_.emptiesOnFirstKey) {
             state_.EditStarted = 1;
             if (rules_.onFirstKey)
                 rules_.onFirstKey();
         }
     });
-}
-
-// Typed keys never get here with a dropped character; pasted text can, and obeys the same rule.
-void InputBox::dropPastedKeys(const QString& text) {
-    if (rules_.droppedKeys.isEmpty())
-        return;
-    QString kept;
-    int cursor = edit_->cursorPosition();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!rules_.droppedKeys.contains(text.at(i)))
-            kept.append(text.at(i));
-        else if (i < edit_->cursorPosition())
-            --cursor;
-    }
-    if (kept.size() == text.size())
-        return;
-    edit_->setText(kept);
-    edit_->setCursorPosition(cursor);
 }
 
 InputBox* InputBox::attach(QLineEdit* edit, AppState& state, InputBoxRules rules) {

@@ -68,7 +68,6 @@ private:
     void pasteFrom(QClipboard::Mode mode);
     void showContextMenu(const QPoint& globalPosition);
     void startEdit();
-    void dropPastedKeys(const QString& text);
     void leave();
 
     QWidget* focusTarget_;

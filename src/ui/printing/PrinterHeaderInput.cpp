@@ -18,6 +18,7 @@ QString PrinterHeaderInput::ask(AppState& state, QWidget* parent) {
 PrinterHeaderInput::PrinterHeaderInput(AppState& state, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("PrinterHeaderInput"));
     setWindowTitle(QStringLiteral("Input"));
+    setAccessibleDescription(QStringLiteral("The header line of the printout"));
     setFixedSize(fromTwips(3990), fromTwips(1425));
     move(fromTwips(2565), fromTwips(4050));
 
@@ -45,6 +46,7 @@ PrinterHeaderInput::PrinterHeaderInput(AppState& state, QWidget* parent) : QDial
     InputBoxRules rules;
     rules.droppedKeys = QStringLiteral("\"");
     rules.emptiesOnFirstKey = false;
+    rules.freeText = true;
     InputBox::attach(inFName_, state, std::move(rules))->setNext(accept);
 
     connect(accept, &QPushButton::clicked, this, [this] {
