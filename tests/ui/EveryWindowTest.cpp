@@ -2,6 +2,7 @@
 #include "WindowTestSupport.h"
 #include "budget/Budget.h"
 #include "budget/InRecNum.h"
+#include "graph/GraphsAll.h"
 #include "mortgage/MortDateInput.h"
 #include "mortgage/MortIRFTable.h"
 #include "mortgage/MortPrePay.h"
@@ -68,6 +69,7 @@ const WindowCase EveryWindow[] = {
      [](WindowInputs& in) {
          return new InRecNum(InRecNum::Purpose::Change, in.state, in.services.beeper);
      }},
+    {"GraphsAll", [](WindowInputs& in) { return new GraphsAll(in.state, in.services.services); }},
     {"PrinterHeaderInput", [](WindowInputs& in) { return new PrinterHeaderInput(in.state); }},
     {"SavingsCalc",
      [](WindowInputs& in) { return new SavingsCalc(in.state, in.services.services); }},

@@ -43,10 +43,12 @@ GraphsAll::GraphsAll(AppState& state, Services& services, ThreeDeeFactory threeD
       chart_(new QChart), chartView_(new QChartView(chart_)), label1_(new QLabel(this)) {
     setObjectName(QStringLiteral("GraphsAll"));
     setWindowTitle(QStringLiteral("Graphs"));
+    setAccessibleDescription(QStringLiteral("The yearly amounts of the last calculation as bars"));
 
     graph1_->setObjectName(QStringLiteral("Graph1"));
     chart_->setAnimationOptions(QChart::NoAnimation); // every redraw is immediate
     chartView_->setObjectName(QStringLiteral("Graph2D"));
+    chartView_->setAccessibleName(QStringLiteral("Bar graph"));
     chartView_->setRenderHint(QPainter::Antialiasing);
     graph1_->addWidget(chartView_);
 
