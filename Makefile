@@ -1,7 +1,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench format clean
+.PHONY: deps configure build run test bench install package format clean
 
 deps:
 	./scripts/install-deps
@@ -21,6 +21,14 @@ test: build
 bench: build
 	cmake --build $(BUILD_DIR) --target benchmarks -j $(JOBS)
 	for b in $$(find $(BUILD_DIR)/bench -maxdepth 1 -name 'bench_*' -type f -executable | sort); do $$b || exit 1; done
+
+# PREFIX=/usr/local unless given; DESTDIR stages the install elsewhere.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -3,6 +3,7 @@
 #include "budget/BudgetPresenter.h"
 #include "common/Beeper.h"
 #include "common/FileDialogs.h"
+#include "common/HelpViewer.h"
 #include "common/Messenger.h"
 #include "common/Services.h"
 #include "state/AppState.h"
@@ -40,10 +41,14 @@ QString fullBudgetFile(const QTemporaryDir& folder) {
     return path;
 }
 
-class SilentServices : public ui::Messenger, public ui::Beeper, public ui::FileDialogs {
+class SilentServices : public ui::Messenger,
+                       public ui::Beeper,
+                       public ui::FileDialogs,
+                       public ui::HelpViewer {
 public:
     ui::MessageAnswer show(QWidget*, const ui::Message&) override { return ui::MessageAnswer::No; }
     void beep() override {}
+    void showPage(const QString&) override {}
     std::optional<QString> choose(QWidget*, const ui::FileDialogRequest&) override { return path; }
     QString path;
 };
@@ -68,7 +73,7 @@ struct FullBudgetWindow {
     QApplication& app = application(); // first: the window needs it
     QTemporaryDir folder;
     SilentServices silent;
-    ui::Services services{silent, silent, silent};
+    ui::Services services{silent, silent, silent, silent};
     AppState appState;
     ui::Budget window{appState, services};
 };

@@ -1,5 +1,6 @@
 #include "common/Beeper.h"
 #include "common/FileDialogs.h"
+#include "common/HelpViewer.h"
 #include "common/Messenger.h"
 #include "common/Services.h"
 #include "mortgage/MortgageCalc.h"
@@ -20,10 +21,14 @@ using namespace pennywell::ui;
 namespace {
 
 // The calculation shows no message, beeps not and opens no file.
-class SilentServices final : public Messenger, public Beeper, public FileDialogs {
+class SilentServices final : public Messenger,
+                             public Beeper,
+                             public FileDialogs,
+                             public HelpViewer {
 public:
     MessageAnswer show(QWidget*, const Message&) override { return MessageAnswer::Ok; }
     void beep() override {}
+    void showPage(const QString&) override {}
     std::optional<QString> choose(QWidget*, const FileDialogRequest&) override {
         return std::nullopt;
     }
@@ -35,7 +40,7 @@ void pressCalculateOnTheLargestSchedule(benchmark::State& state) {
     AppState appState;
     appState.FirstPayDate = QDate(2027, 1, 31);
     SilentServices silent;
-    Services services{silent, silent, silent};
+    Services services{silent, silent, silent, silent};
     MortgageCalc window(appState, services);
     window.show();
 

@@ -2,6 +2,7 @@
 
 #include "common/Beeper.h"
 #include "common/FileDialogs.h"
+#include "common/HelpViewer.h"
 #include "common/Messenger.h"
 #include "common/Printer.h"
 #include "common/Services.h"
@@ -74,12 +75,20 @@ public:
     QQueue<std::optional<QString>> problems;
 };
 
+// Records the manual pages asked for; opens no window.
+class ScriptedHelpViewer final : public HelpViewer {
+public:
+    void showPage(const QString& page) override { pages.append(page); }
+    QStringList pages;
+};
+
 struct TestServices {
     ScriptedMessenger messenger;
     CountingBeeper beeper;
     ScriptedFileDialogs fileDialogs;
     ScriptedPrinter printer;
-    Services services{messenger, beeper, fileDialogs, printer};
+    ScriptedHelpViewer helpViewer;
+    Services services{messenger, beeper, fileDialogs, printer, helpViewer};
 };
 
 } // namespace pennywell::ui::testing

@@ -6,8 +6,8 @@
 
 namespace pennywell {
 
-void provideSampleBudget(const QString& executableFolder, const QString& programFolder) {
-    const QString shipped = QDir(executableFolder).filePath(SampleBudgetFileName);
+void provideSampleBudget(const QString& shippedFolder, const QString& programFolder) {
+    const QString shipped = QDir(shippedFolder).filePath(SampleBudgetFileName);
     const QString copy = QDir(programFolder).filePath(SampleBudgetFileName);
     if (QFileInfo(shipped).absoluteFilePath() == QFileInfo(copy).absoluteFilePath() ||
         QFileInfo::exists(copy))

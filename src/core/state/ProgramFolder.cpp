@@ -5,10 +5,25 @@
 #include <QStandardPaths>
 
 namespace pennywell {
+namespace {
+
+bool isInstalled(const QString& executableFolder) {
+    return QFileInfo(QDir(executableFolder).filePath(InstalledDataFolder)).isDir();
+}
+
+} // namespace
+
+QString shippedFilesFolder(const QString& executableFolder) {
+    if (isInstalled(executableFolder))
+        return QDir::cleanPath(QDir(executableFolder).filePath(InstalledDataFolder));
+    return executableFolder;
+}
 
 QString resolveProgramFolder(const QString& executableFolder) {
     const QFileInfo folder(executableFolder);
-    if (folder.isDir() && folder.isWritable())
+    // An administrator may run an installed program too: its bin folder is writable then,
+    // but it is still no place for one user's budgets.
+    if (folder.isDir() && folder.isWritable() && !isInstalled(executableFolder))
         return folder.absoluteFilePath();
     const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(userFolder);

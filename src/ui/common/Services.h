@@ -4,6 +4,7 @@ namespace pennywell::ui {
 
 class Beeper;
 class FileDialogs;
+class HelpViewer;
 class Messenger;
 class Printer;
 
@@ -13,6 +14,7 @@ struct Services {
     Beeper& beeper;
     FileDialogs& fileDialogs;
     Printer& printer;
+    HelpViewer& helpViewer;
 };
 
 } // namespace pennywell::ui

@@ -3,18 +3,33 @@
 #include "budget/Budget.h"
 #include "common/ActivateOnShow.h"
 #include "common/MnemonicFocus.h"
+#include "help/HelpKey.h"
 #include "mortgage/MortgageCalc.h"
 #include "savings/SavingsCalc.h"
 #include "settings/PersonalSettings.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
+#include <QIcon>
 
 namespace pennywell::ui {
+namespace {
+
+// Every window shows the program's icon; the platform picks the size it needs.
+QIcon programIcon() {
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/pennywell-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
 
 Application::Application() {
+    QApplication::setWindowIcon(programIcon());
     MnemonicFocus::install();
     ActivateOnShow::install();
+    HelpKey::install(state_, manualViewer_);
     // quit() would first ask every window to close, and the backdrop and the menu refuse that
     // (they live for the whole run), which cancels it; exit() ends the event loop at once.
     QObject::connect(&menu_, &MenuMain::exitRequested, QCoreApplication::instance(),

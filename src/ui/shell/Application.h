@@ -4,6 +4,7 @@
 #include "common/QtFileDialogs.h"
 #include "common/QtMessenger.h"
 #include "common/Services.h"
+#include "help/ManualViewer.h"
 #include "printing/SpoolerPrinter.h"
 #include "shell/Backdrop.h"
 #include "shell/MenuMain.h"
@@ -32,7 +33,8 @@ private:
     SystemBeeper beeper_;
     QtFileDialogs fileDialogs_;
     SpoolerPrinter printer_;
-    Services services_{messenger_, beeper_, fileDialogs_, printer_};
+    ManualViewer manualViewer_{messenger_, beeper_};
+    Services services_{messenger_, beeper_, fileDialogs_, printer_, manualViewer_};
     Backdrop backdrop_;
     MenuMain menu_{state_, services_};
 };

@@ -1,10 +1,12 @@
 #include "shell/MenuMain.h"
 
 #include "common/Fonts.h"
+#include "common/HelpViewer.h"
 #include "common/Messenger.h"
 #include "common/Services.h"
 #include "common/Twips.h"
 #include "common/WindowPlacement.h"
+#include "help/ManualPages.h"
 #include "shell/AboutText.h"
 #include "shell/ChangeFnt.h"
 #include "state/AppState.h"
@@ -56,7 +58,8 @@ MenuMain::MenuMain(AppState& state, Services& services) : state_(state), service
         connect(button, &QPushButton::clicked, this,
                 [this, planner = planner] { openPlanner(planner); });
     }
-    howTo->setEnabled(false); // the help file arrives with the help subsystem
+    connect(howTo, &QPushButton::clicked, this,
+            [this] { services_.helpViewer.showPage(help::ContentsPage); });
     connect(about, &QPushButton::clicked, this, &MenuMain::showAbout);
     connect(settings, &QPushButton::clicked, this, &MenuMain::openSettings);
     connect(exit, &QPushButton::clicked, this, &MenuMain::exitRequested);

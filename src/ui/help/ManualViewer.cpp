@@ -1,0 +1,29 @@
+#include "help/ManualViewer.h"
+
+#include "common/Messenger.h"
+#include "help/HelpWindow.h"
+#include "help/ManualPages.h"
+
+#include <QApplication>
+#include <QFile>
+
+namespace pennywell::ui {
+
+ManualViewer::ManualViewer(Messenger& messenger, Beeper& beeper)
+    : messenger_(messenger), beeper_(beeper) {}
+
+ManualViewer::~ManualViewer() = default;
+
+void ManualViewer::showPage(const QString& page) {
+    if (!QFile::exists(help::manualFileOf(page))) {
+        messenger_.show(QApplication::activeWindow(),
+                        Message{help::manualMissingText(page), help::ManualMissingTitle,
+                                MessageButtons::Ok, MessageIcon::Warning});
+        return;
+    }
+    if (!window_)
+        window_ = std::make_unique<HelpWindow>(beeper_);
+    window_->present(page);
+}
+
+} // namespace pennywell::ui

@@ -1,0 +1,61 @@
+#!/bin/sh
+# `make package` builds a Debian package with computed dependencies that lintian accepts, and
+# the program taken out of it starts with its files in a temporary per-user folder.
+set -eu
+build=$1
+work=$(mktemp -d)
+pid=""
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; exit 1; }
+deb=$work/out/pennywell_1.0.0_$(dpkg --print-architecture).deb
+[ -f "$deb" ] || { ls "$work/out"; echo "FAIL: no $deb"; exit 1; }
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6widgets6 libqt6printsupport6 libc6 fonts-liberation; do
+    echo "$depends" | grep -q "$needed" || fail "Depends lacks $needed: $depends"
+done
+for field in Maintainer Section Description; do
+    [ -n "$(dpkg-deb -f "$deb" "$field")" ] || fail "no $field"
+done
+
+lintian --no-tag-display-limit "$deb" >"$work/lintian.txt" 2>&1 || true
+if grep -q '^E:' "$work/lintian.txt"; then
+    cat "$work/lintian.txt"
+    fail "lintian reports errors"
+fi
+
+dpkg-deb -x "$deb" "$work/root"
+before=$(find "$work/root" | sort)
+mkdir "$work/home"
+HOME=$work/home XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config \
+    XDG_RUNTIME_DIR=$work/home QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/pennywell" \
+    >"$work/run.log" 2>&1 &
+pid=$!
+copy=$work/data/pennywell/Sample.bgt
+tries=0
+while [ ! -f "$copy" ] && [ $tries -lt 100 ]; do
+    sleep 0.2
+    tries=$((tries + 1))
+done
+sleep 2 # the menu is up by now; a crash on the way would have ended the program
+if kill -0 "$pid" 2>/dev/null; then
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+else
+    cat "$work/run.log"
+    fail "the extracted program did not keep running"
+fi
+pid=""
+cmp -s "$copy" "$work/root/usr/share/pennywell/Sample.bgt" ||
+    fail "the sample budget was not copied into the per-user folder"
+[ "$(find "$work/root" | sort)" = "$before" ] || fail "the program wrote into its installed tree"
+
+exit $failed

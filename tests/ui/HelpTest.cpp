@@ -1,0 +1,358 @@
+#include "WindowTestSupport.h"
+#include "budget/Budget.h"
+#include "budget/InRecNum.h"
+#include "help/HelpKey.h"
+#include "help/HelpWindow.h"
+#include "help/ManualPages.h"
+#include "help/ManualViewer.h"
+#include "mortgage/DaysInYear.h"
+#include "mortgage/MortDateInput.h"
+#include "mortgage/MortIRFTable.h"
+#include "mortgage/MortPrePay.h"
+#include "mortgage/MortgageCalc.h"
+#include "mortgage/MortgageInputs.h"
+#include "savings/SavingsCalc.h"
+#include "savings/YearSaveCalc.h"
+#include "shell/ChangeFnt.h"
+#include "shell/MenuMain.h"
+#include "state/AppState.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextDocumentFragment>
+#include <functional>
+#include <memory>
+
+using namespace pennywell;
+using namespace pennywell::ui;
+using testing::child;
+using testing::clickButton;
+
+namespace {
+
+QString manualText(const QString& file) {
+    QFile page(help::ManualRoot + file);
+    return page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
+}
+
+QStringList manualFiles() {
+    return QDir(help::ManualRoot).entryList({QStringLiteral("*.html")}, QDir::Files);
+}
+
+// A text as the person reading it sees it: no tags, no mnemonic marks, single spaces.
+QString asSeen(QString text) {
+    text.remove(QLatin1Char('&'));
+    return text.simplified();
+}
+
+// Every caption, title, list entry and grid heading a window shows.
+void collectTexts(const QWidget* window, QSet<QString>& texts) {
+    texts.insert(asSeen(window->windowTitle()));
+    for (const auto* button : window->findChildren<QAbstractButton*>())
+        texts.insert(asSeen(button->text()));
+    for (const auto* label : window->findChildren<QLabel*>())
+        texts.insert(asSeen(label->text()));
+    for (const auto* frame : window->findChildren<QGroupBox*>())
+        texts.insert(asSeen(frame->title()));
+    for (const auto* list : window->findChildren<QComboBox*>()) {
+        for (int row = 0; row < list->count(); ++row)
+            texts.insert(asSeen(list->itemText(row)));
+    }
+    for (const auto* view : window->findChildren<QAbstractItemView*>()) {
+        const QAbstractItemModel* model = view->model();
+        if (!model)
+            continue;
+        for (int column = 0; column < model->columnCount(); ++column) {
+            texts.insert(asSeen(model->headerData(column, Qt::Horizontal).toString()));
+            for (int row = 0; row < qMin(model->rowCount(), 2); ++row)
+                texts.insert(asSeen(model->index(row, column).data().toString()));
+        }
+    }
+}
+
+} // namespace
+
+class HelpTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        state_ = AppState{};
+        state_.FirstPayDate = QDate(2027, 1, 1);
+        services_ = std::make_unique<testing::TestServices>();
+    }
+
+    void howToOpensTheContentsWithoutWaiting() {
+        MenuMain menu(state_, services_->services);
+        QVERIFY(testing::showAndActivate(&menu));
+        auto* howTo = child<QPushButton>(&menu, "HowTo");
+        QVERIFY(howTo->isEnabled());
+        QTest::mouseClick(howTo, Qt::LeftButton);
+        QCOMPARE(services_->helpViewer.pages, QStringList{help::ContentsPage});
+        QVERIFY(menu.isVisible()); // the menu goes on beside the manual
+    }
+
+    void f1InEachWindowOpensItsPage_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("menu") << "menu"
+                              << "getting-started.html";
+        QTest::newRow("settings") << "settings"
+                                  << "settings.html";
+        QTest::newRow("mortgage") << "mortgage"
+                                  << "mortgage.html";
+        QTest::newRow("loan") << "loan"
+                              << "loans.html";
+        QTest::newRow("additional") << "additional"
+                                    << "additional-payments.html";
+        QTest::newRow("days") << "days"
+                              << "days-in-year.html";
+        QTest::newRow("date") << "date"
+                              << "payment-dates.html";
+        QTest::newRow("budget") << "budget"
+                                << "budget.html";
+        QTest::newRow("record number") << "record"
+                                       << "budget.html#change-delete";
+        QTest::newRow("savings") << "savings"
+                                 << "savings.html";
+        QTest::newRow("yearly") << "yearly"
+                                << "yearly.html";
+    }
+
+    void f1InEachWindowOpensItsPage() {
+        QFETCH(QString, window);
+        QFETCH(QString, page);
+        std::unique_ptr<HelpKey> key(new HelpKey(state_, services_->helpViewer, nullptr));
+        qApp->installEventFilter(key.get());
+
+        std::unique_ptr<QWidget> shown = makeWindow(window);
+        QVERIFY(testing::showAndActivate(shown.get()));
+        QWidget* focus = shown->focusWidget() ? shown->focusWidget() : shown.get();
+        QTest::keyClick(focus, Qt::Key_F1);
+
+        QCOMPARE(services_->helpViewer.pages, QStringList{page});
+        QVERIFY(QFile::exists(help::manualFileOf(page)));
+    }
+
+    void f1InAMessageBoxExplainsTheWindowBehindIt() {
+        HelpKey key(state_, services_->helpViewer, nullptr);
+        qApp->installEventFilter(&key);
+        SavingsCalc savings(state_, services_->services);
+        auto* box = new QWidget(&savings, Qt::Dialog); // as a message box of the window
+        QVERIFY(testing::showAndActivate(box));
+        QTest::keyClick(box, Qt::Key_F1);
+        QCOMPARE(services_->helpViewer.pages, QStringList{QStringLiteral("savings.html")});
+    }
+
+    void theManualOpensMaximisedFocusedAndNonModal() {
+        ManualViewer viewer(services_->messenger, services_->beeper);
+        viewer.showPage(QStringLiteral("mortgage.html"));
+        HelpWindow* window = viewer.window();
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        QVERIFY(window->windowState() & Qt::WindowMaximized);
+        QCOMPARE(window->windowModality(), Qt::NonModal);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCOMPARE(QApplication::focusWidget(), window->browser());
+        QVERIFY(window->windowTitle().startsWith(QStringLiteral("Planning your mortgage")));
+        QVERIFY(window->browser()->toPlainText().contains(QStringLiteral("902.91")));
+        QVERIFY(services_->messenger.shown.isEmpty());
+
+        // Asking again reuses the one window at the new page.
+        viewer.showPage(help::ContentsPage);
+        QCOMPARE(viewer.window(), window);
+        QVERIFY(window->browser()->source().path().endsWith(help::ContentsPage));
+        window->close();
+    }
+
+    void aMissingPageIsReportedAndTheProgramGoesOn() {
+        ManualViewer viewer(services_->messenger, services_->beeper);
+        viewer.showPage(QStringLiteral("no-such-page.html"));
+        QCOMPARE(testing::messages(services_->messenger),
+                 QStringList{help::ManualMissingTitle + QLatin1Char('|') +
+                             help::manualMissingText(QStringLiteral("no-such-page.html"))});
+        QVERIFY(!viewer.window());
+
+        viewer.showPage(help::ContentsPage); // the manual still works afterwards
+        QVERIFY(viewer.window() && viewer.window()->isVisible());
+        viewer.window()->close();
+    }
+
+    void linksBackForwardAndFind() {
+        ManualViewer viewer(services_->messenger, services_->beeper);
+        viewer.showPage(help::ContentsPage);
+        HelpWindow* window = viewer.window();
+        QTextBrowser* page = window->browser();
+        QVERIFY(!child<QPushButton>(window, "HelpBack")->isEnabled());
+
+        page->setSource(QUrl(QStringLiteral("savings.html"))); // as a click on the link does
+        QVERIFY(page->source().path().endsWith(QStringLiteral("savings.html")));
+        clickButton(window, "HelpBack");
+        QVERIFY(page->source().path().endsWith(help::ContentsPage));
+        clickButton(window, "HelpForward");
+        QVERIFY(page->source().path().endsWith(QStringLiteral("savings.html")));
+
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(page, Qt::Key_F, Qt::ControlModifier);
+        auto* find = child<QLineEdit>(window, "HelpFind");
+        QCOMPARE(QApplication::focusWidget(), find);
+        QTest::keyClicks(find, QStringLiteral("566,377.32"));
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(page->textCursor().selectedText(), QStringLiteral("566,377.32"));
+        // Past the only match the search wraps round and finds it again.
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(page->textCursor().selectedText(), QStringLiteral("566,377.32"));
+        QCOMPARE(services_->beeper.count, 0);
+
+        find->clear();
+        QTest::keyClicks(find, QStringLiteral("zebra crossing"));
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(services_->beeper.count, 1);
+        window->close();
+    }
+
+    void theViewersControlsHaveAccessibleNames() {
+        ManualViewer viewer(services_->messenger, services_->beeper);
+        viewer.showPage(help::ContentsPage);
+        for (const char* name : {"HelpContents", "HelpBack", "HelpForward", "HelpFind",
+                                 "HelpFindNext", "HelpFindPrevious", "HelpPage"})
+            QVERIFY2(!child<QWidget>(viewer.window(), name)->accessibleName().isEmpty(), name);
+        viewer.window()->close();
+    }
+
+    void everyLinkOfTheManualResolvesAndEveryPageIsReachable() {
+        static const QRegularExpression link(QStringLiteral("(?:href|src)=\"([^\"]+)\""));
+        static const QRegularExpression anchor(QStringLiteral("id=\"([^\"]+)\""));
+        QSet<QString> reached{help::ContentsPage};
+        QStringList toVisit{help::ContentsPage};
+        int links = 0;
+        while (!toVisit.isEmpty()) {
+            const QString file = toVisit.takeFirst();
+            const QString html = manualText(file);
+            QVERIFY2(!html.isEmpty(), qPrintable(file));
+            for (const auto& match : link.globalMatch(html)) {
+                const QString target = match.captured(1);
+                ++links;
+                QVERIFY2(!target.contains(QLatin1Char(':')),
+                         qPrintable(file + " leaves the manual: " + target));
+                const QString targetFile = target.section(QLatin1Char('#'), 0, 0);
+                const QString resolved = targetFile.isEmpty() ? file : targetFile;
+                QVERIFY2(QFile::exists(help::ManualRoot + resolved),
+                         qPrintable(file + " -> " + target));
+                const QString fragment = target.section(QLatin1Char('#'), 1);
+                if (!fragment.isEmpty()) {
+                    QSet<QString> ids;
+                    for (const auto& id : anchor.globalMatch(manualText(resolved)))
+                        ids.insert(id.captured(1));
+                    QVERIFY2(ids.contains(fragment), qPrintable(file + " -> " + target));
+                }
+                if (resolved.endsWith(QLatin1String(".html")) && !reached.contains(resolved)) {
+                    reached.insert(resolved);
+                    toVisit.append(resolved);
+                }
+            }
+        }
+        QVERIFY(links > 50);
+        const QStringList all = manualFiles();
+        for (const QString& file : all)
+            QVERIFY2(reached.contains(file), qPrintable(file + " is not linked from anywhere"));
+        QVERIFY(all.size() >= 15);
+    }
+
+    void everyCaptionTheManualQuotesIsOnAWindow() {
+        QSet<QString> shown;
+        for (const char* name :
+             {"menu", "settings", "mortgage", "loan", "additional", "days", "date", "budget",
+              "record", "record-delete", "savings", "yearly"}) {
+            std::unique_ptr<QWidget> window = makeWindow(QString::fromLatin1(name));
+            collectTexts(window.get(), shown);
+        }
+        ManualViewer viewer(services_->messenger, services_->beeper);
+        viewer.showPage(help::ContentsPage);
+        collectTexts(viewer.window(), shown);
+        viewer.window()->close();
+
+        static const QRegularExpression quoted(QStringLiteral("<span class=\"ui\">(.*?)</span>"),
+                                               QRegularExpression::DotMatchesEverythingOption);
+        QStringList unknown;
+        int checked = 0;
+        for (const QString& file : manualFiles()) {
+            for (const auto& match : quoted.globalMatch(manualText(file))) {
+                const QString caption =
+                    asSeen(QTextDocumentFragment::fromHtml(match.captured(1)).toPlainText());
+                ++checked;
+                if (!shown.contains(caption) && !toggledCaptions().contains(caption) &&
+                    !pendingCaptions().contains(caption))
+                    unknown.append(file + ": " + caption);
+            }
+        }
+        QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(QLatin1Char('\n'))));
+        QVERIFY(checked > 150);
+    }
+
+private:
+    // Captions a button takes on once pressed.
+    static QSet<QString> toggledCaptions() {
+        return {QStringLiteral("Close Help"), QStringLiteral("View payment No.")};
+    }
+
+    // Captions of the windows that arrive with the graph screen and the printout.
+    static QSet<QString> pendingCaptions() {
+        return {QStringLiteral("Graphs"),
+                QStringLiteral("Show Graph in 2D"),
+                QStringLiteral("Show Graph in 3D"),
+                QStringLiteral("To Printer"),
+                QStringLiteral("Input"),
+                QStringLiteral("Type in one line header information."),
+                QStringLiteral("Continue Printout"),
+                QStringLiteral("Cancel"),
+                QStringLiteral("Exit to Menu")};
+    }
+
+    std::unique_ptr<QWidget> makeWindow(const QString& name) {
+        Services& services = services_->services;
+        if (name == QLatin1String("menu"))
+            return std::make_unique<MenuMain>(state_, services);
+        if (name == QLatin1String("settings"))
+            return std::make_unique<ChangeFnt>(state_);
+        if (name == QLatin1String("mortgage") || name == QLatin1String("loan")) {
+            state_.PlanKind = name == QLatin1String("loan") ? LoanPlan : MortgagePlan;
+            return std::make_unique<MortgageCalc>(state_, services);
+        }
+        if (name == QLatin1String("additional"))
+            return std::make_unique<MortPrePay>(extras_, extraCount_, 25, state_, services);
+        if (name == QLatin1String("days"))
+            return std::make_unique<MortIRFTable>(days_);
+        if (name == QLatin1String("date"))
+            return std::make_unique<MortDateInput>(state_, services);
+        if (name == QLatin1String("budget"))
+            return std::make_unique<Budget>(state_, services);
+        if (name == QLatin1String("record") || name == QLatin1String("record-delete")) {
+            const auto purpose = name == QLatin1String("record") ? InRecNum::Purpose::Change
+                                                                 : InRecNum::Purpose::Delete;
+            return std::make_unique<InRecNum>(purpose, state_, services_->beeper);
+        }
+        if (name == QLatin1String("savings"))
+            return std::make_unique<SavingsCalc>(state_, services);
+        return std::make_unique<YearSaveCalc>(state_, services);
+    }
+
+    AppState state_;
+    mortgage::DaysInYearSetting days_ = mortgage::daysInYearSetting(1);
+    mortgage::ExtraPayments extras_{};
+    int extraCount_ = 0;
+    std::unique_ptr<testing::TestServices> services_;
+};
+
+QTEST_MAIN(HelpTest)
+#include "HelpTest.moc"
