@@ -36,7 +36,7 @@ install(FILES ${CMAKE_BINARY_DIR}/compressed/pennywell.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_BINARY_DIR}/compressed/changelog.gz
               ${PROJECT_SOURCE_DIR}/resources/packaging/copyright
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/pennywell)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pennywell)

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -96,6 +97,9 @@ void HelpWindow::present(const QString& page) {
         setWindowModality(wanted);
     }
     browser_->setSource(manualUrl(page));
+    // Without a window manager to maximise it, the window still covers the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && !isVisible())
+        setGeometry(screen->availableGeometry());
     showMaximized();
     raise();
     activateWindow();
