@@ -1,6 +1,7 @@
 #!/bin/sh
 # `make package` builds a Debian package with computed dependencies that lintian accepts, and
-# the program taken out of it starts with its files in a temporary per-user folder.
+# the program taken out of it starts, offscreen and on a display, with its files in a temporary
+# per-user folder.
 set -eu
 build=$1
 work=$(mktemp -d)
@@ -54,6 +55,25 @@ else
     fail "the extracted program did not keep running"
 fi
 pid=""
+# On a real display the menu window comes up, with the window class the desktop entry names.
+HOME=$work/home XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/home \
+    QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+    "$1" >/dev/null 2>&1 &
+    app=$!
+    tries=0
+    until xwininfo -root -tree | grep -q "\"Pennywell Win9\"" || [ $tries -ge 50 ]; do
+        sleep 0.2
+        tries=$((tries + 1))
+    done
+    xwininfo -root -tree >"$2"
+    kill $app
+    wait $app 2>/dev/null || true' sh "$work/root/usr/bin/pennywell" "$work/windows.txt"
+# xwininfo lists a window as: id "title": ("instance" "class") geometry
+class=$(sed -n 's/.*"Pennywell Win9": ("[^"]*" "\([^"]*\)").*/\1/p' "$work/windows.txt" | head -n 1)
+[ -n "$class" ] || fail "no menu window on the display"
+grep -q "^StartupWMClass=$class\$" "$work/root/usr/share/applications/org.pennywell.Pennywell.desktop" ||
+    fail "the desktop entry does not name the menu's window class '$class'"
+
 cmp -s "$copy" "$work/root/usr/share/pennywell/Sample.bgt" ||
     fail "the sample budget was not copied into the per-user folder"
 [ "$(find "$work/root" | sort)" = "$before" ] || fail "the program wrote into its installed tree"
