@@ -5,6 +5,7 @@
 #include "common/FileDialogs.h"
 #include "common/HelpViewer.h"
 #include "common/Messenger.h"
+#include "common/Printer.h"
 #include "common/Services.h"
 #include "state/AppState.h"
 
@@ -44,11 +45,13 @@ QString fullBudgetFile(const QTemporaryDir& folder) {
 class SilentServices : public ui::Messenger,
                        public ui::Beeper,
                        public ui::FileDialogs,
+                       public ui::Printer,
                        public ui::HelpViewer {
 public:
     ui::MessageAnswer show(QWidget*, const ui::Message&) override { return ui::MessageAnswer::No; }
     void beep() override {}
     void showPage(const QString&) override {}
+    std::optional<QString> print(const ui::PrintDocument&) override { return std::nullopt; }
     std::optional<QString> choose(QWidget*, const ui::FileDialogRequest&) override { return path; }
     QString path;
 };
@@ -73,7 +76,7 @@ struct FullBudgetWindow {
     QApplication& app = application(); // first: the window needs it
     QTemporaryDir folder;
     SilentServices silent;
-    ui::Services services{silent, silent, silent, silent};
+    ui::Services services{silent, silent, silent, silent, silent};
     AppState appState;
     ui::Budget window{appState, services};
 };

@@ -2,6 +2,7 @@
 #include "common/FileDialogs.h"
 #include "common/HelpViewer.h"
 #include "common/Messenger.h"
+#include "common/Printer.h"
 #include "common/Services.h"
 #include "mortgage/MortgageCalc.h"
 #include "state/AppState.h"
@@ -24,11 +25,13 @@ namespace {
 class SilentServices final : public Messenger,
                              public Beeper,
                              public FileDialogs,
+                             public Printer,
                              public HelpViewer {
 public:
     MessageAnswer show(QWidget*, const Message&) override { return MessageAnswer::Ok; }
     void beep() override {}
     void showPage(const QString&) override {}
+    std::optional<QString> print(const PrintDocument&) override { return std::nullopt; }
     std::optional<QString> choose(QWidget*, const FileDialogRequest&) override {
         return std::nullopt;
     }
@@ -40,7 +43,7 @@ void pressCalculateOnTheLargestSchedule(benchmark::State& state) {
     AppState appState;
     appState.FirstPayDate = QDate(2027, 1, 31);
     SilentServices silent;
-    Services services{silent, silent, silent, silent};
+    Services services{silent, silent, silent, silent, silent};
     MortgageCalc window(appState, services);
     window.show();
 

@@ -42,7 +42,7 @@ HOME=$work/home XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config \
 pid=$!
 copy=$work/data/pennywell/Sample.bgt
 tries=0
-while [ ! -f "$copy" ] && [ $tries -lt 100 ]; do
+while [ ! -f "$copy" ] && [ $tries -lt 300 ]; do
     sleep 0.2
     tries=$((tries + 1))
 done
@@ -61,7 +61,7 @@ HOME=$work/home XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config XDG_RUNTIM
     "$1" >/dev/null 2>&1 &
     app=$!
     tries=0
-    until xwininfo -root -tree | grep -q "\"Pennywell Win9\"" || [ $tries -ge 50 ]; do
+    until xwininfo -root -tree | grep -q "\"Pennywell Win9\"" || [ $tries -ge 300 ]; do
         sleep 0.2
         tries=$((tries + 1))
     done

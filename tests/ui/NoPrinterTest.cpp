@@ -22,7 +22,8 @@ private slots:
     void theReportIsOfferedAsPdfInstead() {
         TestServices scripted;
         SpoolerPrinter printer;
-        Services services{scripted.messenger, scripted.beeper, scripted.fileDialogs, printer};
+        Services services{scripted.messenger, scripted.beeper, scripted.fileDialogs, printer,
+                          scripted.helpViewer};
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("Budget Statement.pdf"));
         scripted.fileDialogs.answers.enqueue(path);

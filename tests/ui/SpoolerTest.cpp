@@ -94,7 +94,8 @@ private slots:
                                            {QStringLiteral("PrivatePDF")}));
         TestServices scripted;
         SpoolerPrinter printer;
-        Services services{scripted.messenger, scripted.beeper, scripted.fileDialogs, printer};
+        Services services{scripted.messenger, scripted.beeper, scripted.fileDialogs, printer,
+                          scripted.helpViewer};
         scripted.messenger.answers.enqueue(MessageAnswer::No);
         report::PrintedReport pages;
         pages.pages = {{QStringLiteral(" refused")}};
