@@ -203,7 +203,7 @@ private:
     TestServices scripted_;
     SpoolerPrinter printer_;
     Services printingServices_{scripted_.messenger, scripted_.beeper, scripted_.fileDialogs,
-                               printer_};
+                               printer_, scripted_.helpViewer};
 };
 
 int main(int argc, char** argv) {
