@@ -1,5 +1,6 @@
 #include "common/Beeper.h"
 #include "common/FileDialogs.h"
+#include "common/HelpViewer.h"
 #include "common/Messenger.h"
 #include "common/Printer.h"
 #include "common/Services.h"
@@ -17,10 +18,15 @@ using namespace pennywell::ui;
 
 namespace {
 
-class SilentServices final : public Messenger, public Beeper, public FileDialogs, public Printer {
+class SilentServices final : public Messenger,
+                             public Beeper,
+                             public FileDialogs,
+                             public Printer,
+                             public HelpViewer {
 public:
     MessageAnswer show(QWidget*, const Message&) override { return MessageAnswer::Ok; }
     void beep() override {}
+    void showPage(const QString&) override {}
     std::optional<QString> choose(QWidget*, const FileDialogRequest&) override {
         return std::nullopt;
     }
@@ -47,7 +53,7 @@ AppState largestMortgage() {
 void openTheGraphScreen(benchmark::State& state) {
     AppState appState = largestMortgage();
     SilentServices silent;
-    Services services{silent, silent, silent, silent};
+    Services services{silent, silent, silent, silent, silent};
     for (auto _ : state) {
         GraphsAll graphs(appState, services);
         graphs.show();
@@ -60,7 +66,7 @@ void openTheGraphScreen(benchmark::State& state) {
 void redrawInTwoDee(benchmark::State& state) {
     AppState appState = largestMortgage();
     SilentServices silent;
-    Services services{silent, silent, silent, silent};
+    Services services{silent, silent, silent, silent, silent};
     GraphsAll graphs(appState, services);
     graphs.show();
     QCoreApplication::processEvents();

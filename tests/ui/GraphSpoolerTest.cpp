@@ -60,7 +60,8 @@ private slots:
             state.graph = {growth.resultCount, "Investment value at end of each Year", 1};
             TestServices scripted;
             SpoolerPrinter printer;
-            Services services{scripted.messenger, scripted.beeper, scripted.fileDialogs, printer};
+            Services services{scripted.messenger, scripted.beeper, scripted.fileDialogs, printer,
+                              scripted.helpViewer};
             GraphsAll graphs(state, services);
             QVERIFY(showAndActivate(&graphs));
             scripted.messenger.answers.enqueue(MessageAnswer::Yes);
