@@ -1,7 +1,17 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+SANITIZE_DIR ?= build-sanitize
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
 
-.PHONY: deps configure build run test bench install package format clean
+# Every finding stops the test that made it: no recovering past undefined behaviour, leaks
+# reported at exit except Qt's own one-time allocations (see the suppressions file).
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan-suppressions.txt:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: deps configure build run test test-sanitize fuzz bench install package format clean
 
 deps:
 	./scripts/install-deps
@@ -17,6 +27,19 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" \
+		-DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE_FLAGS)"
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The fuzz targets are built with clang, which brings libFuzzer; the core compiles with both.
+fuzz: deps
+	CXX=clang++ cmake -S fuzz -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	./fuzz/run $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 bench: build
 	cmake --build $(BUILD_DIR) --target benchmarks -j $(JOBS)

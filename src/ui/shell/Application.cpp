@@ -25,6 +25,13 @@ QIcon programIcon() {
 
 } // namespace
 
+void registerPlanners(MenuMain& menu, AppState& state, Services& services) {
+    menu.setPlannerFactory(Planner::Mortgage, [&] { return new MortgageCalc(state, services); });
+    menu.setPlannerFactory(Planner::Loans, [&] { return new MortgageCalc(state, services); });
+    menu.setPlannerFactory(Planner::Savings, [&] { return new SavingsCalc(state, services); });
+    menu.setPlannerFactory(Planner::Budget, [&] { return new Budget(state, services); });
+}
+
 Application::Application() {
     QApplication::setWindowIcon(programIcon());
     MnemonicFocus::install();
@@ -34,12 +41,7 @@ Application::Application() {
     // (they live for the whole run), which cancels it; exit() ends the event loop at once.
     QObject::connect(&menu_, &MenuMain::exitRequested, QCoreApplication::instance(),
                      [] { QCoreApplication::exit(0); });
-    menu_.setPlannerFactory(Planner::Mortgage,
-                            [this] { return new MortgageCalc(state_, services_); });
-    menu_.setPlannerFactory(Planner::Loans, [this] { return new MortgageCalc(state_, services_); });
-    menu_.setPlannerFactory(Planner::Savings,
-                            [this] { return new SavingsCalc(state_, services_); });
-    menu_.setPlannerFactory(Planner::Budget, [this] { return new Budget(state_, services_); });
+    registerPlanners(menu_, state_, services_);
 }
 
 void Application::start(const QString& programFolder, const QDate& today) {

@@ -14,6 +14,9 @@
 
 namespace pennywell::ui {
 
+// Gives the menu a factory for each planner's window, on the given state and services.
+void registerPlanners(MenuMain& menu, AppState& state, Services& services);
+
 // Owns the program-wide state, the real people-facing services and the windows that live for
 // the whole run, and starts them in the documented order.
 class Application {

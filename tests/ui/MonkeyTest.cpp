@@ -1,0 +1,154 @@
+// Seeded random keys, clicks, pastes and Escapes over every window, with messages and file
+// dialogs answered at random: no window may crash, hang or trip a sanitizer.
+#include "Monkey.h"
+
+#include "TestServices.h"
+#include "budget/Budget.h"
+#include "budget/InRecNum.h"
+#include "common/MnemonicFocus.h"
+#include "common/Services.h"
+#include "mortgage/MortDateInput.h"
+#include "mortgage/MortIRFTable.h"
+#include "mortgage/MortPrePay.h"
+#include "mortgage/MortgageCalc.h"
+#include "savings/SavingsCalc.h"
+#include "savings/YearSaveCalc.h"
+#include "shell/Application.h"
+#include "shell/ChangeFnt.h"
+#include "shell/MenuMain.h"
+#include "state/AppState.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using namespace pennywell;
+using namespace pennywell::ui;
+using namespace pennywell::ui::testing;
+
+namespace {
+
+constexpr int EventsPerWindow = 5000;
+// Generous: one event under the sanitizers on a busy machine may take seconds.
+constexpr int WatchdogPatienceSeconds = 120;
+
+// What the windows share while the monkey plays: the program's state in a folder of its own,
+// and services that answer at random.
+struct MonkeyWorld {
+    explicit MonkeyWorld(quint32 seed) : random(seed) { state.programFolder = folder.path(); }
+
+    QTemporaryDir folder;
+    QRandomGenerator random;
+    AppState state;
+    RandomMessenger messenger{random};
+    CountingBeeper beeper;
+    RandomFileDialogs fileDialogs{random, QDir(folder.path())};
+    Services services{messenger, beeper, fileDialogs};
+    // What the mortgage window hands its dialogs.
+    mortgage::ExtraPayments extraPayments{};
+    int ExtraCount = 0;
+    mortgage::DaysInYearSetting days = mortgage::daysInYearSetting(mortgage::DefaultDaysChoice);
+};
+
+struct MonkeyWindow {
+    const char* name;
+    QWidget* (*open)(MonkeyWorld&);
+};
+
+// Every window a person can reach, each opened as its caller opens it. A new window joins
+// the monkey with one line here.
+const MonkeyWindow MonkeyWindows[] = {
+    {"MenuMain",
+     [](MonkeyWorld& w) -> QWidget* {
+         auto* menu = new MenuMain(w.state, w.services);
+         registerPlanners(*menu, w.state, w.services);
+         return menu;
+     }},
+    {"ChangeFnt", [](MonkeyWorld& w) -> QWidget* { return new ChangeFnt(w.state); }},
+    {"MortgageCalc",
+     [](MonkeyWorld& w) -> QWidget* {
+         w.state.PlanKind = MortgagePlan;
+         return new MortgageCalc(w.state, w.services);
+     }},
+    {"MortgageCalc as the loan planner",
+     [](MonkeyWorld& w) -> QWidget* {
+         w.state.PlanKind = LoanPlan;
+         return new MortgageCalc(w.state, w.services);
+     }},
+    {"MortPrePay",
+     [](MonkeyWorld& w) -> QWidget* {
+         return new MortPrePay(w.extraPayments, w.ExtraCount, 25, w.state, w.services);
+     }},
+    {"MortIRFTable", [](MonkeyWorld& w) -> QWidget* { return new MortIRFTable(w.days); }},
+    {"MortDateInput",
+     [](MonkeyWorld& w) -> QWidget* { return new MortDateInput(w.state, w.services); }},
+    {"Budget", [](MonkeyWorld& w) -> QWidget* { return new Budget(w.state, w.services); }},
+    {"InRecNum for a change",
+     [](MonkeyWorld& w) -> QWidget* {
+         return new InRecNum(InRecNum::Purpose::Change, w.state, w.beeper);
+     }},
+    {"InRecNum for a delete",
+     [](MonkeyWorld& w) -> QWidget* {
+         return new InRecNum(InRecNum::Purpose::Delete, w.state, w.beeper);
+     }},
+    {"SavingsCalc",
+     [](MonkeyWorld& w) -> QWidget* {
+         w.state.ScreenMode = 1;
+         return new SavingsCalc(w.state, w.services);
+     }},
+    {"YearSaveCalc",
+     [](MonkeyWorld& w) -> QWidget* { return new YearSaveCalc(w.state, w.services); }},
+};
+
+// MONKEY_SEED replays another run; the seed is printed with every window's run.
+quint32 baseSeed() {
+    bool ok = false;
+    const quint32 seed = qEnvironmentVariable("MONKEY_SEED").toUInt(&ok);
+    return ok ? seed : 20261209u;
+}
+
+} // namespace
+
+class MonkeyTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { MnemonicFocus::install(); }
+
+    void everyWindowSurvivesTheMonkey_data() {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < int(std::size(MonkeyWindows)); ++i)
+            QTest::newRow(MonkeyWindows[i].name) << i;
+    }
+
+    void everyWindowSurvivesTheMonkey() {
+        QFETCH(int, index);
+        const MonkeyWindow& window = MonkeyWindows[index];
+        const quint32 seed = baseSeed() + quint32(index);
+        qInfo("%s: %d events, MONKEY_SEED=%u", window.name, EventsPerWindow, baseSeed());
+
+        auto world = std::make_unique<MonkeyWorld>(seed);
+        QVERIFY(world->folder.isValid());
+        QDir::setCurrent(world->folder.path());
+        {
+            Watchdog watchdog(WatchdogPatienceSeconds);
+            Monkey monkey(window.name, world->random, watchdog,
+                          [&world, &window] { return window.open(*world); });
+            monkey.run(EventsPerWindow);
+        }
+        // Planners the menu opened live on their own; none may outlive the state they use.
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* topLevel : QApplication::topLevelWidgets())
+            windows.append(topLevel);
+        for (const QPointer<QWidget>& topLevel : windows) {
+            if (topLevel && !topLevel->parentWidget())
+                delete topLevel.data();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+QTEST_MAIN(MonkeyTest)
+#include "MonkeyTest.moc"
