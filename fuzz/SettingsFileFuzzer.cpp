@@ -36,7 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     const QString& path = settingsPath();
     writeBytes(path, reinterpret_cast<const char*>(data), size);
     const PersonalSettings loaded = loadSettings(path).settings;
-    fuzzCheck(!loaded.CurrencySymbol.isEmpty(), "a loaded symbol is never empty");
+    fuzzCheck(!loaded.CurrencySymbol.isEmpty() &&
+                  loaded.CurrencySymbol.size() <= PersonalSettings::MaximumSymbolLength,
+              "a loaded symbol has one or two characters", loaded.CurrencySymbol);
     fuzzCheck(loaded.PrinterFontChoice >= 0 &&
                   loaded.PrinterFontChoice < PersonalSettings::FontChoiceCount,
               "a loaded font choice is one of the four");

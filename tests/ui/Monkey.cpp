@@ -14,6 +14,7 @@
 namespace pennywell::ui::testing {
 
 MessageAnswer RandomMessenger::show(QWidget*, const Message& message) {
+    ++answered;
     const bool first = random_.bounded(2) == 0;
     switch (message.buttons) {
     case MessageButtons::Ok:
@@ -35,6 +36,7 @@ RandomFileDialogs::RandomFileDialogs(QRandomGenerator& random, const QDir& folde
 }
 
 std::optional<QString> RandomFileDialogs::choose(QWidget*, const FileDialogRequest&) {
+    ++answered;
     switch (random_.bounded(7)) {
     case 0:
         return std::nullopt;
@@ -110,6 +112,7 @@ void Monkey::step() {
     QTimer::singleShot(0, [this] { step(); });
 
     QWidget* window = target();
+    visited_.insert(QString::fromLatin1(window->metaObject()->className()));
     const int choice = int(random_.bounded(100));
     if (choice < 55) {
         watchdog_.progress(windowName_, "a key");

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QPointer>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 #include <atomic>
@@ -20,6 +21,8 @@ public:
     explicit RandomMessenger(QRandomGenerator& random) : random_(random) {}
     MessageAnswer show(QWidget*, const Message& message) override;
 
+    int answered = 0;
+
 private:
     QRandomGenerator& random_;
 };
@@ -31,6 +34,8 @@ class RandomFileDialogs final : public FileDialogs {
 public:
     RandomFileDialogs(QRandomGenerator& random, const QDir& folder);
     std::optional<QString> choose(QWidget*, const FileDialogRequest& request) override;
+
+    int answered = 0;
 
 private:
     QRandomGenerator& random_;
@@ -74,6 +79,9 @@ public:
     // dialog the monkey opened is closed again.
     void run(int events);
 
+    // The class names of the windows the events went to, to show what a run reached.
+    const QSet<QString>& visited() const { return visited_; }
+
 private:
     void step();
     QWidget* target();
@@ -88,6 +96,7 @@ private:
     Watchdog& watchdog_;
     Opener reopen_;
     QPointer<QWidget> window_;
+    QSet<QString> visited_;
     int remaining_ = 0;
     bool finished_ = false;
 };

@@ -137,6 +137,11 @@ private slots:
             Monkey monkey(window.name, world->random, watchdog,
                           [&world, &window] { return window.open(*world); });
             monkey.run(EventsPerWindow);
+            QStringList visited(monkey.visited().begin(), monkey.visited().end());
+            visited.sort();
+            qInfo("reached %s; %d messages and %d file dialogs answered",
+                  qPrintable(visited.join(u", ")), world->messenger.answered,
+                  world->fileDialogs.answered);
         }
         // Planners the menu opened live on their own; none may outlive the state they use.
         QList<QPointer<QWidget>> windows;
