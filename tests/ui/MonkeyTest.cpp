@@ -7,6 +7,7 @@
 #include "budget/InRecNum.h"
 #include "common/MnemonicFocus.h"
 #include "common/Services.h"
+#include "graph/GraphsAll.h"
 #include "mortgage/MortDateInput.h"
 #include "mortgage/MortIRFTable.h"
 #include "mortgage/MortPrePay.h"
@@ -100,6 +101,7 @@ const MonkeyWindow MonkeyWindows[] = {
      }},
     {"YearSaveCalc",
      [](MonkeyWorld& w) -> QWidget* { return new YearSaveCalc(w.state, w.services); }},
+    {"GraphsAll", [](MonkeyWorld& w) -> QWidget* { return new GraphsAll(w.state, w.services); }},
 };
 
 // MONKEY_SEED replays another run; the seed is printed with every window's run.
