@@ -63,6 +63,13 @@ std::optional<QString> RandomFileDialogs::choose(QWidget*, const FileDialogReque
     }
 }
 
+std::optional<QString> RandomPrinter::print(const PrintDocument&) {
+    ++answered;
+    if (random_.bounded(3) == 0)
+        return QStringLiteral("The printer is out of paper.");
+    return std::nullopt;
+}
+
 Watchdog::Watchdog(int patienceSeconds)
     : thread_([this, patienceSeconds] { watch(patienceSeconds); }) {}
 

@@ -2,6 +2,7 @@
 
 #include "common/FileDialogs.h"
 #include "common/Messenger.h"
+#include "common/Printer.h"
 
 #include <QDir>
 #include <QPointer>
@@ -40,6 +41,18 @@ public:
 private:
     QRandomGenerator& random_;
     QDir folder_;
+};
+
+// Prints nothing; either accepts the job or reports a problem, at random.
+class RandomPrinter final : public Printer {
+public:
+    explicit RandomPrinter(QRandomGenerator& random) : random_(random) {}
+    std::optional<QString> print(const PrintDocument& document) override;
+
+    int answered = 0;
+
+private:
+    QRandomGenerator& random_;
 };
 
 // Ends the process when the monkey stops making progress: a hang must fail the test rather

@@ -12,6 +12,7 @@
 #include "mortgage/MortIRFTable.h"
 #include "mortgage/MortPrePay.h"
 #include "mortgage/MortgageCalc.h"
+#include "printing/PrinterHeaderInput.h"
 #include "savings/SavingsCalc.h"
 #include "savings/YearSaveCalc.h"
 #include "shell/Application.h"
@@ -46,7 +47,8 @@ struct MonkeyWorld {
     RandomMessenger messenger{random};
     CountingBeeper beeper;
     RandomFileDialogs fileDialogs{random, QDir(folder.path())};
-    Services services{messenger, beeper, fileDialogs};
+    RandomPrinter printer{random};
+    Services services{messenger, beeper, fileDialogs, printer};
     // What the mortgage window hands its dialogs.
     mortgage::ExtraPayments extraPayments{};
     int ExtraCount = 0;
@@ -101,6 +103,8 @@ const MonkeyWindow MonkeyWindows[] = {
      }},
     {"YearSaveCalc",
      [](MonkeyWorld& w) -> QWidget* { return new YearSaveCalc(w.state, w.services); }},
+    {"PrinterHeaderInput",
+     [](MonkeyWorld& w) -> QWidget* { return new PrinterHeaderInput(w.state); }},
     {"GraphsAll", [](MonkeyWorld& w) -> QWidget* { return new GraphsAll(w.state, w.services); }},
 };
 
@@ -141,9 +145,9 @@ private slots:
             monkey.run(EventsPerWindow);
             QStringList visited(monkey.visited().begin(), monkey.visited().end());
             visited.sort();
-            qInfo("reached %s; %d messages and %d file dialogs answered",
+            qInfo("reached %s; %d messages, %d file dialogs and %d printouts answered",
                   qPrintable(visited.join(u", ")), world->messenger.answered,
-                  world->fileDialogs.answered);
+                  world->fileDialogs.answered, world->printer.answered);
         }
         // Planners the menu opened live on their own; none may outlive the state they use.
         QList<QPointer<QWidget>> windows;
