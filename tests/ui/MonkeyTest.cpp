@@ -8,6 +8,8 @@
 #include "common/MnemonicFocus.h"
 #include "common/Services.h"
 #include "graph/GraphsAll.h"
+#include "help/HelpWindow.h"
+#include "help/ManualPages.h"
 #include "mortgage/MortDateInput.h"
 #include "mortgage/MortIRFTable.h"
 #include "mortgage/MortPrePay.h"
@@ -48,7 +50,8 @@ struct MonkeyWorld {
     CountingBeeper beeper;
     RandomFileDialogs fileDialogs{random, QDir(folder.path())};
     RandomPrinter printer{random};
-    Services services{messenger, beeper, fileDialogs, printer};
+    ScriptedHelpViewer helpViewer;
+    Services services{messenger, beeper, fileDialogs, printer, helpViewer};
     // What the mortgage window hands its dialogs.
     mortgage::ExtraPayments extraPayments{};
     int ExtraCount = 0;
@@ -106,6 +109,12 @@ const MonkeyWindow MonkeyWindows[] = {
     {"PrinterHeaderInput",
      [](MonkeyWorld& w) -> QWidget* { return new PrinterHeaderInput(w.state); }},
     {"GraphsAll", [](MonkeyWorld& w) -> QWidget* { return new GraphsAll(w.state, w.services); }},
+    {"HelpWindow",
+     [](MonkeyWorld& w) -> QWidget* {
+         auto* help = new HelpWindow(w.beeper);
+         help->present(pennywell::help::ContentsPage);
+         return help;
+     }},
 };
 
 // MONKEY_SEED replays another run; the seed is printed with every window's run.
