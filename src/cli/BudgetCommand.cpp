@@ -20,7 +20,7 @@ const QString Usage = QStringLiteral(
     "usage: pennywell-calc budget FILE.bgt "
     "[--period weekly|2weeks|semimonthly|monthly|quarterly|semiannual|annual]\n"
     "           [--sort names-az|names-za|amounts-hilo|amounts-lohi] [--format text|csv|json]\n"
-    "           [--report [--header TEXT] [--font 0|1|2|3]]\n"
+    "           [--report [--header TEXT] [--font 0|1|2|3] [--format pdf --output FILE]]\n"
     "\nLoads a budget file as \"Open File\" does and prints both halves and the net balance\n"
     "for the period, in the sort order.\n");
 
@@ -127,9 +127,9 @@ std::optional<BudgetRequest> parseRequest(const QStringList& arguments, QTextStr
     const auto chosenPeriod = periodFromKey(parser.value(period));
     const auto chosenOrder = sortOrderFromKey(parser.value(sort));
     const QString chosenFormat = parser.value(format);
-    const bool knownFormat =
-        QStringList{QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("json")}.contains(
-            chosenFormat);
+    const bool knownFormat = QStringList{QStringLiteral("text"), QStringLiteral("csv"),
+                                         QStringLiteral("json"), QStringLiteral("pdf")}
+                                 .contains(chosenFormat);
     if (files.size() != 1 || !chosenPeriod || !chosenOrder || !knownFormat) {
         err << "pennywell-calc budget: "
             << (files.size() != 1 ? "one budget file expected" : "unknown option value") << "\n\n";
@@ -146,8 +146,9 @@ std::optional<BudgetRequest> parseRequest(const QStringList& arguments, QTextStr
 // The statement "To Printer" prints, in the period and sort order asked for.
 int printStatement(const BudgetRequest& request, std::optional<BudgetTables>& tables,
                    QTextStream& out, QTextStream& err) {
-    const OutputFormat format =
-        request.format == QLatin1String("json") ? OutputFormat::Json : OutputFormat::Text;
+    const OutputFormat format = request.format == QLatin1String("json")  ? OutputFormat::Json
+                                : request.format == QLatin1String("pdf") ? OutputFormat::Pdf
+                                                                         : OutputFormat::Text;
     if (!tables)
         return writeReportRefusal({messages::LoadFileTitle, messages::LoadFailed}, format, out,
                                   err);
@@ -160,7 +161,7 @@ int printStatement(const BudgetRequest& request, std::optional<BudgetTables>& ta
     return writeReport(
         report::budgetStatement(*tables, request.period,
                                 {wanted.HeaderLine, wanted.fontChoice, userCurrencySymbol()}),
-        format, out);
+        QStringLiteral("Budget Statement"), wanted, format, out, err);
 }
 
 int runBudget(const QStringList& arguments, QTextStream& out, QTextStream& err) {

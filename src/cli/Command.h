@@ -7,7 +7,7 @@
 namespace pennywell::cli {
 
 // Exit statuses shared by every subcommand.
-enum ExitStatus { Success = 0, CalculationRefused = 1, BadUsage = 2 };
+enum ExitStatus { Success = 0, CalculationRefused = 1, OutputFailed = 1, BadUsage = 2 };
 
 struct Command {
     QString name;

@@ -32,6 +32,8 @@ std::optional<OutputFormat> outputFormat(const QCommandLineParser& parser) {
         return OutputFormat::Csv;
     if (name == QLatin1String("json"))
         return OutputFormat::Json;
+    if (name == QLatin1String("pdf"))
+        return OutputFormat::Pdf;
     return std::nullopt;
 }
 

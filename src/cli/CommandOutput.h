@@ -11,7 +11,8 @@ class QCommandLineParser;
 
 namespace pennywell::cli {
 
-enum class OutputFormat { Text, Csv, Json };
+// Pdf is only for a report's pages (--report --format pdf --output FILE).
+enum class OutputFormat { Text, Csv, Json, Pdf };
 
 // Adds --format and --help to the parser, parses the command's arguments and answers --help
 // and usage errors. Gives the output format to go on with, or the exit status to end with.

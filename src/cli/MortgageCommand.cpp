@@ -116,9 +116,11 @@ Request parseRequest(QCommandLineParser& parser) {
     inputs.ExtraCount = extraPaymentYears(inputs.extraPayments, TermYears);
     const std::optional<OutputFormat> format = outputFormat(parser);
     if (!format)
-        throw UsageError{QStringLiteral("--format: expected text|csv|json")};
+        throw UsageError{QStringLiteral("--format: expected text|csv|json|pdf")};
     request.format = *format;
     request.graph = parser.isSet("graph");
+    if (request.graph && request.format == OutputFormat::Pdf)
+        throw UsageError{QStringLiteral("--format pdf prints --report, not --graph")};
     const ReportOptionsRead report = readReportOptions(parser, request.format);
     if (!report.problem.isEmpty())
         throw UsageError{report.problem};
@@ -239,10 +241,12 @@ int report(const Request& request, QTextStream& out, QTextStream& err) {
     if (request.report.wanted) {
         const ReportRequest& wanted = request.report;
         const DateStyle dates{QLocale(), request.format == OutputFormat::Json};
+        const QString name = inputs.mode == Mode::Loan ? QStringLiteral("Personal Loan Table")
+                                                       : QStringLiteral("Mortgage Table");
         return writeReport(report::mortgageTable(inputs, result,
                                                  {wanted.HeaderLine, wanted.fontChoice, symbol},
                                                  dates),
-                           request.format, out);
+                           name, wanted, request.format, out, err);
     }
     switch (request.format) {
     case OutputFormat::Json:
@@ -252,6 +256,7 @@ int report(const Request& request, QTextStream& out, QTextStream& err) {
         writeCsv(out, result);
         break;
     case OutputFormat::Text:
+    case OutputFormat::Pdf: // refused without --report
         writeText(out, inputs, symbol, boxes, filledGrid(result, symbol, {QLocale(), false}));
         break;
     }
@@ -282,7 +287,7 @@ void addOptions(QCommandLineParser& parser) {
         {"extra", "Additional payment in a year of the term (repeatable).", "YEAR=AMOUNT"},
         {"dates", "Show payment dates instead of numbers."},
         {"first-date", "Date of the first payment (default today).", "yyyy-mm-dd"},
-        {"format", "text|csv|json (default text)", "FORMAT", "text"},
+        {"format", "text|csv|json, or pdf with --report (default text)", "FORMAT", "text"},
         {"graph", "Print the points of the graph instead of the schedule."},
     });
     addReportOptions(parser);

@@ -1,6 +1,7 @@
 #include "ReportOutput.h"
 
 #include "Command.h"
+#include "ReportPdf.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -9,9 +10,10 @@ namespace pennywell::cli {
 
 void addReportOptions(QCommandLineParser& parser) {
     parser.addOptions({
-        {"report", "The printed report's pages instead of the screen (text or json)."},
+        {"report", "The printed report's pages instead of the screen (text, json or pdf)."},
         {"header", "The one-line header of the report (default empty).", "TEXT"},
         {"font", "Printer font choice 0|1|2|3 (default from the settings).", "N"},
+        {"output", "The PDF file --format pdf writes.", "FILE"},
     });
 }
 
@@ -21,13 +23,23 @@ ReportOptionsRead readReportOptions(const QCommandLineParser& parser, OutputForm
     request.wanted = parser.isSet(QStringLiteral("report"));
     const bool headerOrFont =
         parser.isSet(QStringLiteral("header")) || parser.isSet(QStringLiteral("font"));
+    const bool output = parser.isSet(QStringLiteral("output"));
     if (!request.wanted) {
-        if (headerOrFont)
-            read.problem = QStringLiteral("--header and --font go with --report");
+        if (headerOrFont || output || format == OutputFormat::Pdf)
+            read.problem = QStringLiteral("--header, --font and --format pdf go with --report");
         return read;
     }
     if (format == OutputFormat::Csv) {
-        read.problem = QStringLiteral("--report prints --format text or json");
+        read.problem = QStringLiteral("--report prints --format text, json or pdf");
+        return read;
+    }
+    if (output != (format == OutputFormat::Pdf)) {
+        read.problem = QStringLiteral("--format pdf and --output FILE go together");
+        return read;
+    }
+    request.outputPath = parser.value(QStringLiteral("output"));
+    if (output && request.outputPath.isEmpty()) {
+        read.problem = QStringLiteral("--output: expected a file name");
         return read;
     }
     request.HeaderLine = parser.value(QStringLiteral("header"));
@@ -42,7 +54,11 @@ ReportOptionsRead readReportOptions(const QCommandLineParser& parser, OutputForm
     return read;
 }
 
-int writeReport(const report::PrintedReport& report, OutputFormat format, QTextStream& out) {
+int writeReport(const report::PrintedReport& report, const QString& name,
+                const ReportRequest& request, OutputFormat format, QTextStream& out,
+                QTextStream& err) {
+    if (format == OutputFormat::Pdf)
+        return writeReportPdf(report, name, request.outputPath, err);
     if (format == OutputFormat::Json) {
         QJsonArray pages;
         for (const QStringList& page : report.pages)

@@ -9,12 +9,14 @@ class QCommandLineParser;
 
 namespace pennywell::cli {
 
-// --report [--header TEXT] [--font 0|1|2|3]: the pages "To Printer" prints, instead of the
-// screen's figures. The font defaults to the user's settings and the header to an empty one.
+// --report [--header TEXT] [--font 0|1|2|3] [--format pdf --output FILE]: the pages "To Printer"
+// prints, instead of the screen's figures. The font defaults to the user's settings and the
+// header to an empty one.
 struct ReportRequest {
     bool wanted = false;
     QString HeaderLine;
     int fontChoice = 0;
+    QString outputPath; // the PDF file, with --format pdf
 };
 
 void addReportOptions(QCommandLineParser& parser);
@@ -26,9 +28,11 @@ struct ReportOptionsRead {
 };
 ReportOptionsRead readReportOptions(const QCommandLineParser& parser, OutputFormat format);
 
-// The pages as text (each page ended by a form feed) or as JSON {"pages": [[line, ...], ...]}.
-// A cancelled printout has no pages.
-int writeReport(const report::PrintedReport& report, OutputFormat format, QTextStream& out);
+// The pages as text (each page ended by a form feed), as JSON {"pages": [[line, ...], ...]}, or
+// as a PDF file named `name` inside. A cancelled printout has no pages (and writes no file).
+int writeReport(const report::PrintedReport& report, const QString& name,
+                const ReportRequest& request, OutputFormat format, QTextStream& out,
+                QTextStream& err);
 
 // What the planner would show instead of printing: {"error": ...} in JSON, else on the error
 // stream. Gives the exit status.

@@ -43,7 +43,8 @@ QString usage() {
         "usage: pennywell-calc savings [--lump L] [--annual A] [--rate R] [--years N]\n"
         "                              [--inflation F] [--increase G] [--format text|csv|json]\n"
         "                              [--graph]\n"
-        "                              [--report [--header TEXT] [--font 0|1|2|3]]\n"
+        "                              [--report [--header TEXT] [--font 0|1|2|3] [--format pdf "
+        "--output FILE]]\n"
         "Defaults: lump 0, annual 1000, rate 20, years 25, inflation 0, increase 0.\n"
         "--inflation and --increase may be negative.\n"
         "--graph prints the points of the graph instead of the grid.\n");
@@ -156,7 +157,7 @@ int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err)
         const ReportRequest& wanted = report.request;
         return writeReport(report::savingsTable(savings, result.resultCount,
                                                 {wanted.HeaderLine, wanted.fontChoice, symbol}),
-                           format, out);
+                           QStringLiteral("Investment Growth"), wanted, format, out, err);
     }
 
     const auto plainOutput = [&](OutputFormat plain) {

@@ -32,6 +32,8 @@ int runYearly(const QStringList& arguments, QTextStream& out, QTextStream& err) 
     if (const int* exitStatus = std::get_if<int>(&parsed))
         return *exitStatus;
     const OutputFormat format = std::get<OutputFormat>(parsed);
+    if (format == OutputFormat::Pdf)
+        return badUsage(err, QStringLiteral("--format pdf is only for a report"), usage());
     for (const QString& name : {QStringLiteral("deposit"), QStringLiteral("rate")}) {
         if (!parser.isSet(name))
             return badUsage(err, "--" + name + " is required", usage());

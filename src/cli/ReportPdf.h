@@ -1,0 +1,22 @@
+#pragma once
+
+#include "report/PrintedReport.h"
+
+#include <QTextStream>
+
+namespace pennywell::cli {
+
+// Renders the pages into the PDF file at `path` as the printer would get them, written in one
+// step so a failure leaves any earlier file as it was. A cancelled printout (no pages) writes
+// no file. Problems go to `err`; gives the exit status.
+int writeReportPdf(const report::PrintedReport& report, const QString& name, const QString& path,
+                   QTextStream& err);
+
+// Whether the arguments ask for a PDF, so that main() knows to start Qt Gui for the renderer.
+bool argumentsAskForPdf(const QStringList& arguments);
+
+// Lets Qt Gui start without a display: the offscreen platform, unless one is chosen or a
+// display is there.
+void chooseHeadlessPlatformIfNeeded();
+
+} // namespace pennywell::cli
