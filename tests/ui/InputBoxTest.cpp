@@ -112,6 +112,15 @@ private slots:
         QCOMPARE(money_->text(), QStringLiteral("           $5.00"));
     }
 
+    // A window closed while its box is being edited destroys the box with the focus in it:
+    // the half-destroyed box and its window are not stored into.
+    void boxDestroyedWithTheFocusStoresNothing() {
+        QTest::keyClick(money_, Qt::Key_7);
+        QCOMPARE(QApplication::focusWidget(), money_);
+        delete money_;
+        QCOMPARE(storedMoney_, 100000.0);
+    }
+
     void untouchedBoxKeepsTextAndValue() {
         storedMoney_ = 99999.995; // a value whose text would change if it were reformatted
         years_->setFocus(Qt::TabFocusReason);

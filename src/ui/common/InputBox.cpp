@@ -105,8 +105,8 @@ KeyFilter anyKeyFilter() {
 }
 
 InputBox::InputBox(QWidget* focusTarget, QLineEdit* edit, AppState& state, InputBoxRules rules)
-    : QObject(focusTarget), focusTarget_(focusTarget), edit_(edit), state_(state),
-      rules_(std::move(rules)) {
+    : QObject(focusTarget), focusTarget_(focusTarget), focusTargetType_(focusTarget->metaObject()),
+      edit_(edit), state_(state), rules_(std::move(rules)) {
     focusTarget_->installEventFilter(this);
     if (edit_ != focusTarget_)
         edit_->installEventFilter(this);
@@ -223,7 +223,9 @@ bool InputBox::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     case QEvent::FocusOut:
-        if (watched == focusTarget_ &&
+        // A box that is being destroyed loses the focus from QWidget's destructor, when it is a
+        // plain QWidget already and its window may be half gone: nothing is left to store into.
+        if (watched == focusTarget_ && watched->metaObject() == focusTargetType_ &&
             !isIgnoredFocusChange(static_cast<QFocusEvent*>(event)->reason()))
             leave();
         return false;

@@ -71,6 +71,7 @@ private:
     void leave();
 
     QWidget* focusTarget_;
+    const QMetaObject* focusTargetType_; // the box's own class, until its destructor runs
     QLineEdit* edit_;
     AppState& state_;
     InputBoxRules rules_;
