@@ -18,6 +18,17 @@ inline QStringList trimmedLines(const QStringList& lines) {
     return trimmed;
 }
 
+// A page as it reads off paper: no trailing blanks, no blank lines before the first text or
+// after the last.
+inline QStringList visibleLines(const QStringList& page) {
+    QStringList lines = trimmedLines(page);
+    while (!lines.isEmpty() && lines.constFirst().isEmpty())
+        lines.removeFirst();
+    while (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
 // The text of every page of a PDF, read back one character per `charWidth` points, so the
 // columns come out as they were printed. The left margin (`left` points, where column 1 is
 // printed) is taken off; trailing blanks are dropped.

@@ -31,16 +31,6 @@ namespace {
 
 namespace texts = report::print_messages;
 
-// A page as it reads off paper: no blank lines before the first text or after the last.
-QStringList visibleLines(const QStringList& page) {
-    QStringList lines = trimmedLines(page);
-    while (!lines.isEmpty() && lines.constFirst().isEmpty())
-        lines.removeFirst();
-    while (!lines.isEmpty() && lines.constLast().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
 QList<QStringList> visiblePages(const report::PrintedReport& report) {
     QList<QStringList> pages;
     for (const QStringList& page : report.pages)

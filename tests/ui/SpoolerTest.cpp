@@ -28,19 +28,6 @@ using namespace pennywell;
 using namespace pennywell::ui;
 using namespace pennywell::ui::testing;
 
-namespace {
-
-QStringList visibleLines(const QStringList& page) {
-    QStringList lines = trimmedLines(page);
-    while (!lines.isEmpty() && lines.constFirst().isEmpty())
-        lines.removeFirst();
-    while (!lines.isEmpty() && lines.constLast().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
-} // namespace
-
 // Printing on a real spooler: the pages go through the renderer to the default printer of a
 // private spooler, whose PDF queue writes them to a file that is read back.
 class SpoolerTest : public QObject {
