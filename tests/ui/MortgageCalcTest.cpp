@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -504,6 +505,40 @@ private slots:
         mortgage->close(); // the title bar leaves like the exit button
         QTRY_VERIFY(menu.isVisible());
         QCOMPARE(application.state().ScreenMode, 0);
+    }
+
+    // Alt+X then Alt+A typed ahead, faster than the program answers: the exit acts before the
+    // next key is read, so no dialog opens over a window that is already closing. (Acting on a
+    // mnemonic after a pause let both clicks land together; the dialog's own loop then freed
+    // the window, and the dialog with it, while the dialog was still running.)
+    void typedAheadExitActsBeforeTheNextMnemonic() {
+        QTemporaryDir folder;
+        Application application;
+        application.start(folder.path(), QDate(2027, 1, 31));
+        MenuMain& menu = application.menu();
+        testing::clickButton(&menu, "Canadian");
+        QPointer<QWidget> mortgage;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == QStringLiteral("MortgageCalc") && widget->isVisible())
+                mortgage = widget;
+        }
+        QVERIFY(mortgage && showAndActivate(mortgage));
+        int dialogsOpened = 0;
+        const auto closeAnyDialog = [&dialogsOpened] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                ++dialogsOpened;
+                dialog->reject();
+            }
+        };
+        QTimer::singleShot(400, this, closeAnyDialog); // never leave the test blocked
+
+        QTest::keyClick(mortgage, Qt::Key_X, Qt::AltModifier);
+        if (mortgage)
+            QTest::keyClick(mortgage, Qt::Key_A, Qt::AltModifier);
+        QTest::qWait(500);
+        QCOMPARE(dialogsOpened, 0);
+        QTRY_VERIFY(!mortgage);
+        QVERIFY(menu.isVisible());
     }
 
 private:

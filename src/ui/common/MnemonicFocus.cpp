@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QShortcutEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -40,9 +42,17 @@ bool MnemonicFocus::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::Shortcut: {
         auto* button = qobject_cast<QAbstractButton*>(watched);
-        if (button && button->isEnabled() && button->focusPolicy() != Qt::NoFocus)
+        if (!button || static_cast<QShortcutEvent*>(event)->isAmbiguous())
+            return false;
+        const QPointer<QAbstractButton> pressed(button);
+        if (button->isEnabled() && button->focusPolicy() != Qt::NoFocus)
             button->setFocus(Qt::ShortcutFocusReason);
-        return false;
+        // Clicked now rather than after the button's usual short pressed look: a delayed click
+        // lands wherever the program is by then, e.g. behind a dialog that the next key typed
+        // ahead has opened, closing the window that dialog belongs to.
+        if (pressed && pressed->isEnabled() && pressed->isVisible())
+            pressed->click();
+        return true;
     }
     case QEvent::MouseButtonPress:
         if (watched->isWindowType()) {

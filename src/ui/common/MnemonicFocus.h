@@ -10,7 +10,8 @@ namespace pennywell::ui {
 // A button takes the focus before it acts, so the box being edited is left (its value stored)
 // first, whichever way the button is pressed:
 // - pressed with its Alt mnemonic, a button is clicked without taking the focus; this filter
-//   gives it the focus first, exactly as a mouse click would;
+//   gives it the focus first, exactly as a mouse click would, and then clicks it at once, so
+//   keys typed ahead act in their order;
 // - clicked with the mouse, the button takes the focus before it sees the press, and the box
 //   being left may show a message then (a term over its limit). The mouse button is released
 //   while the message is up, so the button would never see the release: the click would be
