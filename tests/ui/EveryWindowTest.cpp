@@ -3,6 +3,7 @@
 #include "budget/Budget.h"
 #include "budget/InRecNum.h"
 #include "graph/GraphsAll.h"
+#include "help/HelpWindow.h"
 #include "mortgage/MortDateInput.h"
 #include "mortgage/MortIRFTable.h"
 #include "mortgage/MortPrePay.h"
@@ -75,6 +76,7 @@ const WindowCase EveryWindow[] = {
      [](WindowInputs& in) { return new SavingsCalc(in.state, in.services.services); }},
     {"YearSaveCalc",
      [](WindowInputs& in) { return new YearSaveCalc(in.state, in.services.services); }},
+    {"HelpViewer", [](WindowInputs& in) { return new HelpWindow(in.services.services); }},
 };
 
 // What a screen reader announces for the control: a button its caption, any other control

@@ -31,6 +31,7 @@
 #include <QSet>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <functional>
 #include <memory>
@@ -129,6 +130,12 @@ private slots:
                                  << "savings.html";
         QTest::newRow("yearly") << "yearly"
                                 << "yearly.html";
+        QTest::newRow("graph") << "graph"
+                               << "graphs.html";
+        QTest::newRow("print header") << "print-header"
+                                      << "printing.html";
+        QTest::newRow("the manual itself") << "viewer"
+                                           << "using-the-manual.html";
     }
 
     void f1InEachWindowOpensItsPage() {
@@ -157,7 +164,8 @@ private slots:
     }
 
     void theManualOpensMaximisedFocusedAndNonModal() {
-        ManualViewer viewer(services_->messenger, services_->beeper);
+        ManualViewer viewer(services_->messenger, services_->beeper, services_->fileDialogs,
+                            services_->printer);
         viewer.showPage(QStringLiteral("mortgage.html"));
         HelpWindow* window = viewer.window();
         QVERIFY(window);
@@ -178,7 +186,8 @@ private slots:
     }
 
     void aMissingPageIsReportedAndTheProgramGoesOn() {
-        ManualViewer viewer(services_->messenger, services_->beeper);
+        ManualViewer viewer(services_->messenger, services_->beeper, services_->fileDialogs,
+                            services_->printer);
         viewer.showPage(QStringLiteral("no-such-page.html"));
         QCOMPARE(testing::messages(services_->messenger),
                  QStringList{help::ManualMissingTitle + QLatin1Char('|') +
@@ -191,7 +200,8 @@ private slots:
     }
 
     void linksBackForwardAndFind() {
-        ManualViewer viewer(services_->messenger, services_->beeper);
+        ManualViewer viewer(services_->messenger, services_->beeper, services_->fileDialogs,
+                            services_->printer);
         viewer.showPage(help::ContentsPage);
         HelpWindow* window = viewer.window();
         QTextBrowser* page = window->browser();
@@ -223,13 +233,83 @@ private slots:
         window->close();
     }
 
-    void theViewersControlsHaveAccessibleNames() {
-        ManualViewer viewer(services_->messenger, services_->beeper);
+    // Everything by keyboard: a link by Tab and Enter, Back and Forward by Alt and the arrows
+    // from the page and from the find box, Escape out of the find box and then out of the
+    // manual, whose program goes on.
+    void theKeyboardAloneWorksTheManual() {
+        ManualViewer viewer(services_->messenger, services_->beeper, services_->fileDialogs,
+                            services_->printer);
         viewer.showPage(help::ContentsPage);
-        for (const char* name : {"HelpContents", "HelpBack", "HelpForward", "HelpFind",
-                                 "HelpFindNext", "HelpFindPrevious", "HelpPage"})
-            QVERIFY2(!child<QWidget>(viewer.window(), name)->accessibleName().isEmpty(), name);
+        HelpWindow* window = viewer.window();
+        QTextBrowser* page = window->browser();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCOMPARE(QApplication::focusWidget(), page);
+
+        QTest::keyClick(page, Qt::Key_Tab); // the first link of the contents
+        QTest::keyClick(page, Qt::Key_Return);
+        QVERIFY(page->source().path().endsWith(QStringLiteral("getting-started.html")));
+        QTest::keyClick(page, Qt::Key_Left, Qt::AltModifier);
+        QVERIFY(page->source().path().endsWith(help::ContentsPage));
+
+        QTest::keyClick(page, Qt::Key_F, Qt::ControlModifier);
+        auto* find = child<QLineEdit>(window, "HelpFind");
+        QCOMPARE(QApplication::focusWidget(), find);
+        QTest::keyClick(find, Qt::Key_Right, Qt::AltModifier);
+        QVERIFY(page->source().path().endsWith(QStringLiteral("getting-started.html")));
+        QTest::keyClicks(find, QStringLiteral("Exit"));
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(page->textCursor().selectedText(), QStringLiteral("Exit"));
+
+        QTest::keyClick(find, Qt::Key_Escape);
+        QCOMPARE(QApplication::focusWidget(), page);
+        QVERIFY(window->isVisible());
+        QCOMPARE(page->textCursor().selectedText(), QStringLiteral("Exit"));
+        QTest::keyClick(page, Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+        QVERIFY(services_->printer.printed.isEmpty());
+        QCOMPARE(services_->beeper.count, 0);
+
+        viewer.showPage(QStringLiteral("using-the-manual.html")); // and opens again
+        QVERIFY(window->isVisible());
+        window->close();
+    }
+
+    // Tab walks the links of a page and then moves on to the window's buttons.
+    void tabLeavesThePageAfterItsLinks() {
+        ManualViewer viewer(services_->messenger, services_->beeper, services_->fileDialogs,
+                            services_->printer);
+        viewer.showPage(QStringLiteral("using-the-manual.html")); // one link, to the contents
+        QTextBrowser* page = viewer.window()->browser();
+        QVERIFY(QTest::qWaitForWindowActive(viewer.window()));
+        QTest::keyClick(page, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), page);
+        QTest::keyClick(page, Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != page);
         viewer.window()->close();
+    }
+
+    // Ctrl+P or the button: the page shown goes to the printer under the hourglass, named after
+    // the page, and keeps its text when the viewer moves on to another page.
+    void printingSendsThePageShownToThePrinter() {
+        ManualViewer viewer(services_->messenger, services_->beeper, services_->fileDialogs,
+                            services_->printer);
+        viewer.showPage(QStringLiteral("mortgage.html"));
+        HelpWindow* window = viewer.window();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        const QString mortgage = window->browser()->toPlainText();
+        QTest::keyClick(window->browser(), Qt::Key_P, Qt::ControlModifier);
+        window->browser()->setSource(QUrl(QStringLiteral("savings.html")));
+        clickButton(window, "HelpPrint");
+
+        const QList<PrintDocument>& printed = services_->printer.printed;
+        QCOMPARE(printed.size(), 2);
+        QCOMPARE(printed.at(0).name, QStringLiteral("Planning your mortgage"));
+        QCOMPARE(printedText(printed.at(0)), mortgage);
+        QCOMPARE(printed.at(1).name, QStringLiteral("Planning your savings"));
+        QCOMPARE(printedText(printed.at(1)), window->browser()->toPlainText());
+        QCOMPARE(services_->printer.busyWhilePrinting, (QList<bool>{true, true}));
+        QVERIFY(services_->messenger.shown.isEmpty());
+        window->close();
     }
 
     void everyLinkOfTheManualResolvesAndEveryPageIsReachable() {
@@ -279,7 +359,8 @@ private slots:
             std::unique_ptr<QWidget> window = makeWindow(QString::fromLatin1(name));
             collectTexts(window.get(), shown);
         }
-        ManualViewer viewer(services_->messenger, services_->beeper);
+        ManualViewer viewer(services_->messenger, services_->beeper, services_->fileDialogs,
+                            services_->printer);
         viewer.showPage(help::ContentsPage);
         collectTexts(viewer.window(), shown);
         viewer.window()->close();
@@ -302,6 +383,11 @@ private slots:
     }
 
 private:
+    static QString printedText(const PrintDocument& printed) {
+        const auto* text = std::get_if<PrintedText>(&printed.content);
+        return text && text->document ? text->document->toPlainText() : QString();
+    }
+
     // Captions a button takes on once pressed.
     static QSet<QString> toggledCaptions() {
         return {QStringLiteral("Close Help"), QStringLiteral("View payment No.")};
@@ -336,6 +422,8 @@ private:
             return std::make_unique<GraphsAll>(state_, services);
         if (name == QLatin1String("print-header"))
             return std::make_unique<PrinterHeaderInput>(state_);
+        if (name == QLatin1String("viewer"))
+            return std::make_unique<HelpWindow>(services);
         return std::make_unique<YearSaveCalc>(state_, services);
     }
 

@@ -111,7 +111,7 @@ const MonkeyWindow MonkeyWindows[] = {
     {"GraphsAll", [](MonkeyWorld& w) -> QWidget* { return new GraphsAll(w.state, w.services); }},
     {"HelpWindow",
      [](MonkeyWorld& w) -> QWidget* {
-         auto* help = new HelpWindow(w.beeper);
+         auto* help = new HelpWindow(w.services);
          help->present(pennywell::help::ContentsPage);
          return help;
      }},

@@ -2,12 +2,14 @@
 #include "PrivateSpooler.h"
 #include "TestServices.h"
 #include "WindowTestSupport.h"
+#include "help/HelpWindow.h"
 #include "printing/ReportPrinting.h"
 #include "printing/SpoolerPrinter.h"
 #include "report/PrintMessages.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 using namespace pennywell;
 using namespace pennywell::ui;
@@ -45,6 +47,31 @@ private slots:
              QStringLiteral("                               BUDGET STATEMENT")}};
         QCOMPARE(pdfTextPages(path, 6.0, 36), expected);
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // Ctrl+P in the manual takes the same way: the same message, and the page shown as a PDF,
+    // every word of it over as many sheets as it fills.
+    void aManualPageIsOfferedAsPdfToo() {
+        TestServices scripted;
+        SpoolerPrinter printer;
+        Services services{scripted.messenger, scripted.beeper, scripted.fileDialogs, printer,
+                          scripted.helpViewer};
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("Mortgage help.pdf"));
+        scripted.fileDialogs.answers.enqueue(path);
+        HelpWindow manual(services);
+        manual.present(QStringLiteral("mortgage.html"));
+        QVERIFY(QTest::qWaitForWindowActive(&manual));
+        QTest::keyClick(manual.browser(), Qt::Key_P, Qt::ControlModifier);
+
+        QCOMPARE(messages(scripted.messenger),
+                 QStringList{QStringLiteral("Printer|There is no default printer.\r\n\r\n"
+                                            "Save the printout as a PDF file instead?")});
+        QCOMPARE(scripted.fileDialogs.requests.size(), 1);
+        QCOMPARE(scripted.fileDialogs.requests.constFirst().fileName,
+                 QStringLiteral("Planning your mortgage.pdf"));
+        QCOMPARE(wordsNotPrinted(pdfWords(path), manual.browser()->toPlainText()), QStringList());
+        QVERIFY(pdfTextPages(path, 6.0, 0).size() > 1);
     }
 };
 

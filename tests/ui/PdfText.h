@@ -57,4 +57,28 @@ inline QList<QStringList> pdfTextPages(const QString& pdfPath, qreal charWidth, 
     return pages;
 }
 
+// The words of a PDF in reading order, as pdftotext finds them; empty when it cannot read it.
+inline QStringList pdfWords(const QString& pdfPath) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdfPath, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified().split(u' ');
+}
+
+// The words of `text` that `printed` lacks, or holds only out of order; empty when the whole
+// text was printed. Words `printed` has besides (list numbers) do not count.
+inline QStringList wordsNotPrinted(const QStringList& printed, const QString& text) {
+    const QStringList wanted = text.simplified().split(u' ');
+    qsizetype at = 0;
+    for (qsizetype i = 0; i < wanted.size(); ++i) {
+        while (at < printed.size() && printed.at(at) != wanted.at(i))
+            ++at;
+        if (at == printed.size())
+            return wanted.mid(i);
+        ++at;
+    }
+    return {};
+}
+
 } // namespace pennywell::ui::testing

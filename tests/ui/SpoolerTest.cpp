@@ -6,6 +6,7 @@
 #include "budget/BudgetFile.h"
 #include "budget/BudgetPeriod.h"
 #include "budget/BudgetSort.h"
+#include "help/HelpWindow.h"
 #include "mortgage/MortgageCalc.h"
 #include "printing/PageRenderer.h"
 #include "printing/PrinterHeaderInput.h"
@@ -22,6 +23,7 @@
 #include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTextBrowser>
 #include <QTimer>
 
 using namespace pennywell;
@@ -146,6 +148,19 @@ private slots:
             *tables, annualPeriod(),
             {QStringLiteral("Family meeting"), 2, state_.settings.CurrencySymbol});
         QCOMPARE(printedPages(expected), expectedPages(expected));
+    }
+
+    // Ctrl+P in the manual: the page shown comes off the queue, every word of it.
+    void aManualPageReachesPaper() {
+        HelpWindow manual(printingServices_);
+        manual.present(QStringLiteral("savings.html"));
+        QVERIFY(QTest::qWaitForWindowActive(&manual));
+        QTest::keyClick(manual.browser(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(messages(scripted_.messenger), QStringList());
+        QVERIFY2(PrivateSpooler::waitForJobs(), qPrintable(spooler_.errorLog()));
+        const QStringList printed = pdfWords(spooler_.printedFile());
+        QVERIFY(!printed.isEmpty());
+        QCOMPARE(wordsNotPrinted(printed, manual.browser()->toPlainText()), QStringList());
     }
 
 private:

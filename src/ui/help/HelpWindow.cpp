@@ -1,17 +1,21 @@
 #include "help/HelpWindow.h"
 
 #include "common/Beeper.h"
+#include "common/Services.h"
 #include "help/ManualPages.h"
+#include "printing/ReportPrinting.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace pennywell::ui {
@@ -30,10 +34,21 @@ QUrl manualUrl(const QString& page) {
     return QUrl(QStringLiteral("qrc") + help::ManualRoot + page);
 }
 
+const QString HelpTitle = QStringLiteral("Pennywell Win9 Help");
+
+// A key that works wherever the focus is in the window.
+template <typename Slot> void addShortcut(QWidget* window, const QKeySequence& keys, Slot slot) {
+    auto* shortcut = new QShortcut(keys, window);
+    QObject::connect(shortcut, &QShortcut::activated, window, slot);
+}
+
 } // namespace
 
-HelpWindow::HelpWindow(Beeper& beeper) : beeper_(beeper) {
+HelpWindow::HelpWindow(Services& services) : services_(services) {
     setObjectName(QStringLiteral("HelpViewer"));
+    setAccessibleName(HelpTitle);
+    setAccessibleDescription(
+        QStringLiteral("The manual, one page at a time, with links between the pages"));
     setAttribute(Qt::WA_QuitOnClose, false); // the menu alone decides when the program ends
 
     auto* toolbar = new QHBoxLayout;
@@ -57,6 +72,9 @@ HelpWindow::HelpWindow(Beeper& beeper) : beeper_(beeper) {
                                   QStringLiteral("Find the next match"));
     QPushButton* previous = addButton(toolbar, "HelpFindPrevious", QStringLiteral("Find &Previous"),
                                       QStringLiteral("Find the previous match"));
+    toolbar->addSpacing(24);
+    QPushButton* print = addButton(toolbar, "HelpPrint", QStringLiteral("P&rint"),
+                                   QStringLiteral("Print this page"));
 
     browser_ = new QTextBrowser;
     browser_->setObjectName(QStringLiteral("HelpPage"));
@@ -80,11 +98,16 @@ HelpWindow::HelpWindow(Beeper& beeper) : beeper_(beeper) {
     connect(next, &QPushButton::clicked, this, [this] { findNext(false); });
     connect(previous, &QPushButton::clicked, this, [this] { findNext(true); });
 
-    auto* findKey = new QShortcut(QKeySequence::Find, this);
-    connect(findKey, &QShortcut::activated, this, [this] {
+    connect(print, &QPushButton::clicked, this, &HelpWindow::printPage);
+
+    addShortcut(this, QKeySequence::Find, [this] {
         findBox_->setFocus(Qt::ShortcutFocusReason);
         findBox_->selectAll();
     });
+    addShortcut(this, QKeySequence::Print, [this] { printPage(); });
+    // From the find box as well as from the page, which knows these keys only itself.
+    addShortcut(this, QKeySequence::Back, [this] { browser_->backward(); });
+    addShortcut(this, QKeySequence::Forward, [this] { browser_->forward(); });
 }
 
 void HelpWindow::present(const QString& page) {
@@ -111,6 +134,19 @@ void HelpWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // Escape leaves the find box for the page, the match still selected; from anywhere else
+    // it closes the manual.
+    if (focusWidget() == findBox_)
+        browser_->setFocus(Qt::OtherFocusReason);
+    else
+        close();
+}
+
 void HelpWindow::findNext(bool backwards) {
     const QString wanted = findBox_->text();
     if (wanted.isEmpty())
@@ -122,13 +158,24 @@ void HelpWindow::findNext(bool backwards) {
     // Past the last match: start again from the other end of the page.
     browser_->moveCursor(backwards ? QTextCursor::End : QTextCursor::Start);
     if (!browser_->find(wanted, flags))
-        beeper_.beep();
+        services_.beeper.beep();
+}
+
+void HelpWindow::printPage() {
+    // The printer lays the page out again for paper, so it gets a copy of its own.
+    const PrintDocument page{pageTitle(), PrintedText{std::shared_ptr<const QTextDocument>(
+                                              browser_->document()->clone())}};
+    printDocument(this, services_, page);
+}
+
+QString HelpWindow::pageTitle() const {
+    const QString title = browser_->documentTitle();
+    return title.isEmpty() ? HelpTitle : title;
 }
 
 void HelpWindow::showPageTitle() {
     const QString title = browser_->documentTitle();
-    setWindowTitle(title.isEmpty() ? QStringLiteral("Pennywell Win9 Help")
-                                   : title + QStringLiteral(" - Pennywell Win9 Help"));
+    setWindowTitle(title.isEmpty() ? HelpTitle : title + QStringLiteral(" - ") + HelpTitle);
 }
 
 } // namespace pennywell::ui

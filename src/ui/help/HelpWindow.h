@@ -8,14 +8,15 @@ class QTextBrowser;
 
 namespace pennywell::ui {
 
-class Beeper;
+struct Services;
 
-// The manual's own window: one page at a time, links between pages, Back and Forward, and a
-// find box (Ctrl+F). It stays open beside the program until the user closes it.
+// The manual's own window: one page at a time, links between pages, Back and Forward
+// (Alt+Left, Alt+Right), a find box (Ctrl+F) and printing of the page shown (Ctrl+P). It stays
+// open beside the program until the user closes it.
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit HelpWindow(Beeper& beeper);
+    explicit HelpWindow(Services& services);
 
     // Shows a page (a file of the manual, optionally with "#anchor") maximised and focused.
     void present(const QString& page);
@@ -24,12 +25,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void findNext(bool backwards);
+    void printPage();
+    QString pageTitle() const;
     void showPageTitle();
 
-    Beeper& beeper_;
+    Services& services_;
     QTextBrowser* browser_;
     QLineEdit* findBox_;
     QPushButton* back_;

@@ -9,20 +9,21 @@
 
 namespace pennywell::ui {
 
-ManualViewer::ManualViewer(Messenger& messenger, Beeper& beeper)
-    : messenger_(messenger), beeper_(beeper) {}
+ManualViewer::ManualViewer(Messenger& messenger, Beeper& beeper, FileDialogs& fileDialogs,
+                           Printer& printer)
+    : services_{messenger, beeper, fileDialogs, printer, *this} {}
 
 ManualViewer::~ManualViewer() = default;
 
 void ManualViewer::showPage(const QString& page) {
     if (!QFile::exists(help::manualFileOf(page))) {
-        messenger_.show(QApplication::activeWindow(),
-                        Message{help::manualMissingText(page), help::ManualMissingTitle,
-                                MessageButtons::Ok, MessageIcon::Warning});
+        services_.messenger.show(QApplication::activeWindow(),
+                                 Message{help::manualMissingText(page), help::ManualMissingTitle,
+                                         MessageButtons::Ok, MessageIcon::Warning});
         return;
     }
     if (!window_)
-        window_ = std::make_unique<HelpWindow>(beeper_);
+        window_ = std::make_unique<HelpWindow>(services_);
     window_->present(page);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/HelpViewer.h"
+#include "common/Services.h"
 
 #include <memory>
 
@@ -8,15 +9,14 @@ class QWidget;
 
 namespace pennywell::ui {
 
-class Beeper;
 class HelpWindow;
-class Messenger;
 
-// The manual shown in the program's own help window. A page the program does not hold is
-// reported through the messenger, and the program goes on.
+// The manual shown in the program's own help window, which prints its pages through the
+// printer given. A page the program does not hold is reported through the messenger, and the
+// program goes on.
 class ManualViewer final : public HelpViewer {
 public:
-    ManualViewer(Messenger& messenger, Beeper& beeper);
+    ManualViewer(Messenger& messenger, Beeper& beeper, FileDialogs& fileDialogs, Printer& printer);
     ~ManualViewer() override;
 
     void showPage(const QString& page) override;
@@ -25,8 +25,7 @@ public:
     HelpWindow* window() const { return window_.get(); }
 
 private:
-    Messenger& messenger_;
-    Beeper& beeper_;
+    Services services_;
     std::unique_ptr<HelpWindow> window_;
 };
 

@@ -2,9 +2,11 @@
 
 #include "report/PrintMessages.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QTextDocument>
 #include <algorithm>
 #include <cmath>
 
@@ -90,13 +92,17 @@ void drawReport(const report::PrintedReport& report, QPagedPaintDevice& device, 
     }
 }
 
+// The part of the sheet inside the preferred margins and the printable area, in points.
+QRectF marginFrame(const QPageLayout& layout) {
+    return QRectF(layout.fullRectPoints())
+        .adjusted(PreferredMargin, PreferredMargin, -PreferredMargin, -PreferredMargin)
+        .intersected(layout.paintRect(QPageLayout::Point));
+}
+
 void drawImage(const PrintedImage& printed, QPagedPaintDevice& device, QPainter& painter) {
     const QPageLayout layout = device.pageLayout();
-    const QRectF paper = layout.fullRectPoints();
     const QRectF printable = layout.paintRect(QPageLayout::Point);
-    const QRectF frame =
-        paper.adjusted(PreferredMargin, PreferredMargin, -PreferredMargin, -PreferredMargin)
-            .intersected(printable);
+    const QRectF frame = marginFrame(layout);
     QSizeF size = QSizeF(printed.image.size()).scaled(frame.size(), Qt::KeepAspectRatio);
     const qreal left = frame.left() + (frame.width() - size.width()) / 2;
     const PointsToDevice toDevice{printable.topLeft(), device.logicalDpiY() / 72.0};
@@ -107,6 +113,44 @@ void drawImage(const PrintedImage& printed, QPagedPaintDevice& device, QPainter&
         printed.colour ? printed.image : printed.image.convertToFormat(QImage::Format_Grayscale8);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, image);
+}
+
+// Flows the text over the sheets inside the margins. A copy is laid out for the device itself,
+// so the lines break where they are printed; text of no colour of its own prints black,
+// whatever the screen's theme.
+void drawText(const QTextDocument& text, QPagedPaintDevice& device, QPainter& painter) {
+    const QPageLayout layout = device.pageLayout();
+    const QRectF frame = marginFrame(layout);
+    const PointsToDevice toDevice{layout.paintRect(QPageLayout::Point).topLeft(),
+                                  device.logicalDpiY() / 72.0};
+    const QRectF body(toDevice(frame.left(), frame.top()), toDevice(frame.right(), frame.bottom()));
+
+    const std::unique_ptr<QTextDocument> flowed(text.clone());
+    QAbstractTextDocumentLayout* textLayout = flowed->documentLayout();
+    textLayout->setPaintDevice(&device);
+    flowed->setPageSize(body.size());
+
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, Qt::black);
+    for (int page = 0; page < flowed->pageCount(); ++page) {
+        if (page > 0)
+            device.newPage();
+        const QRectF sheet(0, page * body.height(), body.width(), body.height());
+        painter.save();
+        painter.translate(body.left(), body.top() - sheet.top());
+        painter.setClipRect(sheet);
+        context.clip = sheet;
+        textLayout->draw(&painter, context);
+        painter.restore();
+    }
+}
+
+bool isEmpty(const PrintDocument& document) {
+    if (const auto* report = std::get_if<report::PrintedReport>(&document.content))
+        return report->pages.isEmpty();
+    if (const auto* text = std::get_if<PrintedText>(&document.content))
+        return !text->document || text->document->isEmpty();
+    return false;
 }
 
 } // namespace
@@ -153,16 +197,17 @@ TextPageGeometry textPageGeometry(const report::PrintedReport& report, const QRe
 }
 
 std::optional<QString> renderDocument(const PrintDocument& document, QPagedPaintDevice& device) {
-    const auto* report = std::get_if<report::PrintedReport>(&document.content);
-    if (report && report->pages.isEmpty())
+    if (isEmpty(document))
         return report::print_messages::NothingToPrint;
     QPainter painter;
     if (!painter.begin(&device))
         return report::print_messages::CannotOpenPrinter;
-    if (report)
+    if (const auto* report = std::get_if<report::PrintedReport>(&document.content))
         drawReport(*report, device, painter);
+    else if (const auto* image = std::get_if<PrintedImage>(&document.content))
+        drawImage(*image, device, painter);
     else
-        drawImage(std::get<PrintedImage>(document.content), device, painter);
+        drawText(*std::get<PrintedText>(document.content).document, device, painter);
     if (!painter.end())
         return report::print_messages::CannotOpenPrinter;
     return std::nullopt;

@@ -31,8 +31,9 @@ struct TextPageGeometry {
 TextPageGeometry textPageGeometry(const report::PrintedReport& report, const QRectF& paper,
                                   const QRectF& printable);
 
-// Paints the document on the device, one report page per device page. Returns the problem
-// when the device cannot be painted on (nullopt when every page was drawn).
+// Paints the document on the device: one report page per device page, a picture on one page,
+// formatted text over as many pages as it fills. Returns the problem when the device cannot
+// be painted on (nullopt when every page was drawn).
 std::optional<QString> renderDocument(const PrintDocument& document, QPagedPaintDevice& device);
 
 } // namespace pennywell::ui

@@ -4,7 +4,10 @@
 
 #include <QImage>
 #include <QString>
+#include <memory>
 #include <variant>
+
+class QTextDocument;
 
 namespace pennywell::ui {
 
@@ -14,10 +17,17 @@ struct PrintedImage {
     bool colour = false;
 };
 
-// Whatever a window sends to paper: text pages laid out by the core, or one picture.
+// Formatted text (a page of the manual), flowed over as many sheets as it needs. The document
+// is the sender's own copy, so the window it came from may change or go away meanwhile.
+struct PrintedText {
+    std::shared_ptr<const QTextDocument> document;
+};
+
+// Whatever a window sends to paper: text pages laid out by the core, one picture, or
+// formatted text.
 struct PrintDocument {
     QString name; // the job's name at the spooler; also the PDF file's default name
-    std::variant<report::PrintedReport, PrintedImage> content;
+    std::variant<report::PrintedReport, PrintedImage, PrintedText> content;
 
     QString defaultPdfName() const { return name + QStringLiteral(".pdf"); }
 };

@@ -36,7 +36,7 @@ private:
     SystemBeeper beeper_;
     QtFileDialogs fileDialogs_;
     SpoolerPrinter printer_;
-    ManualViewer manualViewer_{messenger_, beeper_};
+    ManualViewer manualViewer_{messenger_, beeper_, fileDialogs_, printer_};
     Services services_{messenger_, beeper_, fileDialogs_, printer_, manualViewer_};
     Backdrop backdrop_;
     MenuMain menu_{state_, services_};
