@@ -278,13 +278,15 @@ private slots:
     void tabLeavesThePageAfterItsLinks() {
         ManualViewer viewer(services_->messenger, services_->beeper, services_->fileDialogs,
                             services_->printer);
-        viewer.showPage(QStringLiteral("using-the-manual.html")); // one link, to the contents
+        viewer.showPage(QStringLiteral("using-the-manual.html")); // two links
         QTextBrowser* page = viewer.window()->browser();
         QVERIFY(QTest::qWaitForWindowActive(viewer.window()));
-        QTest::keyClick(page, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), page);
-        QTest::keyClick(page, Qt::Key_Tab);
-        QVERIFY(QApplication::focusWidget() != page);
+        int presses = 0;
+        while (QApplication::focusWidget() == page && presses < 20) {
+            QTest::keyClick(page, Qt::Key_Tab);
+            ++presses;
+        }
+        QCOMPARE(presses, 3);
         viewer.window()->close();
     }
 

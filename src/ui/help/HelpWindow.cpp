@@ -14,9 +14,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace pennywell::ui {
 namespace {
@@ -35,6 +37,20 @@ QUrl manualUrl(const QString& page) {
 }
 
 const QString HelpTitle = QStringLiteral("Pennywell Win9 Help");
+
+// The page, its lines no longer than a printed page's however wide the screen: a line across a
+// whole wide screen is hard to follow back to its start.
+class ManualPage final : public QTextBrowser {
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        constexpr int MaxLineInches = 8;
+        const int available = contentsRect().width() -
+                              style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+        setLineWrapMode(FixedPixelWidth);
+        setLineWrapColumnOrWidth(std::min(available, MaxLineInches * logicalDpiX()));
+        QTextBrowser::resizeEvent(event);
+    }
+};
 
 // A key that works wherever the focus is in the window.
 template <typename Slot> void addShortcut(QWidget* window, const QKeySequence& keys, Slot slot) {
@@ -76,7 +92,7 @@ HelpWindow::HelpWindow(Services& services) : services_(services) {
     QPushButton* print = addButton(toolbar, "HelpPrint", QStringLiteral("P&rint"),
                                    QStringLiteral("Print this page"));
 
-    browser_ = new QTextBrowser;
+    browser_ = new ManualPage;
     browser_->setObjectName(QStringLiteral("HelpPage"));
     browser_->setAccessibleName(QStringLiteral("Manual page"));
     browser_->setOpenExternalLinks(false); // the manual never leaves the program
