@@ -36,11 +36,16 @@ QList<AxisTick> moneyAxisTicks(const GraphSeries& series, const QString& currenc
     QList<AxisTick> ticks;
     for (double value = first; value <= last + step / 2; value += step) {
         const double shown = std::abs(value) < step / 2 ? 0.0 : value;
-        const QString number = formatNumber(std::abs(shown), u"###,###,###,##0");
-        ticks.append(
-            {shown, (shown < 0 ? QStringLiteral("-") : QString()) + currencySymbol + number});
+        ticks.append({shown, moneyAxisText(shown, currencySymbol)});
     }
     return ticks;
+}
+
+QString moneyAxisText(double value, const QString& currencySymbol) {
+    const QString number = formatNumber(std::abs(value), u"###,###,###,##0");
+    // A value that rounds to no whole unit is not written as "-$0".
+    const bool negative = value < 0 && number != QLatin1String("0");
+    return (negative ? QStringLiteral("-") : QString()) + currencySymbol + number;
 }
 
 QString pointTip(const GraphPoint& point, const QString& currencySymbol) {

@@ -16,6 +16,9 @@ struct AxisTick {
 // above the highest, about five intervals, for the money axis of the chart.
 QList<AxisTick> moneyAxisTicks(const GraphSeries& series, const QString& currencySymbol);
 
+// A value on the money axis, in whole units: "$150,000", "-$2,500".
+QString moneyAxisText(double value, const QString& currencySymbol);
+
 // What hovering a bar tells: "Year 5: $12,345.67".
 QString pointTip(const GraphPoint& point, const QString& currencySymbol);
 

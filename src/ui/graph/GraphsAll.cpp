@@ -22,7 +22,7 @@
 namespace pennywell::ui {
 namespace {
 
-// The form's resting size; printing stretches its height for a larger picture on paper.
+// The form's resting size; printing the 2D chart stretches its height for a larger picture.
 constexpr int FormLeft = 60;
 constexpr int FormTop = 345;
 constexpr int FormWidth = 9480;
@@ -189,14 +189,20 @@ void GraphsAll::print() {
 
     QImage picture;
     {
-        // Taller for the picture, so the chart fills more of the page.
         const BusyCursor busy;
-        const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
-        setFixedHeight(int(PrintHeightShare * shownOn->geometry().height()));
-        // The chart lays itself out again for the new height before it is pictured.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        // Taller for the picture, so the 2D chart fills more of the page. The 3D chart keeps
+        // its own shape and would only float in a taller frame, over an empty band: it is
+        // printed as the form shows it, which also makes it wider on the page.
+        const bool stretch = chartStyle_ == TwoDeeStyle;
+        if (stretch) {
+            const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+            setFixedHeight(int(PrintHeightShare * shownOn->geometry().height()));
+            // The chart lays itself out again for the new height before it is pictured.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
         picture = formImage();
-        setFixedHeight(fromTwips(FormHeight));
+        if (stretch)
+            setFixedHeight(fromTwips(FormHeight));
     }
     // The renderer puts grey pixels on paper for black and white.
     printDocument(this, services_,

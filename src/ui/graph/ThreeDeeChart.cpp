@@ -16,15 +16,37 @@
 #include <QtDataVisualization/QBarDataProxy>
 #include <QtDataVisualization/QCategory3DAxis>
 #include <QtDataVisualization/QValue3DAxis>
+#include <QtDataVisualization/QValue3DAxisFormatter>
 
 namespace pennywell::ui {
 namespace {
 
-// A label format for the value axis: the symbol is literal text, the number whole.
-QString moneyLabelFormat(const QString& currencySymbol) {
-    QString symbol = currencySymbol;
-    return symbol.replace(QLatin1Char('%'), QStringLiteral("%%")) + QStringLiteral("%.0f");
-}
+// The number in a label format ("%.0f") written as money, as the 2D chart writes it
+// ("$200,000"), with the symbol and separators a printf format cannot give.
+const QString MoneyPlaceholder = QStringLiteral("%.0f");
+
+class MoneyAxisFormatter final : public QValue3DAxisFormatter {
+public:
+    explicit MoneyAxisFormatter(QString currencySymbol)
+        : currencySymbol_(std::move(currencySymbol)) {}
+
+protected:
+    QValue3DAxisFormatter* createNewInstance() const override {
+        return new MoneyAxisFormatter(currencySymbol_);
+    }
+    void populateCopy(QValue3DAxisFormatter& copy) const override {
+        QValue3DAxisFormatter::populateCopy(copy);
+        static_cast<MoneyAxisFormatter&>(copy).currencySymbol_ = currencySymbol_;
+    }
+    // The axis labels and a selected bar's label both come through here, each with its format.
+    QString stringForValue(qreal value, const QString& format) const override {
+        QString text = format;
+        return text.replace(MoneyPlaceholder, graph::moneyAxisText(value, currencySymbol_));
+    }
+
+private:
+    QString currencySymbol_;
+};
 
 // The bars stand on a floor that the chart always keeps at the middle of its view, which
 // would leave the lower part empty: the view is made taller than the frame that shows it,
@@ -73,6 +95,9 @@ public:
         bars_->setBarSpacing(QSizeF(0.3, 0.3));
         bars_->setSelectionMode(QAbstract3DGraph::SelectionItem);
         bars_->rowAxis()->setLabels({QString()});
+        bars_->columnAxis()->setLabelAutoRotation(90);
+        bars_->columnAxis()->setTitle(QStringLiteral("Year"));
+        bars_->columnAxis()->setTitleVisible(true);
         series_->setMesh(QAbstract3DSeries::MeshBevelBar);
         series_->setBaseColor(QColor(0x3a, 0x6e, 0xa5));
         bars_->addSeries(series_);
@@ -95,8 +120,10 @@ public:
         QValue3DAxis* values = bars_->valueAxis();
         values->setRange(float(ticks.first().value), float(ticks.last().value));
         values->setSegmentCount(int(ticks.size()) - 1);
-        values->setLabelFormat(moneyLabelFormat(currencySymbol));
-        series_->setItemLabelFormat(QStringLiteral("Year @colLabel: @valueLabel"));
+        values->setFormatter(new MoneyAxisFormatter(currencySymbol));
+        values->setLabelFormat(MoneyPlaceholder);
+        // A selected bar tells its year and amount, the amount as the axis writes it.
+        series_->setItemLabelFormat(QStringLiteral("Year @colLabel: ") + MoneyPlaceholder);
     }
 
     QImage render(const QSize& size) override {

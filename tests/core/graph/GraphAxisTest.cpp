@@ -33,6 +33,14 @@ TEST(MoneyAxis, EmptyAndNegativeSeriesStillGetAReadableAxis) {
               QStringList({"-$200", "$0", "$200", "$400"}));
 }
 
+// The 3D chart asks for labels at values of its own, in single precision.
+TEST(MoneyAxis, AnyValueIsWrittenInWholeUnitsWithSeparators) {
+    EXPECT_EQ(moneyAxisText(199999.98, "$"), "$200,000");
+    EXPECT_EQ(moneyAxisText(1234567, "Fr. "), "Fr. 1,234,567");
+    EXPECT_EQ(moneyAxisText(-2500, "$"), "-$2,500");
+    EXPECT_EQ(moneyAxisText(-0.4, "$"), "$0");
+}
+
 TEST(PointTip, NamesTheYearAndTheExactAmount) {
     EXPECT_EQ(pointTip({"7", *Currency::fromDouble(12345.675)}, "$"), "Year 7: $12,345.68");
 }
