@@ -4,7 +4,8 @@
 #include "WindowTestSupport.h"
 #include "mortgage/MortgageCalc.h"
 #include "printing/PrintDocument.h"
-#include "report/MortgageTable.h"
+#include "printing/PrinterHeaderInput.h"
+#include "report/PrintedReport.h"
 #include "savings/GrowthCalculator.h"
 #include "savings/SavingsCalc.h"
 #include "savings/SavingsInputs.h"
@@ -17,13 +18,16 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 
 using namespace pennywell;
@@ -219,6 +223,21 @@ private slots:
                  QStringLiteral("There is no default printer.\r\n\r\n"
                                 "Save the printout as a PDF file instead?"));
         QVERIFY(services_.fileDialogs.requests.isEmpty());
+
+        // Taking the offer writes the picture into the PDF file chosen.
+        const QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("Graph.pdf"));
+        services_.printer.problems.enqueue(QStringLiteral("There is no default printer."));
+        services_.fileDialogs.answers.enqueue(pdf);
+        answer({MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes});
+        button("Ptr")->click();
+        QCOMPARE(services_.fileDialogs.requests.size(), 1);
+        QFile written(pdf);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray bytes = written.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QVERIFY(bytes.contains("/Subtype /Image"));
+        QCOMPARE(services_.messenger.shown.size(), 6); // nothing more to tell
     }
 
     void savingsPlannerGetsItsGridBackAfterTheGraph() {
@@ -235,22 +254,26 @@ private slots:
         delete planner;
     }
 
-    // The graph counts its own points: an "All" view printout made after it still has
-    // every payment row to print.
-    void mortgagePlannerKeepsItsScheduleAndResultCount() {
+    // The graph counts its own points: the "All" view printout made after it, from the
+    // planner's printer button, still has every payment row.
+    void mortgagePlannerPrintsEveryPaymentAfterTheGraph() {
         state_ = AppState();
         state_.PlanKind = MortgagePlan;
         auto* planner = new MortgageCalc(state_, services_.services);
         QVERIFY(showAndActivate(planner));
         child<QRadioButton>(planner, "Option1")->click(); // "All"
         clickButton(planner, "MCalc");
-        QCOMPARE(state_.graph.ResultCount, 301);
         const QStringList grid = gridTexts(planner, "MGrid");
         clickButton(planner, "MGraphs");
         leaveGraphAndCheck(planner, 4, "Mortgage balance at start of each Year", 25);
-        QCOMPARE(state_.graph.ResultCount, 301);
-        const report::PrintedReport printout = report::mortgageTable(
-            state_.mortgage.inputs, state_.mortgage.result, report::ReportOptions());
+        QCOMPARE(gridTexts(planner, "MGrid"), grid);
+        QVERIFY(child<QRadioButton>(planner, "Option1")->isChecked());
+
+        acceptPrinterHeader();
+        clickButton(planner, "MPrinter");
+        QCOMPARE(services_.printer.printed.size(), 1);
+        const auto& printout =
+            std::get<report::PrintedReport>(services_.printer.printed.first().content);
         static const QRegularExpression paymentRow(
             QStringLiteral("^ +\\d+ +\\d+ +[\\d,]*\\.\\d\\d "));
         int rowsPrinted = 0;
@@ -258,8 +281,7 @@ private slots:
             for (const QString& line : page)
                 rowsPrinted += paymentRow.match(line).hasMatch() ? 1 : 0;
         QCOMPARE(rowsPrinted, 300);
-        QCOMPARE(gridTexts(planner, "MGrid"), grid);
-        QVERIFY(child<QRadioButton>(planner, "Option1")->isChecked());
+        QVERIFY(services_.messenger.shown.isEmpty());
         delete planner;
     }
 
@@ -269,6 +291,17 @@ private:
             return std::make_unique<FakeThreeDee>(parent, draws_);
         });
         QVERIFY(showAndActivate(graphs_));
+    }
+
+    // The header dialog the planner's printout opens, answered as a person would.
+    void acceptPrinterHeader() {
+        QTimer::singleShot(0, this, [] {
+            auto* dialog = qobject_cast<PrinterHeaderInput*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QTimer::singleShot(3000, dialog, &QDialog::reject); // never leave the test blocked
+            typeInto(dialog, "InFName", QStringLiteral("For the bank"));
+            clickButton(dialog, "Acept");
+        });
     }
 
     void answer(std::initializer_list<MessageAnswer> answers) {
