@@ -1,9 +1,4 @@
-#include "common/Beeper.h"
-#include "common/FileDialogs.h"
-#include "common/HelpViewer.h"
-#include "common/Messenger.h"
-#include "common/Printer.h"
-#include "common/Services.h"
+#include "WindowBenchSupport.h"
 #include "mortgage/MortgageCalc.h"
 #include "state/AppState.h"
 
@@ -21,30 +16,13 @@ using namespace pennywell::ui;
 
 namespace {
 
-// The calculation shows no message, beeps not and opens no file.
-class SilentServices final : public Messenger,
-                             public Beeper,
-                             public FileDialogs,
-                             public Printer,
-                             public HelpViewer {
-public:
-    MessageAnswer show(QWidget*, const Message&) override { return MessageAnswer::Ok; }
-    void beep() override {}
-    void showPage(const QString&) override {}
-    std::optional<QString> print(const PrintDocument&) override { return std::nullopt; }
-    std::optional<QString> choose(QWidget*, const FileDialogRequest&) override {
-        return std::nullopt;
-    }
-};
-
 // A press of "Calculate" on the window set to 40 years of weekly payments, all of them
 // listed with their dates: the calculation, the boxes and the 2,100-row grid.
 void pressCalculateOnTheLargestSchedule(benchmark::State& state) {
     AppState appState;
     appState.FirstPayDate = QDate(2027, 1, 31);
-    SilentServices silent;
-    Services services{silent, silent, silent, silent, silent};
-    MortgageCalc window(appState, services);
+    bench::SilentServices silent;
+    MortgageCalc window(appState, silent.services);
     window.show();
 
     window.activateWindow();
