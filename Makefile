@@ -5,9 +5,9 @@ FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
 # Every finding stops the test that made it: no recovering past undefined behaviour, leaks
-# reported at exit except Qt's own one-time allocations (see the suppressions file).
+# reported at exit except the system libraries' own (see the suppressions file).
 SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
-SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan-suppressions.txt:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
