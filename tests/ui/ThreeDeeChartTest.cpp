@@ -122,7 +122,7 @@ private slots:
                      QStringList({"$0", "$200,000", "$400,000", "$600,000"}));
         QBar3DSeries* series = bars->seriesList().first();
         series->setSelectedBar(QPoint(0, 24));
-        QTRY_COMPARE(series->itemLabel(), QStringLiteral("Year 25: $566,377"));
+        QTRY_COMPARE(series->itemLabel(), QStringLiteral("Year 25: $566,377.32"));
     }
 
     // The printed form is the form as shown, with the bars reaching up to the top of their

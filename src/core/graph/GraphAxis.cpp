@@ -48,9 +48,13 @@ QString moneyAxisText(double value, const QString& currencySymbol) {
     return (negative ? QStringLiteral("-") : QString()) + currencySymbol + number;
 }
 
+QString moneyText(Currency amount, const QString& currencySymbol) {
+    return currencySymbol + formatNumber(amount.toDouble(), u"###,###,###,##0.00");
+}
+
 QString pointTip(const GraphPoint& point, const QString& currencySymbol) {
-    return QStringLiteral("Year ") + point.label + QStringLiteral(": ") + currencySymbol +
-           formatNumber(point.value.toDouble(), u"###,###,###,##0.00");
+    return QStringLiteral("Year ") + point.label + QStringLiteral(": ") +
+           moneyText(point.value, currencySymbol);
 }
 
 } // namespace pennywell::graph

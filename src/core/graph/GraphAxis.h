@@ -19,6 +19,9 @@ QList<AxisTick> moneyAxisTicks(const GraphSeries& series, const QString& currenc
 // A value on the money axis, in whole units: "$150,000", "-$2,500".
 QString moneyAxisText(double value, const QString& currencySymbol);
 
+// An amount to the cent: "$12,345.67".
+QString moneyText(Currency amount, const QString& currencySymbol);
+
 // What hovering a bar tells: "Year 5: $12,345.67".
 QString pointTip(const GraphPoint& point, const QString& currencySymbol);
 

@@ -21,30 +21,44 @@
 namespace pennywell::ui {
 namespace {
 
-// The number in a label format ("%.0f") written as money, as the 2D chart writes it
-// ("$200,000"), with the symbol and separators a printf format cannot give.
-const QString MoneyPlaceholder = QStringLiteral("%.0f");
+// Labels in money as the 2D chart writes them ("$200,000"), with the symbol and separators
+// a printf format cannot give. The axis labels and a selected bar's label both come through
+// the formatter: the axis's format holds AxisMoney, the bar's ExactMoney. The chart hands
+// over a bar's height in single precision, so the bar's amount is taken from the point of
+// that height, exact to the cent as in 2D.
+const QString AxisMoney = QStringLiteral("%.0f");
+const QString ExactMoney = QStringLiteral("%.2f");
 
 class MoneyAxisFormatter final : public QValue3DAxisFormatter {
 public:
-    explicit MoneyAxisFormatter(QString currencySymbol)
-        : currencySymbol_(std::move(currencySymbol)) {}
+    MoneyAxisFormatter(QList<graph::GraphPoint> points, QString currencySymbol)
+        : points_(std::move(points)), currencySymbol_(std::move(currencySymbol)) {}
 
 protected:
     QValue3DAxisFormatter* createNewInstance() const override {
-        return new MoneyAxisFormatter(currencySymbol_);
+        return new MoneyAxisFormatter(points_, currencySymbol_);
     }
     void populateCopy(QValue3DAxisFormatter& copy) const override {
         QValue3DAxisFormatter::populateCopy(copy);
-        static_cast<MoneyAxisFormatter&>(copy).currencySymbol_ = currencySymbol_;
+        auto& money = static_cast<MoneyAxisFormatter&>(copy);
+        money.points_ = points_;
+        money.currencySymbol_ = currencySymbol_;
     }
-    // The axis labels and a selected bar's label both come through here, each with its format.
     QString stringForValue(qreal value, const QString& format) const override {
         QString text = format;
-        return text.replace(MoneyPlaceholder, graph::moneyAxisText(value, currencySymbol_));
+        text.replace(AxisMoney, graph::moneyAxisText(value, currencySymbol_));
+        return text.replace(ExactMoney, exactAmount(value));
     }
 
 private:
+    QString exactAmount(qreal barHeight) const {
+        for (const graph::GraphPoint& point : points_)
+            if (float(point.value.toDouble()) == float(barHeight))
+                return graph::moneyText(point.value, currencySymbol_);
+        return graph::moneyText(*Currency::fromDouble(barHeight), currencySymbol_);
+    }
+
+    QList<graph::GraphPoint> points_;
     QString currencySymbol_;
 };
 
@@ -55,6 +69,15 @@ constexpr double ViewHeightPerFrameHeight = 1.5;
 
 int viewHeight(int frameHeight) {
     return int(frameHeight * ViewHeightPerFrameHeight);
+}
+
+// The labels scale with the chart; beyond 25 bars they are made smaller, so that the year
+// labels, a bar wide each, stay apart.
+QFont labelFont(int bars) {
+    constexpr int PointSize = 30;
+    constexpr int BarsAtFullSize = 25;
+    return QFont(QStringLiteral("Liberation Sans"),
+                 bars > BarsAtFullSize ? PointSize * BarsAtFullSize / bars : PointSize);
 }
 
 class ThreeDeeFrame final : public QWidget {
@@ -89,7 +112,6 @@ public:
         bars_->setShadowQuality(QAbstract3DGraph::ShadowQualityNone);
         bars_->activeTheme()->setType(Q3DTheme::ThemeQt);
         bars_->activeTheme()->setBackgroundEnabled(false);
-        bars_->activeTheme()->setFont(QFont(QStringLiteral("Liberation Sans"), 30));
         bars_->scene()->activeCamera()->setCameraPosition(-12, 18, 125);
         bars_->setBarThickness(1.0f);
         bars_->setBarSpacing(QSizeF(0.3, 0.3));
@@ -116,14 +138,15 @@ public:
         rows->append(row);
         series_->dataProxy()->resetArray(rows, {QString()}, labels);
         bars_->columnAxis()->setLabels(labels);
+        bars_->activeTheme()->setFont(labelFont(int(labels.size())));
         const QList<graph::AxisTick> ticks = graph::moneyAxisTicks(series, currencySymbol);
         QValue3DAxis* values = bars_->valueAxis();
         values->setRange(float(ticks.first().value), float(ticks.last().value));
         values->setSegmentCount(int(ticks.size()) - 1);
-        values->setFormatter(new MoneyAxisFormatter(currencySymbol));
-        values->setLabelFormat(MoneyPlaceholder);
-        // A selected bar tells its year and amount, the amount as the axis writes it.
-        series_->setItemLabelFormat(QStringLiteral("Year @colLabel: ") + MoneyPlaceholder);
+        values->setFormatter(new MoneyAxisFormatter(series.points, currencySymbol));
+        values->setLabelFormat(AxisMoney);
+        // A selected bar tells its year and exact amount, as hovering one does in 2D.
+        series_->setItemLabelFormat(QStringLiteral("Year @colLabel: ") + ExactMoney);
     }
 
     QImage render(const QSize& size) override {
