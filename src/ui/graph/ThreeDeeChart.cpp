@@ -167,14 +167,18 @@ bool openGLAvailable() {
     // The offscreen platform has no windows to draw into, whatever OpenGL it reports.
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
         return false;
-    QOffscreenSurface surface;
-    surface.create();
-    QOpenGLContext context;
-    if (!surface.isValid() || !context.create())
-        return false;
-    const bool current = context.makeCurrent(&surface);
-    context.doneCurrent();
-    return current;
+    // The display's OpenGL does not come or go while the program runs: asked once.
+    static const bool working = [] {
+        QOffscreenSurface surface;
+        surface.create();
+        QOpenGLContext context;
+        if (!surface.isValid() || !context.create())
+            return false;
+        const bool current = context.makeCurrent(&surface);
+        context.doneCurrent();
+        return current;
+    }();
+    return working;
 }
 
 std::unique_ptr<ThreeDeeChart> createThreeDeeChart(QWidget* parent) {
