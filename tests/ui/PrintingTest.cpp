@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 using namespace pennywell;
@@ -170,6 +171,27 @@ private slots:
                 QVERIFY(pixel.red() == pixel.green() && pixel.green() == pixel.blue() &&
                         pixel.red() < 200);
         }
+    }
+
+    // A label smaller than the margins: text and picture still print, on the whole sheet.
+    void paperTooSmallForTheMarginsIsPrintedEdgeToEdge() {
+        const QPageSize label(QSizeF(60, 60), QPageSize::Point);
+        auto text = std::make_shared<QTextDocument>();
+        text->setPlainText(QStringLiteral("Budget"));
+        const std::optional<QByteArray> textPdf =
+            pdfBytes(PrintDocument{QStringLiteral("Label"), PrintedText{text}}, label);
+        QVERIFY(textPdf);
+        QCOMPARE(pdfWords(writeTemporary(*folder_, QStringLiteral("label.pdf"), *textPdf)),
+                 QStringList{QStringLiteral("Budget")});
+
+        QImage picture(300, 200, QImage::Format_RGB32);
+        picture.fill(QColor(200, 30, 30));
+        const std::optional<QByteArray> picturePdf =
+            pdfBytes(PrintDocument{QStringLiteral("Graph"), PrintedImage{picture, true}}, label);
+        QVERIFY(picturePdf);
+        const QColor pixel =
+            centrePixel(writeTemporary(*folder_, QStringLiteral("label-graph.pdf"), *picturePdf));
+        QVERIFY(pixel.red() > 150 && pixel.green() < 80);
     }
 
     void headerDialogLooksAsDocumented() {

@@ -92,11 +92,16 @@ void drawReport(const report::PrintedReport& report, QPagedPaintDevice& device, 
     }
 }
 
-// The part of the sheet inside the preferred margins and the printable area, in points.
+// The part of the sheet inside the preferred margins and the printable area, in points; the
+// whole printable area on paper too small for the margins.
 QRectF marginFrame(const QPageLayout& layout) {
-    return QRectF(layout.fullRectPoints())
-        .adjusted(PreferredMargin, PreferredMargin, -PreferredMargin, -PreferredMargin)
-        .intersected(layout.paintRect(QPageLayout::Point));
+    const QRectF printable = layout.paintRect(QPageLayout::Point);
+    const QRectF inside =
+        QRectF(layout.fullRectPoints())
+            .adjusted(PreferredMargin, PreferredMargin, -PreferredMargin, -PreferredMargin);
+    // Checked before intersecting: an intersection turns margins that cross into a small frame.
+    const QRectF frame = inside.isValid() ? inside.intersected(printable) : QRectF();
+    return frame.isEmpty() ? printable : frame;
 }
 
 void drawImage(const PrintedImage& printed, QPagedPaintDevice& device, QPainter& painter) {
