@@ -1,15 +1,14 @@
 #include "budget/Budget.h"
 
-#include "budget/BudgetFile.h"
+#include "budget/BudgetControls.h"
 #include "budget/BudgetGridModel.h"
+#include "budget/BudgetHalfLayout.h"
 #include "budget/BudgetHelpText.h"
 #include "budget/BudgetMessages.h"
 #include "budget/BudgetPeriod.h"
 #include "budget/BudgetPresenter.h"
 #include "common/Accessibility.h"
 #include "common/Beeper.h"
-#include "common/BusyCursor.h"
-#include "common/FileDialogs.h"
 #include "common/Fonts.h"
 #include "common/HelpPanel.h"
 #include "common/InputBox.h"
@@ -21,14 +20,10 @@
 #include "report/BudgetStatement.h"
 #include "state/AppState.h"
 
-#include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,17 +33,10 @@
 namespace pennywell::ui {
 
 namespace messages = budget_messages;
+using namespace budget_controls;
 
 namespace {
 
-// A control's object name and caption.
-struct NamedControl {
-    const char* name;
-    QString caption;
-};
-
-const QString ResultColour = QStringLiteral("#c8f0c8");
-const QString BudgetFilter = QStringLiteral("Budget Database (*.bgt)|*.bgt");
 const QString QuickHelpCaption = QStringLiteral("Quick &Help");
 const QString CloseHelpCaption = QStringLiteral("Close &Help");
 // The standard handle is almost as light as the cells and its groove is shaded, so a grid at
@@ -62,72 +50,12 @@ const QString ScrollBarStyle = QStringLiteral(
     "QScrollBar::sub-line:vertical { height: 16px; subcontrol-position: top;"
     " subcontrol-origin: margin; }");
 
-constexpr int PromptTop = 5325;
-
-// At 9 points both halves' boxes, lists and totals fit the window's fixed rectangle.
-constexpr int BoxPointSize = 9;
 // Each grid column is the default width widened by its own amount (the number column made
 // narrower); the default is chosen so the four columns fill the grid beside its scroll bar,
 // and at 7 points a whole figure cell and the descriptions of a household budget show in full.
 constexpr int GridDefaultColumnWidth = 480;
 constexpr int GridColumnWidening[4] = {-100, 1300, 470, 470};
 constexpr int GridFontPointSize = 7;
-
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(captionFont());
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(geometry);
-    return label;
-}
-
-// Results are black on green; a negative net balance is red.
-QString resultStyleSheet(bool red) {
-    return QStringLiteral("QLabel { background-color: %1; color: %2; }")
-        .arg(ResultColour, red ? QStringLiteral("#ff0000") : QStringLiteral("black"));
-}
-
-QLabel* addResult(QWidget* parent, const char* name, const QRect& geometry) {
-    QLabel* result = addLabel(parent, name, QString(), geometry);
-    result->setFont(fixedPitchFont(BoxPointSize));
-    result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    result->setFrameShape(QFrame::Panel);
-    result->setFrameShadow(QFrame::Sunken);
-    result->setAutoFillBackground(true);
-    result->setStyleSheet(resultStyleSheet(false));
-    return result;
-}
-
-QLineEdit* addBox(QWidget* parent, const char* name, const QRect& geometry, bool numeric) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(geometry);
-    showAsInputBox(box);
-    if (numeric) {
-        box->setFont(fixedPitchFont(BoxPointSize));
-        box->setAlignment(Qt::AlignRight);
-    }
-    return box;
-}
-
-QPushButton* addButton(QWidget* parent, const NamedControl& named, const QRect& geometry) {
-    auto* button = new QPushButton(named.caption, parent);
-    button->setObjectName(QString::fromLatin1(named.name));
-    button->setGeometry(geometry);
-    button->setAutoDefault(true); // Enter on a focused button presses it
-    return button;
-}
-
-QComboBox* addList(QWidget* parent, const char* name, const QStringList& entries,
-                   const QRect& geometry) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setFont(fixedPitchFont(BoxPointSize));
-    list->addItems(entries);
-    list->setGeometry(geometry);
-    return list;
-}
 
 // Leaving a numeric box stores the leading number of its text and shows it formatted.
 std::function<QString(const QString&)> storesEntry(double& entryValue, QString (*boxText)(double)) {
@@ -156,33 +84,6 @@ bool isModifierKey(const QKeyEvent* key) {
         return false;
     }
 }
-
-} // namespace
-
-// All that tells the two halves apart; everything else about a half is built and handled
-// alike.
-struct BudgetHalfLayout {
-    BudgetSide side;
-    int focusSide; // the refresh's focus side after an edit in this half
-    int frameLeft;
-    int promptLeft; // the record-number prompt stands over its half
-    const QString& noRecordsToDelete;
-    NamedControl frame;
-    NamedControl description; // with the caption of its label
-    NamedControl amount;      // with the caption of its label
-    const char* payments;
-    const char* budgeted;
-    NamedControl add;
-    NamedControl whatIf;
-    NamedControl remove;
-    NamedControl addChanged;
-    NamedControl grid; // with the heading of its amount column
-    NamedControl totalsLabel;
-    const char* total;
-    const char* totalBudgeted;
-};
-
-namespace {
 
 const BudgetHalfLayout IncomeHalf{
     .side = BudgetSide::Income,
@@ -400,142 +301,6 @@ void Budget::connectHalf(Half& half) {
             [this, &half] { addChangedRecord(half); });
 }
 
-BudgetTable& Budget::tableOf(const Half& half) {
-    return half.layout->side == BudgetSide::Income ? tables_.income : tables_.expense;
-}
-
-void Budget::message(const QString& text, const QString& title) {
-    services_.messenger.show(this, Message{text, title});
-}
-
-void Budget::clearBoxes(Half& half) {
-    for (QLineEdit* box : {half.description, half.amount, half.payments, half.budgeted})
-        box->clear();
-    // An emptied box counts as 0, so no hidden figure of the last entry is added again.
-    half.entry = BudgetEntry{};
-}
-
-void Budget::setChangeMode(Half& half, bool changing) {
-    half.add->setVisible(!changing);
-    half.whatIf->setVisible(!changing);
-    half.remove->setVisible(!changing);
-    half.addChanged->setVisible(changing);
-    half.budgetedBox->setNext(changing ? half.addChanged : half.add);
-    assignAltH();
-}
-
-void Budget::assignAltH() {
-    // "Add C&hanged Record" and "Quick &Help" share Alt+H; while the expense side changes a
-    // record the key adds it, and the help button keeps its caption but not the key.
-    const bool expenseChanging = !expense_.addChanged->isHidden();
-    help2_->setShortcut(expenseChanging ? QKeySequence() : QKeySequence::mnemonic(help2_->text()));
-}
-
-bool Budget::changePending() const {
-    return tables_.income.chosenRecord != 0 || tables_.expense.chosenRecord != 0;
-}
-
-bool Budget::editAccepted(BudgetEditOutcome outcome) {
-    switch (outcome) {
-    case BudgetEditOutcome::MissingData:
-        message(messages::MissingData, messages::HelpTitle);
-        return false;
-    case BudgetEditOutcome::TooLarge:
-        message(messages::WrongEntry, messages::EntryErrorLowerTitle);
-        return false;
-    case BudgetEditOutcome::TableFull:
-        message(messages::TableFull, messages::EntryErrorTitle);
-        return false;
-    case BudgetEditOutcome::Done:
-        break;
-    }
-    return true;
-}
-
-void Budget::addRecord(Half& half) {
-    if (!editAccepted(addBudgetRecord(tableOf(half), half.description->text(),
-                                      half.payments->text(), half.entry)))
-        return;
-    focusSide_ = half.layout->focusSide;
-    clearBoxes(half);
-    refresh();
-}
-
-int Budget::promptRecordNumber(const Half& half, InRecNum::Purpose purpose) {
-    InRecNum prompt(purpose, state_, services_.beeper, this);
-    prompt.move(fromTwips(half.layout->promptLeft), fromTwips(PromptTop));
-    prompt.exec();
-    return prompt.chosenRecord();
-}
-
-void Budget::whatIf(Half& half) {
-    BudgetTable& table = tableOf(half);
-    if (table.count() == 0) {
-        message(messages::NoRecordsToChange, messages::HelpTitle);
-        return;
-    }
-    const int number = promptRecordNumber(half, InRecNum::Purpose::Change);
-    if (number == 0)
-        return;
-    if (!budgetRecordExists(table, number)) {
-        message(messages::RecordDoesNotExist, messages::HelpTitle);
-        return;
-    }
-    const BudgetRecord& record = table.records[std::size_t(number - 1)];
-    half.description->setText(record.description);
-    half.entry = entryOfRecord(record);
-    half.amount->setText(budgetAmountBoxText(half.entry.amount));
-    half.payments->setText(budgetPaymentsBoxText(half.entry.paymentsPerYear));
-    half.budgeted->setText(budgetAmountBoxText(half.entry.budgeted));
-    state_.EditStarted = 0;
-    table.chosenRecord = number;
-    setChangeMode(half, true);
-}
-
-void Budget::addChangedRecord(Half& half) {
-    if (!editAccepted(changeBudgetRecord(tableOf(half), half.description->text(),
-                                         half.payments->text(), half.entry)))
-        return;
-    focusSide_ = half.layout->focusSide;
-    {
-        const BusyCursor busy;
-        clearBoxes(half);
-        refresh();
-    }
-    setChangeMode(half, false);
-}
-
-void Budget::deleteRecord(Half& half) {
-    BudgetTable& table = tableOf(half);
-    if (table.count() == 0) {
-        message(half.layout->noRecordsToDelete, messages::HelpTitle);
-        return;
-    }
-    const int number = promptRecordNumber(half, InRecNum::Purpose::Delete);
-    if (number == 0)
-        return;
-    if (!budgetRecordExists(table, number)) {
-        message(messages::RecordDoesNotExist, messages::HelpTitle);
-        return;
-    }
-    // The number is shown as a signed number is, with a space where a minus would stand.
-    const Message confirmation{messages::DeleteQuestion + QLatin1Char(' ') +
-                                   QString::number(number),
-                               messages::HelpTitle, MessageButtons::OkCancel};
-    if (services_.messenger.show(this, confirmation) != MessageAnswer::Ok)
-        return;
-    deleteBudgetRecord(table, number);
-    focusSide_ = half.layout->focusSide;
-    refresh();
-}
-
-void Budget::showHalf(Half& half, const BudgetHalfView& view) {
-    half.model->showRecords(view.rows);
-    half.totalsLabel->setText(view.label);
-    half.total->setText(view.total);
-    half.totalBudgeted->setText(view.totalBudgeted);
-}
-
 void Budget::printStatement() {
     if (tables_.income.count() == 0 && tables_.expense.count() == 0) {
         services_.messenger.show(this, Message{report::BudgetNoDataText, QStringLiteral("Help")});
@@ -550,35 +315,6 @@ void Budget::printStatement() {
                     });
 }
 
-void Budget::refresh() {
-    const BudgetPeriod period =
-        periodFromListText(freqPeriod_->currentText()).value_or(annualPeriod());
-    const BudgetSortOrder order =
-        sortOrderFromListText(sortBy_->currentText()).value_or(BudgetSortOrder::NamesAscending);
-    const BudgetView view = refreshBudget(tables_, period, order, state_.settings.CurrencySymbol);
-
-    showHalf(income_, view.income);
-    showHalf(expense_, view.expense);
-    netLabel_->setText(view.netLabel);
-    const auto showNet = [](QLabel* label, const QString& text, bool red) {
-        label->setText(text);
-        label->setStyleSheet(resultStyleSheet(red));
-    };
-    showNet(netBalance_, view.netBalance, view.netBalanceRed);
-    showNet(netBalanceBudgeted_, view.netBalanceBudgeted, view.netBalanceBudgetedRed);
-
-    (focusSide_ == 1 ? income_.description : expense_.description)->setFocus();
-    focusSide_ = 0;
-    changed_ = 1;
-}
-
-void Budget::chooseListEntry() {
-    if (tables_.income.count() != 0)
-        refresh();
-    if (tables_.expense.count() != 0)
-        refresh();
-}
-
 void Budget::toggleHelp() {
     if (help2_->text() == QuickHelpCaption) {
         helpTxt_->show();
@@ -591,101 +327,6 @@ void Budget::toggleHelp() {
     }
     assignAltH(); // a new caption takes its mnemonic again
     helpTxt_->setPlainText(budgetHelpText());
-}
-
-bool Budget::holdsUnsavedRecords() const {
-    // A record being changed is unsaved work even right after a save.
-    return (changed_ == 1 || changePending()) &&
-           (tables_.income.count() != 0 || tables_.expense.count() != 0);
-}
-
-bool Budget::userGoesBackToSave() {
-    // No erases the records, so leaving the question without an answer means going back.
-    const Message question{currentFileName_ + messages::ChangedFileQuestion,
-                           messages::ChangedFileTitle, MessageButtons::YesNo, MessageIcon::Question,
-                           MessageAnswer::Yes};
-    return services_.messenger.show(this, question) == MessageAnswer::Yes;
-}
-
-std::optional<QString> Budget::chooseFile(bool save) {
-    const FileDialogRequest request{save ? FileDialogKind::Save : FileDialogKind::Open,
-                                    BudgetFilter, currentFolder_, currentFileName_};
-    const std::optional<QString> chosen = services_.fileDialogs.choose(nullptr, request);
-    if (chosen) {
-        const QFileInfo file(*chosen);
-        currentFolder_ = file.absolutePath();
-        if (save)
-            currentFileName_ = file.exists() ? file.fileName() : QString();
-    }
-    return chosen;
-}
-
-void Budget::showAgain() {
-    show();
-    activateWindow();
-}
-
-void Budget::saveFile() {
-    // The file would hold the record's old values while the user sees the new ones.
-    if (changePending()) {
-        message(messages::ChangePendingBeforeSave, messages::HelpTitle);
-        return;
-    }
-    hide();
-    if (tables_.income.count() == 0 && tables_.expense.count() == 0) {
-        message(messages::NoRecordsToSave, messages::HelpTitle);
-        changed_ = 0;
-    } else if (const std::optional<QString> path = chooseFile(true)) {
-        const BusyCursor busy;
-        if (saveBudgetFile(*path, tables_)) {
-            currentFileName_ = QFileInfo(*path).fileName();
-            changed_ = 0;
-        } else {
-            // The old file is untouched and the records are still unsaved.
-            message(messages::BadFilename, messages::SavingErrorTitle);
-        }
-    }
-    showAgain();
-}
-
-void Budget::openFile() {
-    // Opening replaces both tables, which would strand a pending change.
-    if (changePending()) {
-        message(messages::ChangePending, messages::HelpTitle);
-        return;
-    }
-    if (holdsUnsavedRecords() && userGoesBackToSave())
-        return;
-    hide();
-    if (const std::optional<QString> path = chooseFile(false)) {
-        const BusyCursor busy;
-        if (std::optional<BudgetTables> loaded = loadBudgetFile(*path)) {
-            tables_ = std::move(*loaded);
-            currentFileName_ = QFileInfo(*path).fileName();
-            // Another file's records are read from the top, wherever the last ones stood.
-            income_.grid->scrollToTop();
-            expense_.grid->scrollToTop();
-        } else {
-            // The records on screen stay: a bad file never costs the user their work.
-            message(messages::LoadFailed, messages::LoadFileTitle);
-        }
-    }
-    showAgain();
-    refresh();
-}
-
-void Budget::closeEvent(QCloseEvent* event) {
-    if (holdsUnsavedRecords() && userGoesBackToSave()) {
-        event->ignore();
-        return;
-    }
-    changed_ = 0;
-    currentFileName_.clear();
-    tables_ = BudgetTables{};
-    income_.entry = BudgetEntry{};
-    expense_.entry = BudgetEntry{};
-    state_.EditStarted = 0;
-    event->accept();
 }
 
 bool Budget::eventFilter(QObject* watched, QEvent* event) {

@@ -1,20 +1,16 @@
 #include "mortgage/MortgageCalc.h"
 
 #include "common/Accessibility.h"
-#include "common/Beeper.h"
-#include "common/Fonts.h"
 #include "common/HelpPanel.h"
-#include "common/InputBox.h"
 #include "common/Messenger.h"
 #include "common/Services.h"
 #include "common/TextGridModel.h"
-#include "common/Twips.h"
-#include "format/LeadingNumber.h"
 #include "graph/GraphSeries.h"
 #include "graph/GraphsAll.h"
 #include "mortgage/MortDateInput.h"
 #include "mortgage/MortIRFTable.h"
 #include "mortgage/MortPrePay.h"
+#include "mortgage/MortgageCalcCaptions.h"
 #include "mortgage/MortgageEngine.h"
 #include "mortgage/MortgagePresenter.h"
 #include "mortgage/MortgageTexts.h"
@@ -26,8 +22,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,94 +32,12 @@ namespace pennywell::ui {
 namespace {
 
 using namespace pennywell::mortgage;
-
-const QString QuickHelpCaption = QStringLiteral("Quick &Help");
-const QString CloseHelpCaption = QStringLiteral("Close &Help");
-const QString ViewDateCaption = QStringLiteral("&View payment date");
-const QString ViewNumberCaption = QStringLiteral("&View payment No.");
-
-// Three columns of labelled boxes: inputs, results, and the rate factor with the view options.
-constexpr int RowTop = 60;
-constexpr int RowHeight = 420;
-constexpr int BoxHeight = 360;
-struct Column {
-    int labelLeft, labelWidth, boxLeft, boxWidth;
-};
-constexpr Column InputColumn{60, 1560, 1650, 2070};
-constexpr Column ResultColumn{3840, 1560, 5430, 1560};
-constexpr Column FactorColumn{7080, 1020, 8130, 1290};
-constexpr int GridTop = 3060;
-// Each column is its default width widened by its own amount; the default is chosen so the six
-// columns and the scroll bar fill the grid's width.
-constexpr int GridDefaultColumnWidth = 870;
-constexpr int GridColumnWidening[GridColumns] = {520, 550, 650, 700, 700, 700};
-
-// At 9 points every box and grid column fits the window's fixed rectangle.
-constexpr int BoxPointSize = 9;
-
-int rowTop(int row) {
-    return RowTop + row * RowHeight;
-}
-
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const Column& column,
-                 int row) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setWordWrap(true);
-    label->setFont(captionFont());
-    label->setGeometry(twipsRect(column.labelLeft, rowTop(row), column.labelWidth, RowHeight));
-    return label;
-}
-
-QRect boxRect(const Column& column, int row) {
-    return twipsRect(column.boxLeft, rowTop(row) + (RowHeight - BoxHeight) / 2, column.boxWidth,
-                     BoxHeight);
-}
-
-void paintAsInput(QWidget* box) {
-    showAsInputBox(box);
-    box->setFont(fixedPitchFont(BoxPointSize));
-}
-
-QComboBox* addList(QWidget* parent, const char* name, bool editable, const Column& column,
-                   int row) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setEditable(editable);
-    if (editable) {
-        list->setInsertPolicy(QComboBox::NoInsert);
-        list->setCompleter(nullptr); // what is typed stays as typed
-    }
-    paintAsInput(list);
-    list->setGeometry(boxRect(column, row));
-    return list;
-}
-
-QLineEdit* addResultBox(QWidget* parent, const char* name, const Column& column, int row) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::ClickFocus);
-    box->setFont(fixedPitchFont(BoxPointSize));
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    box->setPalette(palette);
-    box->setGeometry(boxRect(column, row));
-    return box;
-}
+using namespace mortgage_captions;
 
 // The panel shows the text's own line breaks; CR LF would show the CR.
 QString panelText(const QString& text) {
     QString shown = text;
     return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-bool isEnter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-bool isFocusMove(int key) {
-    return key == Qt::Key_Tab || key == Qt::Key_Backtab;
 }
 
 } // namespace
@@ -143,162 +55,6 @@ MortgageCalc::MortgageCalc(AppState& state, Services& services, QWidget* parent)
     buildGrid();
     attachInputBehaviour();
     load();
-}
-
-void MortgageCalc::buildInputs() {
-    principalLabel_ = addLabel(this, "Label1", QString(), InputColumn, 0);
-    rateLabel_ = addLabel(this, "Label2", QString(), InputColumn, 1);
-    termLabel_ = addLabel(this, "Label3", QString(), InputColumn, 2);
-    QLabel* compoundingLabel = addLabel(
-        this, "Label6", QStringLiteral(" Interest compound     periods per year."), InputColumn, 3);
-    QLabel* frequencyLabel = addLabel(
-        this, "Label10", QStringLiteral(" Frequency and type   of each payment."), InputColumn, 4);
-
-    inPrincipal_ = new QLineEdit(this);
-    inPrincipal_->setObjectName(QStringLiteral("InPrincipal"));
-    paintAsInput(inPrincipal_);
-    inPrincipal_->setGeometry(boxRect(InputColumn, 0));
-    inRate_ = addList(this, "InRate", true, InputColumn, 1);
-    inTerm_ = addList(this, "InTerm", true, InputColumn, 2);
-    comperiod_ = addList(this, "Comperiod", false, InputColumn, 3);
-    freqPmt_ = addList(this, "FreqPmt", false, InputColumn, 4);
-    nameAfterLabel(comperiod_, compoundingLabel);
-    nameAfterLabel(freqPmt_, frequencyLabel);
-    comperiod_->addItems(compoundingRows());
-    freqPmt_->addItems(frequencyRows());
-
-    connect(inRate_, &QComboBox::activated, this, &MortgageCalc::ClearResults);
-    connect(inTerm_, &QComboBox::activated, this, &MortgageCalc::termPicked);
-    connect(comperiod_, &QComboBox::activated, this, &MortgageCalc::ClearResults);
-    connect(freqPmt_, &QComboBox::activated, this, &MortgageCalc::ClearResults);
-    comperiod_->installEventFilter(this);
-    freqPmt_->installEventFilter(this);
-}
-
-void MortgageCalc::buildResults() {
-    QLabel* paymentLabel = addLabel(this, "Label4", PaymentLabel, ResultColumn, 0);
-    QLabel* paymentsPerYearLabel = addLabel(this, "Label9", PaymentsPerYearLabel, ResultColumn, 1);
-    toFinalLabel_ = addLabel(this, "Label11", QString(), ResultColumn, 2);
-    totalPaidLabel_ = addLabel(this, "Label8", QString(), ResultColumn, 3);
-    QLabel* savingsLabel = addLabel(this, "Label5", SavingsLabel, ResultColumn, 4);
-    inMonthPI_ = addResultBox(this, "InMonthPI", ResultColumn, 0);
-    numPmtsYear_ = addResultBox(this, "NumPmtsYear", ResultColumn, 1);
-    endMortYear_ = addResultBox(this, "EndMortYear", ResultColumn, 2);
-    allPayments_ = addResultBox(this, "AllPayments", ResultColumn, 3);
-    totSavd_ = addResultBox(this, "TotSavd", ResultColumn, 4);
-
-    QLabel* rateFactorLabel = addLabel(this, "Label14", RateFactorLabel, FactorColumn, 0);
-    QLabel* daysLabel = addLabel(this, "Label15", DaysInYearLabel, FactorColumn, 1);
-    periodicR_ = addResultBox(this, "PeriodicR", FactorColumn, 0);
-    inDays_ = addResultBox(this, "InDays", FactorColumn, 1);
-    nameAfterLabel(inMonthPI_, paymentLabel);
-    nameAfterLabel(numPmtsYear_, paymentsPerYearLabel);
-    nameAfterLabel(totSavd_, savingsLabel);
-    nameAfterLabel(periodicR_, rateFactorLabel);
-    nameAfterLabel(inDays_, daysLabel);
-
-    QLabel* showPayments =
-        addLabel(this, "Label12", QStringLiteral(" Show payments."), FactorColumn, 2);
-    showPayments->setGeometry(twipsRect(FactorColumn.labelLeft, rowTop(2),
-                                        FactorColumn.labelWidth + FactorColumn.boxWidth + 30,
-                                        RowHeight));
-    annual_ = new QRadioButton(QStringLiteral("Annual"), this);
-    annual_->setObjectName(QStringLiteral("Option2"));
-    annual_->setGeometry(twipsRect(FactorColumn.labelLeft + 60, rowTop(3), 1200, RowHeight));
-    all_ = new QRadioButton(QStringLiteral("All "), this);
-    all_->setObjectName(QStringLiteral("Option1"));
-    all_->setGeometry(twipsRect(FactorColumn.boxLeft + 120, rowTop(3), 1200, RowHeight));
-    connect(annual_, &QRadioButton::clicked, this, [this] { showView(View::Annual); });
-    connect(all_, &QRadioButton::clicked, this, [this] { showView(View::All); });
-    // Captionless labels of the layout, kept clear of every control.
-    addLabel(this, "Label7", QString(), FactorColumn, 4);
-    addLabel(this, "Label13", QString(), FactorColumn, 4)
-        ->move(fromTwips(FactorColumn.boxLeft), fromTwips(rowTop(4)));
-}
-
-void MortgageCalc::buildButtons() {
-    const auto addButton = [this](const char* name, const QString& caption, int index) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setGeometry(
-            twipsRect(60 + (index % 4) * 2355, 2190 + (index / 4) * 420, 2295, 375));
-        button->setAutoDefault(true); // Enter on a focused button presses it
-        return button;
-    };
-    mCalc_ = addButton("MCalc", QStringLiteral("&Calculate"), 0);
-    QPushButton* showIrf = addButton("MShowIRF", QStringLiteral("&Days in year"), 1);
-    mDateNumber_ = addButton("MDateNumber", ViewDateCaption, 2);
-    QPushButton* addPrePay = addButton("MAddPrePay", QStringLiteral("&Additional payment"), 3);
-    mGraphs_ = addButton("MGraphs", QStringLiteral("&Show Graph"), 4);
-    mPrinter_ = addButton("MPrinter", QStringLiteral("To &Printer"), 5);
-    mHelp_ = addButton("MHelp", QuickHelpCaption, 6);
-    QPushButton* exit = addButton("MExit", QStringLiteral("E&xit to Menu"), 7);
-
-    connect(mCalc_, &QPushButton::clicked, this, &MortgageCalc::calculate);
-    connect(showIrf, &QPushButton::clicked, this, &MortgageCalc::showDaysInYear);
-    connect(mDateNumber_, &QPushButton::clicked, this, &MortgageCalc::toggleDates);
-    connect(addPrePay, &QPushButton::clicked, this, &MortgageCalc::showAdditionalPayments);
-    connect(mGraphs_, &QPushButton::clicked, this, &MortgageCalc::showGraphs);
-    connect(mPrinter_, &QPushButton::clicked, this, &MortgageCalc::print);
-    connect(mHelp_, &QPushButton::clicked, this, &MortgageCalc::toggleQuickHelp);
-    connect(exit, &QPushButton::clicked, this, &MortgageCalc::exitToMenu);
-}
-
-void MortgageCalc::buildGrid() {
-    const QRect area = twipsRect(60, GridTop, 9360, 6300 - GridTop);
-
-    const mortgage::MortgageGrid fresh = freshGrid(mode_);
-    model_ = new TextGridModel(this);
-    model_->setGrid(fresh.headers, fresh.rows);
-    mGrid_ = new QTableView(this);
-    mGrid_->setObjectName(QStringLiteral("MGrid"));
-    mGrid_->setModel(model_);
-    nameAfterCaption(mGrid_, QStringLiteral("Payment schedule"));
-    mGrid_->setFont(fixedPitchFont(BoxPointSize));
-    mGrid_->setGeometry(area);
-    mGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    mGrid_->setTabKeyNavigation(false); // Tab moves on to the next control; arrows move inside
-    mGrid_->setWordWrap(false);
-    mGrid_->verticalHeader()->hide();
-    mGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    mGrid_->verticalHeader()->setDefaultSectionSize(fromTwips(255));
-    QHeaderView* headings = mGrid_->horizontalHeader();
-    headings->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
-    headings->setFixedHeight(fromTwips(500));
-    headings->setSectionResizeMode(QHeaderView::Fixed);
-    headings->setHighlightSections(false);
-    for (int column = 0; column < GridColumns; ++column)
-        mGrid_->setColumnWidth(column,
-                               fromTwips(GridDefaultColumnWidth + GridColumnWidening[column]));
-
-    mTextBox_ = new HelpPanel(services_.beeper, this);
-    mTextBox_->setObjectName(QStringLiteral("MTextBox"));
-    nameAfterCaption(mTextBox_, QuickHelpCaption);
-    mTextBox_->setEnterTarget(inPrincipal_);
-    mTextBox_->setFont(fixedPitchFont());
-    mTextBox_->setGeometry(area);
-    mTextBox_->hide();
-}
-
-void MortgageCalc::attachInputBehaviour() {
-    // Every input box clears the results on its first key and on Delete.
-    const auto rules = [this](KeyFilter filter, QString (MortgageCalc::*leave)(const QString&)) {
-        InputBoxRules box;
-        box.filter = std::move(filter);
-        box.onFirstKey = [this] { ClearResults(); };
-        box.onDeleteKey = box.onFirstKey;
-        box.onLeave = [this, leave](const QString& text) { return (this->*leave)(text); };
-        return box;
-    };
-    Beeper& beeper = services_.beeper;
-    InputBox::attach(inPrincipal_, state_,
-                     rules(amountKeyFilter(beeper), &MortgageCalc::leavePrincipal))
-        ->setNext(inRate_);
-    InputBox::attach(inRate_, state_, rules(amountKeyFilter(beeper), &MortgageCalc::leaveRate))
-        ->setNext(inTerm_);
-    InputBoxRules term = rules(digitKeyFilter(beeper), &MortgageCalc::leaveTerm);
-    term.commitsWithoutEdit = true; // the limit is checked on every leave
-    InputBox::attach(inTerm_, state_, std::move(term))->setNext(comperiod_);
 }
 
 void MortgageCalc::load() {
@@ -328,51 +84,6 @@ void MortgageCalc::load() {
     inTerm_->setEditText(texts.termText);
     comperiod_->setCurrentIndex(0);
     freqPmt_->setCurrentIndex(0);
-}
-
-QString MortgageCalc::leavePrincipal(const QString& text) {
-    // A list pick or view change marks an edit as started; leaving the untouched box then must
-    // not read its "$" text as 0.
-    if (text == principalShown_)
-        return text;
-    commitAmount(text, inputs_.principal);
-    principalShown_ =
-        principalBoxText(state_.settings.CurrencySymbol, inputs_.principal.toDouble());
-    return principalShown_;
-}
-
-QString MortgageCalc::leaveRate(const QString& text) {
-    commitAmount(text, inputs_.ratePercent);
-    return rateBoxText(inputs_.ratePercent.toDouble());
-}
-
-void MortgageCalc::commitAmount(const QString& text, Currency& into) {
-    const std::optional<Currency> value = Currency::fromDouble(leadingNumber(text));
-    if (value) // a value beyond the money range is refused; the last one stays
-        into = *value;
-    else
-        services_.beeper.beep();
-}
-
-QString MortgageCalc::leaveTerm(const QString& text) {
-    const TermLimit limit = termLimit(mode_);
-    QString shown = text;
-    if (leadingNumber(text) > limit.limit) {
-        services_.messenger.show(this, Message{limit.message, QStringLiteral("Help")});
-        shown = QString::number(limit.limit);
-    }
-    if (state_.EditStarted != 1)
-        return shown;
-    const double term = leadingNumber(shown);
-    inputs_.term = *Currency::fromDouble(term); // at most the limit, so it always fits
-    return termBoxText(term);
-}
-
-void MortgageCalc::termPicked() {
-    inputs_.extraPayments = ExtraPayments{};
-    // Nothing is left to list, so the additional-payments block must not be shown either.
-    inputs_.ExtraCount = 0;
-    ClearResults();
 }
 
 void MortgageCalc::ClearResults() {
@@ -534,29 +245,6 @@ void MortgageCalc::exitToMenu() {
 void MortgageCalc::closeEvent(QCloseEvent* event) {
     exitToMenu(); // the title bar leaves the planner the way its exit button does
     event->accept();
-}
-
-bool MortgageCalc::listKeyPressed(QWidget* next, int key, const QString& text) {
-    if (isEnter(key)) {
-        next->setFocus(Qt::TabFocusReason);
-        return true;
-    }
-    if (isFocusMove(key) || text.isEmpty())
-        return false; // arrows and page keys pick rows as usual
-    services_.beeper.beep();
-    ClearResults();
-    return true;
-}
-
-bool MortgageCalc::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (watched == comperiod_)
-        return listKeyPressed(freqPmt_, key->key(), key->text());
-    if (watched == freqPmt_)
-        return listKeyPressed(mCalc_, key->key(), key->text());
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace pennywell::ui

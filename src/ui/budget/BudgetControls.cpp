@@ -1,0 +1,73 @@
+#include "budget/BudgetControls.h"
+
+#include "common/Fonts.h"
+#include "common/InputBox.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace pennywell::ui::budget_controls {
+namespace {
+
+const QString ResultColour = QStringLiteral("#c8f0c8");
+
+} // namespace
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(captionFont());
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QString resultStyleSheet(bool red) {
+    return QStringLiteral("QLabel { background-color: %1; color: %2; }")
+        .arg(ResultColour, red ? QStringLiteral("#ff0000") : QStringLiteral("black"));
+}
+
+QLabel* addResult(QWidget* parent, const char* name, const QRect& geometry) {
+    QLabel* result = addLabel(parent, name, QString(), geometry);
+    result->setFont(fixedPitchFont(BoxPointSize));
+    result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    result->setFrameShape(QFrame::Panel);
+    result->setFrameShadow(QFrame::Sunken);
+    result->setAutoFillBackground(true);
+    result->setStyleSheet(resultStyleSheet(false));
+    return result;
+}
+
+QLineEdit* addBox(QWidget* parent, const char* name, const QRect& geometry, bool numeric) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(geometry);
+    showAsInputBox(box);
+    if (numeric) {
+        box->setFont(fixedPitchFont(BoxPointSize));
+        box->setAlignment(Qt::AlignRight);
+    }
+    return box;
+}
+
+QPushButton* addButton(QWidget* parent, const NamedControl& named, const QRect& geometry) {
+    auto* button = new QPushButton(named.caption, parent);
+    button->setObjectName(QString::fromLatin1(named.name));
+    button->setGeometry(geometry);
+    button->setAutoDefault(true); // Enter on a focused button presses it
+    return button;
+}
+
+QComboBox* addList(QWidget* parent, const char* name, const QStringList& entries,
+                   const QRect& geometry) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setFont(fixedPitchFont(BoxPointSize));
+    list->addItems(entries);
+    list->setGeometry(geometry);
+    return list;
+}
+
+} // namespace pennywell::ui::budget_controls

@@ -1,0 +1,119 @@
+#include "budget/Budget.h"
+#include "budget/BudgetFile.h"
+#include "budget/BudgetMessages.h"
+#include "common/BusyCursor.h"
+#include "common/FileDialogs.h"
+#include "common/Messenger.h"
+#include "common/Services.h"
+#include "state/AppState.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QTableView>
+
+namespace pennywell::ui {
+
+namespace messages = budget_messages;
+
+namespace {
+
+const QString BudgetFilter = QStringLiteral("Budget Database (*.bgt)|*.bgt");
+
+} // namespace
+
+bool Budget::holdsUnsavedRecords() const {
+    // A record being changed is unsaved work even right after a save.
+    return (changed_ == 1 || changePending()) &&
+           (tables_.income.count() != 0 || tables_.expense.count() != 0);
+}
+
+bool Budget::userGoesBackToSave() {
+    // No erases the records, so leaving the question without an answer means going back.
+    const Message question{currentFileName_ + messages::ChangedFileQuestion,
+                           messages::ChangedFileTitle, MessageButtons::YesNo, MessageIcon::Question,
+                           MessageAnswer::Yes};
+    return services_.messenger.show(this, question) == MessageAnswer::Yes;
+}
+
+void Budget::showAgain() {
+    show();
+    activateWindow();
+}
+
+std::optional<QString> Budget::chooseFile(bool save) {
+    const FileDialogRequest request{save ? FileDialogKind::Save : FileDialogKind::Open,
+                                    BudgetFilter, currentFolder_, currentFileName_};
+    const std::optional<QString> chosen = services_.fileDialogs.choose(nullptr, request);
+    if (chosen) {
+        const QFileInfo file(*chosen);
+        currentFolder_ = file.absolutePath();
+        if (save)
+            currentFileName_ = file.exists() ? file.fileName() : QString();
+    }
+    return chosen;
+}
+
+void Budget::saveFile() {
+    // The file would hold the record's old values while the user sees the new ones.
+    if (changePending()) {
+        message(messages::ChangePendingBeforeSave, messages::HelpTitle);
+        return;
+    }
+    hide();
+    if (tables_.income.count() == 0 && tables_.expense.count() == 0) {
+        message(messages::NoRecordsToSave, messages::HelpTitle);
+        changed_ = 0;
+    } else if (const std::optional<QString> path = chooseFile(true)) {
+        const BusyCursor busy;
+        if (saveBudgetFile(*path, tables_)) {
+            currentFileName_ = QFileInfo(*path).fileName();
+            changed_ = 0;
+        } else {
+            // The old file is untouched and the records are still unsaved.
+            message(messages::BadFilename, messages::SavingErrorTitle);
+        }
+    }
+    showAgain();
+}
+
+void Budget::openFile() {
+    // Opening replaces both tables, which would strand a pending change.
+    if (changePending()) {
+        message(messages::ChangePending, messages::HelpTitle);
+        return;
+    }
+    if (holdsUnsavedRecords() && userGoesBackToSave())
+        return;
+    hide();
+    if (const std::optional<QString> path = chooseFile(false)) {
+        const BusyCursor busy;
+        if (std::optional<BudgetTables> loaded = loadBudgetFile(*path)) {
+            tables_ = std::move(*loaded);
+            currentFileName_ = QFileInfo(*path).fileName();
+            // Another file's records are read from the top, wherever the last ones stood.
+            income_.grid->scrollToTop();
+            expense_.grid->scrollToTop();
+        } else {
+            // The records on screen stay: a bad file never costs the user their work.
+            message(messages::LoadFailed, messages::LoadFileTitle);
+        }
+    }
+    showAgain();
+    refresh();
+}
+
+void Budget::closeEvent(QCloseEvent* event) {
+    if (holdsUnsavedRecords() && userGoesBackToSave()) {
+        event->ignore();
+        return;
+    }
+    changed_ = 0;
+    currentFileName_.clear();
+    tables_ = BudgetTables{};
+    income_.entry = BudgetEntry{};
+    expense_.entry = BudgetEntry{};
+    state_.EditStarted = 0;
+    event->accept();
+}
+
+} // namespace pennywell::ui

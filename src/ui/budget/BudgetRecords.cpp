@@ -1,0 +1,135 @@
+#include "budget/Budget.h"
+#include "budget/BudgetControls.h"
+#include "budget/BudgetGridModel.h"
+#include "budget/BudgetHalfLayout.h"
+#include "budget/BudgetMessages.h"
+#include "budget/BudgetPeriod.h"
+#include "budget/BudgetPresenter.h"
+#include "common/Messenger.h"
+#include "common/Services.h"
+#include "common/Twips.h"
+#include "state/AppState.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace pennywell::ui {
+
+namespace messages = budget_messages;
+
+namespace {
+
+constexpr int PromptTop = 5325;
+
+} // namespace
+
+BudgetTable& Budget::tableOf(const Half& half) {
+    return half.layout->side == BudgetSide::Income ? tables_.income : tables_.expense;
+}
+
+void Budget::message(const QString& text, const QString& title) {
+    services_.messenger.show(this, Message{text, title});
+}
+
+void Budget::clearBoxes(Half& half) {
+    for (QLineEdit* box : {half.description, half.amount, half.payments, half.budgeted})
+        box->clear();
+    // An emptied box counts as 0, so no hidden figure of the last entry is added again.
+    half.entry = BudgetEntry{};
+}
+
+bool Budget::editAccepted(BudgetEditOutcome outcome) {
+    switch (outcome) {
+    case BudgetEditOutcome::MissingData:
+        message(messages::MissingData, messages::HelpTitle);
+        return false;
+    case BudgetEditOutcome::TooLarge:
+        message(messages::WrongEntry, messages::EntryErrorLowerTitle);
+        return false;
+    case BudgetEditOutcome::TableFull:
+        message(messages::TableFull, messages::EntryErrorTitle);
+        return false;
+    case BudgetEditOutcome::Done:
+        break;
+    }
+    return true;
+}
+
+void Budget::addRecord(Half& half) {
+    if (!editAccepted(addBudgetRecord(tableOf(half), half.description->text(),
+                                      half.payments->text(), half.entry)))
+        return;
+    focusSide_ = half.layout->focusSide;
+    clearBoxes(half);
+    refresh();
+}
+
+int Budget::promptRecordNumber(const Half& half, InRecNum::Purpose purpose) {
+    InRecNum prompt(purpose, state_, services_.beeper, this);
+    prompt.move(fromTwips(half.layout->promptLeft), fromTwips(PromptTop));
+    prompt.exec();
+    return prompt.chosenRecord();
+}
+
+void Budget::deleteRecord(Half& half) {
+    BudgetTable& table = tableOf(half);
+    if (table.count() == 0) {
+        message(half.layout->noRecordsToDelete, messages::HelpTitle);
+        return;
+    }
+    const int number = promptRecordNumber(half, InRecNum::Purpose::Delete);
+    if (number == 0)
+        return;
+    if (!budgetRecordExists(table, number)) {
+        message(messages::RecordDoesNotExist, messages::HelpTitle);
+        return;
+    }
+    // The number is shown as a signed number is, with a space where a minus would stand.
+    const Message confirmation{messages::DeleteQuestion + QLatin1Char(' ') +
+                                   QString::number(number),
+                               messages::HelpTitle, MessageButtons::OkCancel};
+    if (services_.messenger.show(this, confirmation) != MessageAnswer::Ok)
+        return;
+    deleteBudgetRecord(table, number);
+    focusSide_ = half.layout->focusSide;
+    refresh();
+}
+
+void Budget::showHalf(Half& half, const BudgetHalfView& view) {
+    half.model->showRecords(view.rows);
+    half.totalsLabel->setText(view.label);
+    half.total->setText(view.total);
+    half.totalBudgeted->setText(view.totalBudgeted);
+}
+
+void Budget::refresh() {
+    const BudgetPeriod period =
+        periodFromListText(freqPeriod_->currentText()).value_or(annualPeriod());
+    const BudgetSortOrder order =
+        sortOrderFromListText(sortBy_->currentText()).value_or(BudgetSortOrder::NamesAscending);
+    const BudgetView view = refreshBudget(tables_, period, order, state_.settings.CurrencySymbol);
+
+    showHalf(income_, view.income);
+    showHalf(expense_, view.expense);
+    netLabel_->setText(view.netLabel);
+    const auto showNet = [](QLabel* label, const QString& text, bool red) {
+        label->setText(text);
+        label->setStyleSheet(budget_controls::resultStyleSheet(red));
+    };
+    showNet(netBalance_, view.netBalance, view.netBalanceRed);
+    showNet(netBalanceBudgeted_, view.netBalanceBudgeted, view.netBalanceBudgetedRed);
+
+    (focusSide_ == 1 ? income_.description : expense_.description)->setFocus();
+    focusSide_ = 0;
+    changed_ = 1;
+}
+
+void Budget::chooseListEntry() {
+    if (tables_.income.count() != 0)
+        refresh();
+    if (tables_.expense.count() != 0)
+        refresh();
+}
+
+} // namespace pennywell::ui

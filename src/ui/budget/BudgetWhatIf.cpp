@@ -1,0 +1,74 @@
+#include "budget/Budget.h"
+#include "budget/BudgetHalfLayout.h"
+#include "budget/BudgetMessages.h"
+#include "budget/BudgetPresenter.h"
+#include "common/BusyCursor.h"
+#include "common/InputBox.h"
+#include "state/AppState.h"
+
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace pennywell::ui {
+
+namespace messages = budget_messages;
+
+void Budget::setChangeMode(Half& half, bool changing) {
+    half.add->setVisible(!changing);
+    half.whatIf->setVisible(!changing);
+    half.remove->setVisible(!changing);
+    half.addChanged->setVisible(changing);
+    half.budgetedBox->setNext(changing ? half.addChanged : half.add);
+    assignAltH();
+}
+
+void Budget::assignAltH() {
+    // "Add C&hanged Record" and "Quick &Help" share Alt+H; while the expense side changes a
+    // record the key adds it, and the help button keeps its caption but not the key.
+    const bool expenseChanging = !expense_.addChanged->isHidden();
+    help2_->setShortcut(expenseChanging ? QKeySequence() : QKeySequence::mnemonic(help2_->text()));
+}
+
+bool Budget::changePending() const {
+    return tables_.income.chosenRecord != 0 || tables_.expense.chosenRecord != 0;
+}
+
+void Budget::whatIf(Half& half) {
+    BudgetTable& table = tableOf(half);
+    if (table.count() == 0) {
+        message(messages::NoRecordsToChange, messages::HelpTitle);
+        return;
+    }
+    const int number = promptRecordNumber(half, InRecNum::Purpose::Change);
+    if (number == 0)
+        return;
+    if (!budgetRecordExists(table, number)) {
+        message(messages::RecordDoesNotExist, messages::HelpTitle);
+        return;
+    }
+    const BudgetRecord& record = table.records[std::size_t(number - 1)];
+    half.description->setText(record.description);
+    half.entry = entryOfRecord(record);
+    half.amount->setText(budgetAmountBoxText(half.entry.amount));
+    half.payments->setText(budgetPaymentsBoxText(half.entry.paymentsPerYear));
+    half.budgeted->setText(budgetAmountBoxText(half.entry.budgeted));
+    state_.EditStarted = 0;
+    table.chosenRecord = number;
+    setChangeMode(half, true);
+}
+
+void Budget::addChangedRecord(Half& half) {
+    if (!editAccepted(changeBudgetRecord(tableOf(half), half.description->text(),
+                                         half.payments->text(), half.entry)))
+        return;
+    focusSide_ = half.layout->focusSide;
+    {
+        const BusyCursor busy;
+        clearBoxes(half);
+        refresh();
+    }
+    setChangeMode(half, false);
+}
+
+} // namespace pennywell::ui
