@@ -1,6 +1,10 @@
+#include "TestServices.h"
 #include "WindowTestSupport.h"
+#include "budget/Budget.h"
+#include "common/ActivateOnShow.h"
 #include "shell/Application.h"
 #include "shell/MenuMain.h"
+#include "state/AppState.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -8,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace pennywell;
 using namespace pennywell::ui;
 using namespace pennywell::ui::testing;
 
@@ -38,6 +43,26 @@ private slots:
         });
         clickButton(&menu, "PTrFnt");
         QTRY_VERIFY(menu.isActiveWindow());
+    }
+
+    // Saving hides the budget behind its file dialog or message; shown again, it takes the
+    // keyboard back.
+    void theBudgetTakesTheKeyboardBackAfterSaving() {
+        ActivateOnShow::install();
+        AppState state;
+        TestServices services;
+        Budget budget(state, services.services);
+        QVERIFY(showAndActivate(&budget));
+        bool hiddenMeanwhile = false;
+        services.messenger.whileShown = [&] {
+            hiddenMeanwhile = !budget.isVisible();
+            QDialog message; // a modal window of its own, as the message is
+            QTimer::singleShot(0, &message, &QDialog::accept);
+            message.exec();
+        };
+        clickButton(&budget, "FilSave"); // nothing to save: told so while the window is away
+        QVERIFY(hiddenMeanwhile);
+        QTRY_VERIFY(budget.isActiveWindow());
     }
 };
 

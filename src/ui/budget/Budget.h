@@ -87,7 +87,6 @@ private:
     std::optional<QString> chooseFile(bool save);
     bool holdsUnsavedRecords() const;
     bool userGoesBackToSave();
-    void showAgain();
 
     AppState& state_;
     Services& services_;

@@ -35,11 +35,6 @@ bool Budget::userGoesBackToSave() {
     return services_.messenger.show(this, question) == MessageAnswer::Yes;
 }
 
-void Budget::showAgain() {
-    show();
-    activateWindow();
-}
-
 std::optional<QString> Budget::chooseFile(bool save) {
     const FileDialogRequest request{save ? FileDialogKind::Save : FileDialogKind::Open,
                                     BudgetFilter, currentFolder_, currentFileName_};
@@ -73,7 +68,7 @@ void Budget::saveFile() {
             message(messages::BadFilename, messages::SavingErrorTitle);
         }
     }
-    showAgain();
+    show(); // raised and given the keyboard by ActivateOnShow
 }
 
 void Budget::openFile() {
@@ -98,7 +93,7 @@ void Budget::openFile() {
             message(messages::LoadFailed, messages::LoadFileTitle);
         }
     }
-    showAgain();
+    show();
     refresh();
 }
 
