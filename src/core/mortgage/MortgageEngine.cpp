@@ -59,22 +59,22 @@ bool correctFinalPayment(std::vector<PayRow>& table, int n, Currency principal) 
     return true;
 }
 
-// Replaces rows 1..years with annual totals, summed over payments 1..n only.
+// Replaces rows 1..years with annual totals, summed over payments 1..n only. A year's interest
+// and principal are what its payments added to the cumulative columns: adding up the payments'
+// parts, each rounded on its own, let a year's sum drift from its cumulative by a few
+// ten-thousandths, so the first year's interest differed from its own cumulative interest.
 bool summariseYears(MortgageResult& result, int years, const MortgageInputs& inputs) {
     const int n = result.paymentsMade;
     const int N = result.PaymentsPerYear;
     std::vector<PayRow> yearTable(std::size_t(years) + 1);
+    const PayRow* endOfYearBefore = &yearTable[0];
     bool paidOff = false;
     for (int y = 1; y <= years && !paidOff; ++y) {
         PayRow& year = yearTable[std::size_t(y)];
-        for (int j = (y - 1) * N + 1; j <= std::min(y * N, n); ++j) {
+        const int first = (y - 1) * N + 1;
+        const int last = std::min(y * N, n);
+        for (int j = first; j <= last; ++j) {
             const PayRow& payment = result.PayTable[std::size_t(j)];
-            const auto interest = year.interest.plus(payment.interest);
-            const auto principal = year.principal.plus(payment.principal);
-            if (!interest || !principal)
-                return false;
-            year.interest = *interest;
-            year.principal = *principal;
             year.balance = payment.balance;
             year.cumulativeInterest = payment.cumulativeInterest;
             year.cumulativePrincipal = payment.cumulativePrincipal;
@@ -83,6 +83,15 @@ bool summariseYears(MortgageResult& result, int years, const MortgageInputs& inp
                 break;
             }
         }
+        if (first > last) // a year without payments stays empty
+            continue;
+        const auto interest = year.cumulativeInterest.minus(endOfYearBefore->cumulativeInterest);
+        const auto principal = year.cumulativePrincipal.minus(endOfYearBefore->cumulativePrincipal);
+        if (!interest || !principal)
+            return false;
+        year.interest = *interest;
+        year.principal = *principal;
+        endOfYearBefore = &year;
     }
     for (int y = 1; y <= years; ++y) {
         PayRow& row = result.PayTable[std::size_t(y)];

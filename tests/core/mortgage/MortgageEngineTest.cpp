@@ -56,10 +56,32 @@ TEST(MortgageEngine, AnnualRowsAreTheYearEndsOfTheSchedule) {
         EXPECT_EQ(year.number, money(y));
         EXPECT_EQ(year.balance, payment.balance) << "year " << y;
         EXPECT_EQ(year.cumulativeInterest, payment.cumulativeInterest);
-        const auto principalOfYear = payment.cumulativePrincipal.minus(
-            all.PayTable[std::size_t(12 * y - 12)].cumulativePrincipal);
-        // Sums of rounded parts: equal to the year's principal within rounding.
-        EXPECT_NEAR(year.principal.toDouble(), principalOfYear->toDouble(), 0.0012);
+        const PayRow& yearBefore = all.PayTable[std::size_t(12 * y - 12)];
+        EXPECT_EQ(year.principal,
+                  *payment.cumulativePrincipal.minus(yearBefore.cumulativePrincipal));
+        EXPECT_EQ(year.interest, *payment.cumulativeInterest.minus(yearBefore.cumulativeInterest));
+    }
+}
+
+// The cumulative columns are the running sums of the yearly parts to the last decimal: the
+// first year's interest is its cumulative interest, and the years' principal repays the loan.
+TEST(MortgageEngine, AnnualPartsAddUpToTheirCumulatives) {
+    for (const int frequency : {PayMonthly, Semimonthly, TwoWeeks, BiweeklyAcc, WeeklyAcc}) {
+        const MortgageResult annual =
+            calculateMortgage(inputs(100000, 10.125, 25, Semiannual, frequency, View::Annual));
+        ASSERT_TRUE(annual.succeeded());
+        Currency interest;
+        Currency principal;
+        for (int y = 1; y <= annual.RowCount; ++y) {
+            const PayRow& year = annual.PayTable[std::size_t(y)];
+            interest = *interest.plus(year.interest);
+            principal = *principal.plus(year.principal);
+            EXPECT_EQ(year.cumulativeInterest, interest)
+                << "frequency " << frequency << " year " << y;
+            EXPECT_EQ(year.cumulativePrincipal, principal)
+                << "frequency " << frequency << " year " << y;
+        }
+        EXPECT_EQ(principal, money(100000)) << "frequency " << frequency;
     }
 }
 
@@ -217,11 +239,10 @@ TEST(MortgageEngine, AnnualSumsOfAPartYearCoverOnlyThePaymentsMade) {
     ASSERT_TRUE(annual.succeeded());
     const int years = annual.RowCount;
     EXPECT_EQ(years, int(std::ceil(all.YearsToFinal)));
-    pennywell::Currency lastYearInterest;
-    for (int j = (years - 1) * 26 + 1; j <= all.paymentsMade; ++j)
-        lastYearInterest = *lastYearInterest.plus(all.PayTable[std::size_t(j)].interest);
+    const Currency interestBefore = all.PayTable[std::size_t((years - 1) * 26)].cumulativeInterest;
+    const Currency interestToTheEnd = lastRow(all).cumulativeInterest;
     const PayRow& lastYear = annual.PayTable[std::size_t(years)];
-    EXPECT_EQ(lastYear.interest, lastYearInterest);
+    EXPECT_EQ(lastYear.interest, *interestToTheEnd.minus(interestBefore));
     EXPECT_EQ(lastYear.balance, Currency());
     EXPECT_EQ(lastYear.cumulativePrincipal, money(100000));
     EXPECT_EQ(annual.ResultCount, int(std::nearbyint(all.YearsToFinal)));
