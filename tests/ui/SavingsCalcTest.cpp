@@ -4,6 +4,8 @@
 #include "WindowTestSupport.h"
 #include "common/MnemonicFocus.h"
 #include "format/RightAlign.h"
+#include "graph/GraphsAll.h"
+#include "printing/PrintDocument.h"
 #include "printing/PrinterHeaderInput.h"
 #include "savings/SavingsHelpText.h"
 #include "savings/YearSaveCalc.h"
@@ -14,6 +16,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -374,6 +377,36 @@ private slots:
         QCOMPARE(state_.EditStarted, 0);
     }
 
+    // The graph screen reads the results and leaves them as they were: a printout made after a
+    // visit to it prints what one made before it printed, a one-year plan (whose graph takes a
+    // second point from the totals row) included.
+    void aVisitToTheGraphLeavesThePrintoutAsItWas() {
+        for (const QString& years : {QStringLiteral("25"), QStringLiteral("1")}) {
+            typeInto("InTerm", years);
+            press("SCalc");
+            services_.printer.printed.clear();
+            printWithHeader();
+            press("SGraphs");
+            QPointer<GraphsAll> graphs;
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto* shown = qobject_cast<GraphsAll*>(window); shown && shown->isVisible())
+                    graphs = shown;
+            QVERIFY(graphs);
+            clickButton(graphs, "ExitBut");
+            QTRY_VERIFY(!graphs);
+            QVERIFY(window_->isVisible());
+            printWithHeader();
+
+            const auto& printed = services_.printer.printed;
+            QCOMPARE(printed.size(), 2);
+            const auto pages = [&printed](int index) {
+                return std::get<report::PrintedReport>(printed[index].content).pages;
+            };
+            QVERIFY(!pages(0).isEmpty());
+            QCOMPARE(pages(1), pages(0));
+        }
+    }
+
     void exitClearsThePlannersState() {
         press("SCalc");
         press("SGraphs");
@@ -423,6 +456,16 @@ private:
         QTest::keyClicks(target, keys);
     }
     void leaveTo(QWidget* next) { next->setFocus(Qt::TabFocusReason); }
+    void printWithHeader() {
+        QTimer::singleShot(0, this, [] {
+            auto* dialog = qobject_cast<PrinterHeaderInput*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QTimer::singleShot(3000, dialog, &QDialog::reject); // never leave the test blocked
+            testing::typeInto(dialog, "InFName", QStringLiteral("Plan"));
+            clickButton(dialog, "Acept");
+        });
+        press("SPrinter");
+    }
 
     AppState state_;
     testing::TestServices services_;
