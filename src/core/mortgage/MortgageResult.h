@@ -1,6 +1,7 @@
 #pragma once
 
 #include "money/Currency.h"
+#include "mortgage/MortgageInputs.h"
 #include "mortgage/PaymentFrequency.h"
 
 #include <QDate>
