@@ -85,23 +85,21 @@ std::optional<int> wholeNumber(const QString& text) {
 
 } // namespace
 
-SettingsLoadResult loadSettings(const QString& path) {
+SettingsLoadResult parseSettings(const QByteArray& bytes) {
     SettingsLoadResult result;
     result.settings.CurrencySymbol.clear();
 
-    if (const std::optional<FileStart> file = readRegularFile(path, MaximumReadBytes)) {
-        FieldReader reader(firstLine(file->bytes));
-        if (const auto symbol = reader.next()) {
-            result.settings.CurrencySymbol = boxSizedSymbol(*symbol);
-            const auto fontField = reader.next();
-            const auto font = fontField ? wholeNumber(*fontField) : std::nullopt;
-            if (font) {
-                const bool known = *font >= 0 && *font < PersonalSettings::FontChoiceCount;
-                result.settings.PrinterFontChoice = known ? *font : 0;
-                if (const auto name = reader.next()) {
-                    result.settings.UserName = *name;
-                    result.complete = true;
-                }
+    FieldReader reader(firstLine(bytes));
+    if (const auto symbol = reader.next()) {
+        result.settings.CurrencySymbol = boxSizedSymbol(*symbol);
+        const auto fontField = reader.next();
+        const auto font = fontField ? wholeNumber(*fontField) : std::nullopt;
+        if (font) {
+            const bool known = *font >= 0 && *font < PersonalSettings::FontChoiceCount;
+            result.settings.PrinterFontChoice = known ? *font : 0;
+            if (const auto name = reader.next()) {
+                result.settings.UserName = *name;
+                result.complete = true;
             }
         }
     }
@@ -109,6 +107,12 @@ SettingsLoadResult loadSettings(const QString& path) {
     if (result.settings.CurrencySymbol.isEmpty())
         result.settings.CurrencySymbol = QStringLiteral("$");
     return result;
+}
+
+SettingsLoadResult loadSettings(const QString& path) {
+    if (const std::optional<FileStart> file = readRegularFile(path, MaximumReadBytes))
+        return parseSettings(file->bytes);
+    return SettingsLoadResult{};
 }
 
 QByteArray settingsLine(const PersonalSettings& settings) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace pennywell {
@@ -28,6 +29,9 @@ inline const QString SettingsFileName = QStringLiteral("Personal.pws");
 // becomes "$", a longer one than the box holds is cut to its two characters; a font choice
 // outside 0..3 becomes 0. Anything but a regular file counts as missing.
 SettingsLoadResult loadSettings(const QString& path);
+
+// The same reading of a file's bytes.
+SettingsLoadResult parseSettings(const QByteArray& bytes);
 
 // The one line of the file, CR LF included: "$",2,"Sam"
 QByteArray settingsLine(const PersonalSettings& settings);
