@@ -69,6 +69,9 @@ private:
     void assignAltH();
     bool changePending() const;
     int promptRecordNumber(const Half& half, InRecNum::Purpose purpose);
+    // The number of an existing record picked for the purpose; 0 when the table is empty, the
+    // prompt is left or no record has the number (each but the prompt's leaving is told).
+    int chooseExistingRecord(Half& half, InRecNum::Purpose purpose, const QString& noRecords);
     void message(const QString& text, const QString& title);
 
     // Shows the message for a refused edit; true when the edit went through.

@@ -72,26 +72,34 @@ int Budget::promptRecordNumber(const Half& half, InRecNum::Purpose purpose) {
     return prompt.chosenRecord();
 }
 
-void Budget::deleteRecord(Half& half) {
-    BudgetTable& table = tableOf(half);
+int Budget::chooseExistingRecord(Half& half, InRecNum::Purpose purpose, const QString& noRecords) {
+    const BudgetTable& table = tableOf(half);
     if (table.count() == 0) {
-        message(half.layout->noRecordsToDelete, messages::HelpTitle);
-        return;
+        message(noRecords, messages::HelpTitle);
+        return 0;
     }
-    const int number = promptRecordNumber(half, InRecNum::Purpose::Delete);
+    const int number = promptRecordNumber(half, purpose);
     if (number == 0)
-        return;
+        return 0;
     if (!budgetRecordExists(table, number)) {
         message(messages::RecordDoesNotExist, messages::HelpTitle);
-        return;
+        return 0;
     }
+    return number;
+}
+
+void Budget::deleteRecord(Half& half) {
+    const int number =
+        chooseExistingRecord(half, InRecNum::Purpose::Delete, half.layout->noRecordsToDelete);
+    if (number == 0)
+        return;
     // The number is shown as a signed number is, with a space where a minus would stand.
     const Message confirmation{messages::DeleteQuestion + QLatin1Char(' ') +
                                    QString::number(number),
                                messages::HelpTitle, MessageButtons::OkCancel};
     if (services_.messenger.show(this, confirmation) != MessageAnswer::Ok)
         return;
-    deleteBudgetRecord(table, number);
+    deleteBudgetRecord(tableOf(half), number);
     focusSide_ = half.layout->focusSide;
     refresh();
 }

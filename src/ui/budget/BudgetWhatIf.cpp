@@ -35,18 +35,11 @@ bool Budget::changePending() const {
 }
 
 void Budget::whatIf(Half& half) {
-    BudgetTable& table = tableOf(half);
-    if (table.count() == 0) {
-        message(messages::NoRecordsToChange, messages::HelpTitle);
-        return;
-    }
-    const int number = promptRecordNumber(half, InRecNum::Purpose::Change);
+    const int number =
+        chooseExistingRecord(half, InRecNum::Purpose::Change, messages::NoRecordsToChange);
     if (number == 0)
         return;
-    if (!budgetRecordExists(table, number)) {
-        message(messages::RecordDoesNotExist, messages::HelpTitle);
-        return;
-    }
+    BudgetTable& table = tableOf(half);
     const BudgetRecord& record = table.records[std::size_t(number - 1)];
     half.description->setText(record.description);
     half.entry = entryOfRecord(record);
