@@ -37,8 +37,6 @@ using namespace budget_controls;
 
 namespace {
 
-const QString QuickHelpCaption = QStringLiteral("Quick &Help");
-const QString CloseHelpCaption = QStringLiteral("Close &Help");
 // The standard handle is almost as light as the cells and its groove is shaded, so a grid at
 // its top looked scrolled to the bottom; a dark handle on a light groove reads the right way.
 const QString ScrollBarStyle = QStringLiteral(

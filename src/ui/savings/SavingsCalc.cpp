@@ -35,9 +35,6 @@
 namespace pennywell::ui {
 namespace {
 
-const QString QuickHelpCaption = QStringLiteral("Quick &Help");
-const QString CloseHelpCaption = QStringLiteral("Close &Help");
-
 constexpr int GridDefaultColumnWidth = 400; // twips; each column adds its own increment
 constexpr int BoxPitch = 840;               // twips between the tops of two input boxes
 // The quick help's examples give four lines to each box, so a line of the panel is a quarter
