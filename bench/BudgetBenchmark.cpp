@@ -1,12 +1,7 @@
+#include "WindowBenchSupport.h"
 #include "budget/Budget.h"
 #include "budget/BudgetFile.h"
 #include "budget/BudgetPresenter.h"
-#include "common/Beeper.h"
-#include "common/FileDialogs.h"
-#include "common/HelpViewer.h"
-#include "common/Messenger.h"
-#include "common/Printer.h"
-#include "common/Services.h"
 #include "state/AppState.h"
 
 #include <QApplication>
@@ -42,20 +37,6 @@ QString fullBudgetFile(const QTemporaryDir& folder) {
     return path;
 }
 
-class SilentServices : public ui::Messenger,
-                       public ui::Beeper,
-                       public ui::FileDialogs,
-                       public ui::Printer,
-                       public ui::HelpViewer {
-public:
-    ui::MessageAnswer show(QWidget*, const ui::Message&) override { return ui::MessageAnswer::No; }
-    void beep() override {}
-    void showPage(const QString&) override {}
-    std::optional<QString> print(const ui::PrintDocument&) override { return std::nullopt; }
-    std::optional<QString> choose(QWidget*, const ui::FileDialogRequest&) override { return path; }
-    QString path;
-};
-
 QApplication& application() {
     static int argc = 1;
     static char name[] = "bench_budget";
@@ -68,17 +49,17 @@ QApplication& application() {
 // A shown budget window whose file dialog always picks the full budget file.
 struct FullBudgetWindow {
     FullBudgetWindow() {
-        silent.path = fullBudgetFile(folder);
+        silent.answer = ui::MessageAnswer::No; // the records on screen are never kept
+        silent.chosenFile = fullBudgetFile(folder);
         appState.programFolder = folder.path();
         window.show();
     }
 
     QApplication& app = application(); // first: the window needs it
     QTemporaryDir folder;
-    SilentServices silent;
-    ui::Services services{silent, silent, silent, silent, silent};
+    bench::SilentServices silent;
     AppState appState;
-    ui::Budget window{appState, services};
+    ui::Budget window{appState, silent.services};
 };
 
 } // namespace

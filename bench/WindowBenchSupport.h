@@ -13,21 +13,23 @@
 namespace pennywell::bench {
 
 // Shows no message, beeps not, opens no file and prints nothing, so a timed window only
-// does its own work.
+// does its own work. Every question gets `answer`; every file dialog picks `chosenFile`.
 class SilentServices final : public ui::Messenger,
                              public ui::Beeper,
                              public ui::FileDialogs,
                              public ui::Printer,
                              public ui::HelpViewer {
 public:
-    ui::MessageAnswer show(QWidget*, const ui::Message&) override { return ui::MessageAnswer::Ok; }
+    ui::MessageAnswer show(QWidget*, const ui::Message&) override { return answer; }
     void beep() override {}
     void showPage(const QString&) override {}
     std::optional<QString> choose(QWidget*, const ui::FileDialogRequest&) override {
-        return std::nullopt;
+        return chosenFile;
     }
     std::optional<QString> print(const ui::PrintDocument&) override { return std::nullopt; }
 
+    ui::MessageAnswer answer = ui::MessageAnswer::Ok;
+    std::optional<QString> chosenFile; // none: the dialog is cancelled
     ui::Services services{*this, *this, *this, *this, *this};
 };
 
