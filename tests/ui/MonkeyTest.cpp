@@ -6,6 +6,7 @@
 #include "budget/Budget.h"
 #include "budget/InRecNum.h"
 #include "common/MnemonicFocus.h"
+#include "common/ModalLoop.h"
 #include "common/Services.h"
 #include "graph/GraphsAll.h"
 #include "help/HelpWindow.h"
@@ -130,7 +131,10 @@ class MonkeyTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MnemonicFocus::install(); }
+    void initTestCase() {
+        MnemonicFocus::install();
+        ModalLoop::install();
+    }
 
     void everyWindowSurvivesTheMonkey_data() {
         QTest::addColumn<int>("index");

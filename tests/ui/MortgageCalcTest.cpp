@@ -541,6 +541,39 @@ private slots:
         QVERIFY(menu.isVisible());
     }
 
+    // Exit clicked as the planner's dialog goes away (hidden, its loop not yet returned), as
+    // the second click of a quick pair lands: the planner closes once the dialog's loop is over,
+    // instead of being deleted from inside it, under the dialog it holds.
+    void exitDuringADialogsLastMomentClosesAfterIt() {
+        QTemporaryDir folder;
+        Application application;
+        application.start(folder.path(), QDate(2027, 1, 31));
+        MenuMain& menu = application.menu();
+        testing::clickButton(&menu, "Canadian");
+        QPointer<QWidget> mortgage;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == QStringLiteral("MortgageCalc") && widget->isVisible())
+                mortgage = widget;
+        }
+        QVERIFY(mortgage);
+        bool exitClicked = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialog->done(QDialog::Accepted);
+            testing::clickButton(mortgage, "MExit");
+            exitClicked = true;
+            // More events in the same loop, as a busy desktop delivers them.
+            QCoreApplication::sendPostedEvents();
+        });
+        testing::clickButton(mortgage, "MAddPrePay");
+        QVERIFY(exitClicked);
+        QVERIFY(mortgage); // still here once its dialog's loop is over
+        QTRY_VERIFY(!mortgage);
+        QVERIFY(menu.isVisible());
+    }
+
 private:
     void open(int planKind) {
         state_.PlanKind = planKind;

@@ -6,6 +6,7 @@
 #include "budget/BudgetPeriod.h"
 #include "budget/BudgetPresenter.h"
 #include "common/Messenger.h"
+#include "common/ModalLoop.h"
 #include "common/Services.h"
 #include "common/Twips.h"
 #include "state/AppState.h"
@@ -68,7 +69,7 @@ void Budget::addRecord(Half& half) {
 int Budget::promptRecordNumber(const Half& half, InRecNum::Purpose purpose) {
     InRecNum prompt(purpose, state_, services_.beeper, this);
     prompt.move(fromTwips(half.layout->promptLeft), fromTwips(PromptTop));
-    prompt.exec();
+    ModalLoop::exec(prompt);
     return prompt.chosenRecord();
 }
 

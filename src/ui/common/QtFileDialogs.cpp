@@ -1,5 +1,7 @@
 #include "common/QtFileDialogs.h"
 
+#include "common/ModalLoop.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -35,7 +37,7 @@ std::optional<QString> QtFileDialogs::choose(QWidget* parent, const FileDialogRe
     dialog.setDirectory(request.folder);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (ModalLoop::exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }

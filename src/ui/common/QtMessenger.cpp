@@ -1,5 +1,7 @@
 #include "common/QtMessenger.h"
 
+#include "common/ModalLoop.h"
+
 #include <QMessageBox>
 
 namespace pennywell::ui {
@@ -72,7 +74,7 @@ MessageAnswer QtMessenger::show(QWidget* parent, const Message& message) {
     box.setTextFormat(Qt::PlainText);
     // Escape and the title bar's close both press the escape button.
     box.setEscapeButton(buttonOf(escapeAnswerOf(message)));
-    return answerOf(box.exec(), message);
+    return answerOf(ModalLoop::exec(box), message);
 }
 
 } // namespace pennywell::ui

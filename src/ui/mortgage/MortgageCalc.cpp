@@ -3,6 +3,7 @@
 #include "common/Accessibility.h"
 #include "common/HelpPanel.h"
 #include "common/Messenger.h"
+#include "common/ModalLoop.h"
 #include "common/Services.h"
 #include "common/TextGridModel.h"
 #include "graph/GraphSeries.h"
@@ -167,7 +168,7 @@ void MortgageCalc::toggleDates() {
         mDateNumber_->setText(ViewNumberCaption);
         inputs_.DateView = 1;
         MortDateInput dialog(state_, services_, this);
-        dialog.exec();
+        ModalLoop::exec(dialog);
     } else {
         mDateNumber_->setText(ViewDateCaption);
         inputs_.DateView = 0;
@@ -177,7 +178,7 @@ void MortgageCalc::toggleDates() {
 
 void MortgageCalc::showDaysInYear() {
     MortIRFTable dialog(inputs_.days, this);
-    dialog.exec();
+    ModalLoop::exec(dialog);
     ClearResults();
 }
 
@@ -186,7 +187,7 @@ void MortgageCalc::showAdditionalPayments() {
     state_.EditStarted = 0;
     MortPrePay dialog(inputs_.extraPayments, inputs_.ExtraCount, termYears(inputs_), state_,
                       services_, this);
-    dialog.exec();
+    ModalLoop::exec(dialog);
 }
 
 void MortgageCalc::toggleQuickHelp() {

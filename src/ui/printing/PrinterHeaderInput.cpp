@@ -1,6 +1,7 @@
 #include "printing/PrinterHeaderInput.h"
 
 #include "common/InputBox.h"
+#include "common/ModalLoop.h"
 #include "common/Twips.h"
 
 #include <QLabel>
@@ -11,7 +12,7 @@ namespace pennywell::ui {
 
 QString PrinterHeaderInput::ask(AppState& state, QWidget* parent) {
     PrinterHeaderInput dialog(state, parent);
-    dialog.exec();
+    ModalLoop::exec(dialog);
     return dialog.headerLine();
 }
 

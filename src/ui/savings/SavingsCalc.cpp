@@ -5,6 +5,7 @@
 #include "common/HelpPanel.h"
 #include "common/InputBox.h"
 #include "common/Messenger.h"
+#include "common/ModalLoop.h"
 #include "common/Services.h"
 #include "common/TextGridModel.h"
 #include "common/Twips.h"
@@ -356,7 +357,7 @@ void SavingsCalc::openYearlyCalculator() {
     YearSaveCalc dialog(state_, services_, this);
     connect(&dialog, &YearSaveCalc::annualAmountInserted, this,
             [this] { boxes_[AnnualAmountSlot]->setEditText(boxText(AnnualAmountSlot)); });
-    dialog.exec();
+    ModalLoop::exec(dialog);
     clearResults();
     state_.EditStarted = 0;
 }

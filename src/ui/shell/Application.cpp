@@ -3,6 +3,7 @@
 #include "budget/Budget.h"
 #include "common/ActivateOnShow.h"
 #include "common/MnemonicFocus.h"
+#include "common/ModalLoop.h"
 #include "help/HelpKey.h"
 #include "mortgage/MortgageCalc.h"
 #include "savings/SavingsCalc.h"
@@ -35,6 +36,7 @@ void registerPlanners(MenuMain& menu, AppState& state, Services& services) {
 Application::Application() {
     QApplication::setWindowIcon(programIcon());
     MnemonicFocus::install();
+    ModalLoop::install();
     ActivateOnShow::install();
     HelpKey::install(state_, manualViewer_);
     // quit() would first ask every window to close, and the backdrop and the menu refuse that

@@ -3,6 +3,7 @@
 #include "common/Fonts.h"
 #include "common/HelpViewer.h"
 #include "common/Messenger.h"
+#include "common/ModalLoop.h"
 #include "common/Services.h"
 #include "common/Twips.h"
 #include "common/WindowPlacement.h"
@@ -114,7 +115,7 @@ void MenuMain::openPlanner(Planner planner) {
 void MenuMain::openSettings() {
     hide();
     ChangeFnt settings(state_, this);
-    settings.exec();
+    ModalLoop::exec(settings);
     showUserName();
     show();
 }
