@@ -2,6 +2,7 @@
 
 #include "TestServices.h"
 #include "WindowTestSupport.h"
+#include "common/ModalLoop.h"
 #include "mortgage/MortgageCalc.h"
 #include "printing/PrintDocument.h"
 #include "printing/PrinterHeaderInput.h"
@@ -19,6 +20,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QFile>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -80,6 +82,8 @@ class GraphsAllTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { ModalLoop::install(); }
+
     void init() {
         state_ = AppState();
         services_.messenger.shown.clear();
@@ -199,6 +203,21 @@ private slots:
         QCOMPARE(graphs_->size(), resting);
         QCOMPARE(services_.printer.busyWhilePrinting, QList<bool>{true});
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // Exit pressed while the form is being pictured (the stretched chart laying itself out
+    // again): the picture is printed whole and the screen closes after it, not from under it.
+    void exitWhileThePictureIsTakenClosesAfterThePrintout() {
+        open();
+        graphs_->setAttribute(Qt::WA_DeleteOnClose); // as the planners open it
+        const QPointer<GraphsAll> graphs(graphs_);
+        graphs_ = nullptr;
+        answer({MessageAnswer::Yes, MessageAnswer::Yes});
+        QTimer::singleShot(0, this, [graphs] { clickButton(graphs, "ExitBut"); });
+        clickButton(graphs, "Ptr");
+        QCOMPARE(services_.printer.printed.size(), 1);
+        QVERIFY(graphs);
+        QTRY_VERIFY(!graphs);
     }
 
     void threeDeePrintsTheRenderedChartNotAnEmptyFrame() {

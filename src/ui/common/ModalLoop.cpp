@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
 #include <QVariant>
@@ -24,22 +25,43 @@ void ModalLoop::install() {
     application->installEventFilter(new ModalLoop(application));
 }
 
-int ModalLoop::exec(QDialog& dialog) {
-    const QPointer<QWidget> window =
-        dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
-    if (window)
-        window->setProperty(LoopsRunning, window->property(LoopsRunning).toInt() + 1);
-    const int result = dialog.exec();
-    if (!window)
-        return result;
-    const int stillRunning = window->property(LoopsRunning).toInt() - 1;
-    window->setProperty(LoopsRunning, stillRunning);
-    if (stillRunning == 0 && window->property(CloseHeld).toBool()) {
-        window->setProperty(CloseHeld, false);
-        // After the code waiting for this dialog has finished with its window.
-        QTimer::singleShot(0, window, [window] { window->close(); });
+namespace {
+
+// Marks the window as waiting for a loop for as long as it lives; a close asked for meanwhile
+// is carried out after it, once the waiting code has finished with the window.
+class WaitingWindow {
+public:
+    explicit WaitingWindow(QWidget* window) : window_(window) {
+        if (window_)
+            window_->setProperty(LoopsRunning, window_->property(LoopsRunning).toInt() + 1);
     }
-    return result;
+    ~WaitingWindow() {
+        if (!window_)
+            return;
+        const int stillRunning = window_->property(LoopsRunning).toInt() - 1;
+        window_->setProperty(LoopsRunning, stillRunning);
+        if (stillRunning == 0 && window_->property(CloseHeld).toBool()) {
+            window_->setProperty(CloseHeld, false);
+            QTimer::singleShot(0, window_, [window = window_] { window->close(); });
+        }
+    }
+    WaitingWindow(const WaitingWindow&) = delete;
+    WaitingWindow& operator=(const WaitingWindow&) = delete;
+
+private:
+    QPointer<QWidget> window_;
+};
+
+} // namespace
+
+int ModalLoop::exec(QDialog& dialog) {
+    const WaitingWindow waiting(dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr);
+    return dialog.exec();
+}
+
+void ModalLoop::processEvents(QWidget& window) {
+    const WaitingWindow waiting(window.window());
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 bool ModalLoop::eventFilter(QObject* watched, QEvent* event) {

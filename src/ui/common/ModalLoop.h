@@ -3,6 +3,7 @@
 #include <QObject>
 
 class QDialog;
+class QWidget;
 
 namespace pennywell::ui {
 
@@ -21,6 +22,10 @@ public:
 
     // Runs the dialog's loop; its parent's window closes only after the loop.
     static int exec(QDialog& dialog);
+
+    // Handles the events waiting now, except the user's, for code of `window` that needs them
+    // handled before it goes on; the window closes only after.
+    static void processEvents(QWidget& window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include "common/BusyCursor.h"
 #include "common/Messenger.h"
+#include "common/ModalLoop.h"
 #include "common/Services.h"
 #include "common/Twips.h"
 #include "graph/TwoDeeChart.h"
@@ -198,7 +199,7 @@ void GraphsAll::print() {
             const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
             setFixedHeight(int(PrintHeightShare * shownOn->geometry().height()));
             // The chart lays itself out again for the new height before it is pictured.
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            ModalLoop::processEvents(*this);
         }
         picture = formImage();
         if (stretch)
