@@ -477,14 +477,6 @@ private slots:
         Application application;
         application.start(folder.path(), QDate(2027, 1, 31));
         MenuMain& menu = application.menu();
-        const auto openedPlanner = [] {
-            for (QWidget* widget : QApplication::topLevelWidgets()) {
-                if (widget->objectName() == QStringLiteral("MortgageCalc") && widget->isVisible())
-                    return widget;
-            }
-            return static_cast<QWidget*>(nullptr);
-        };
-
         testing::clickButton(&menu, "LoanPmt");
         QWidget* loan = openedPlanner();
         QVERIFY(loan);
@@ -517,11 +509,7 @@ private slots:
         application.start(folder.path(), QDate(2027, 1, 31));
         MenuMain& menu = application.menu();
         testing::clickButton(&menu, "Canadian");
-        QPointer<QWidget> mortgage;
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->objectName() == QStringLiteral("MortgageCalc") && widget->isVisible())
-                mortgage = widget;
-        }
+        const QPointer<QWidget> mortgage = openedPlanner();
         QVERIFY(mortgage && showAndActivate(mortgage));
         int dialogsOpened = 0;
         const auto closeAnyDialog = [&dialogsOpened] {
@@ -550,11 +538,7 @@ private slots:
         application.start(folder.path(), QDate(2027, 1, 31));
         MenuMain& menu = application.menu();
         testing::clickButton(&menu, "Canadian");
-        QPointer<QWidget> mortgage;
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->objectName() == QStringLiteral("MortgageCalc") && widget->isVisible())
-                mortgage = widget;
-        }
+        const QPointer<QWidget> mortgage = openedPlanner();
         QVERIFY(mortgage);
         bool exitClicked = false;
         QTimer::singleShot(0, this, [&] {
@@ -575,6 +559,14 @@ private slots:
     }
 
 private:
+    // The planner window the menu opened, if one is showing.
+    static QWidget* openedPlanner() {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == QStringLiteral("MortgageCalc") && widget->isVisible())
+                return widget;
+        }
+        return nullptr;
+    }
     void open(int planKind) {
         state_.PlanKind = planKind;
         window_ = new MortgageCalc(state_, services_.services);
