@@ -1,6 +1,9 @@
 #include "WindowTestSupport.h"
 #include "budget/Budget.h"
 #include "budget/InRecNum.h"
+#include "common/ModalLoop.h"
+#include "common/QtFileDialogs.h"
+#include "common/QtMessenger.h"
 #include "graph/GraphsAll.h"
 #include "help/HelpKey.h"
 #include "help/HelpWindow.h"
@@ -33,6 +36,8 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTimer>
+#include <QWindow>
 #include <functional>
 #include <memory>
 
@@ -42,6 +47,20 @@ using testing::child;
 using testing::clickButton;
 
 namespace {
+
+// Whether a key and a mouse press reached the window or one of its controls.
+struct UserInputSeen : QObject {
+    QWidget* window = nullptr;
+    bool key = false;
+    bool click = false;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == window) {
+            key = key || event->type() == QEvent::KeyPress;
+            click = click || event->type() == QEvent::MouseButtonPress;
+        }
+        return false;
+    }
+};
 
 QString manualText(const QString& file) {
     QFile page(help::ManualRoot + file);
@@ -161,6 +180,37 @@ private slots:
         QVERIFY(testing::showAndActivate(box));
         QTest::keyClick(box, Qt::Key_F1);
         QCOMPARE(services_->helpViewer.pages, QStringList{QStringLiteral("savings.html")});
+    }
+
+    void theProgramGoesOnAfterTheManualOverADialog_data() {
+        QTest::addColumn<QString>("dialog");
+        for (const char* name : {"settings", "additional", "days", "date", "record", "print-header",
+                                 "yearly", "message", "file"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    // F1 in a dialog opens the manual over it; once the manual is closed, keys and clicks
+    // delivered through the window system, as a user's are, must reach the dialog again.
+    void theProgramGoesOnAfterTheManualOverADialog() {
+        QFETCH(QString, dialog);
+        ManualViewer viewer(services_->messenger, services_->beeper, services_->fileDialogs,
+                            services_->printer);
+        HelpKey key(state_, viewer, nullptr);
+        qApp->installEventFilter(&key);
+        UserInputSeen seen;
+        openDialog(dialog, [&](QDialog* shown) {
+            QVERIFY(QTest::qWaitForWindowExposed(shown));
+            QTest::keyClick(shown->windowHandle(), Qt::Key_F1);
+            QVERIFY(viewer.window() && QTest::qWaitForWindowExposed(viewer.window()));
+            QTest::keyClick(viewer.window()->windowHandle(), Qt::Key_Escape);
+            QTRY_VERIFY(!viewer.window()->isVisible());
+
+            seen.window = shown;
+            qApp->installEventFilter(&seen);
+            QTest::keyClick(shown->windowHandle(), Qt::Key_F13);
+            QTest::mouseClick(shown->windowHandle(), Qt::LeftButton, {}, QPoint(2, 2));
+        });
+        QVERIFY(seen.key && seen.click);
     }
 
     void theManualOpensMaximisedFocusedAndNonModal() {
@@ -403,6 +453,36 @@ private:
     // Captions a button takes on once pressed.
     static QSet<QString> toggledCaptions() {
         return {QStringLiteral("Close Help"), QStringLiteral("View payment No.")};
+    }
+
+    // Shows the dialog as the program does, runs `whileOpen` in its loop, then closes it.
+    void openDialog(const QString& name, const std::function<void(QDialog*)>& whileOpen) {
+        QWidget parent;
+        parent.setObjectName(QStringLiteral("MortgageCalc"));
+        QVERIFY(testing::showAndActivate(&parent));
+        QTimer::singleShot(0, this, [&whileOpen] {
+            auto* shown = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(shown);
+            whileOpen(shown);
+            shown->done(QDialog::Rejected);
+        });
+        if (name == QLatin1String("message")) {
+            QtMessenger().show(&parent,
+                               Message{QStringLiteral("Some text."), QStringLiteral("Help"),
+                                       MessageButtons::Ok, MessageIcon::None});
+        } else if (name == QLatin1String("file")) {
+            QtFileDialogs().choose(&parent,
+                                   FileDialogRequest{FileDialogKind::Open,
+                                                     QStringLiteral("Budget Files (*.bgt)|*.bgt"),
+                                                     QDir::tempPath(), QString()});
+        } else {
+            std::unique_ptr<QWidget> window = makeWindow(name);
+            auto* dialog = qobject_cast<QDialog*>(window.get());
+            QVERIFY(dialog);
+            dialog->setParent(&parent, dialog->windowFlags());
+            ModalLoop::exec(*dialog);
+            dialog->setParent(nullptr);
+        }
     }
 
     std::unique_ptr<QWidget> makeWindow(const QString& name) {

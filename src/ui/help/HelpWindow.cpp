@@ -6,7 +6,6 @@
 #include "printing/ReportPrinting.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,6 +17,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 namespace pennywell::ui {
@@ -127,14 +127,7 @@ HelpWindow::HelpWindow(Services& services) : services_(services) {
 }
 
 void HelpWindow::present(const QString& page) {
-    // A window opened over a modal dialog would be blocked by it; the manual then takes the
-    // dialog's modality for as long as it is open, so it can still be read and scrolled.
-    QWidget* modal = QApplication::activeModalWidget();
-    const Qt::WindowModality wanted = modal && modal != this ? Qt::ApplicationModal : Qt::NonModal;
-    if (windowModality() != wanted) {
-        hide();
-        setWindowModality(wanted);
-    }
+    belongToModalDialog();
     browser_->setSource(manualUrl(page));
     // Without a window manager to maximise it, the window still covers the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && !isVisible())
@@ -145,9 +138,21 @@ void HelpWindow::present(const QString& page) {
     browser_->setFocus(Qt::OtherFocusReason);
 }
 
-void HelpWindow::closeEvent(QCloseEvent* event) {
-    setWindowModality(Qt::NonModal);
-    event->accept();
+// A window opened over a modal dialog is blocked by it, except one the dialog owns. So the
+// manual asked for from a dialog is shown as the dialog's own window: both can be used, and
+// closing the manual leaves nothing behind that could block the program. (Making the manual
+// modal itself instead left the program taking no input once the manual was closed.)
+void HelpWindow::belongToModalDialog() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && (modal == this || isAncestorOf(modal)))
+        return; // the manual's own print dialog: the manual waits for it like any window
+    if (!windowHandle())
+        create();
+    QWindow* owner = modal ? modal->windowHandle() : nullptr;
+    if (windowHandle()->transientParent() == owner)
+        return;
+    hide(); // the window system takes the owner when the window is shown
+    windowHandle()->setTransientParent(owner);
 }
 
 void HelpWindow::keyPressEvent(QKeyEvent* event) {

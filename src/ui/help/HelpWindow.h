@@ -24,10 +24,10 @@ public:
     QTextBrowser* browser() const { return browser_; }
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void belongToModalDialog();
     void findNext(bool backwards);
     void printPage();
     QString pageTitle() const;
