@@ -185,7 +185,7 @@ std::optional<BudgetTables> parseBudgetFile(const QByteArray& bytes) {
     return tables;
 }
 
-bool saveBudgetFile(const QString& path, const BudgetTables& tables) {
+SaveResult saveBudgetFile(const QString& path, const BudgetTables& tables) {
     return writeFileAtomically(path, budgetFileBytes(tables));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "budget/BudgetRecord.h"
+#include "files/SaveResult.h"
 
 #include <QByteArray>
 #include <QString>
@@ -24,7 +25,7 @@ std::optional<BudgetTables> parseBudgetFile(const QByteArray& bytes);
 QByteArray budgetFileNumber(double value);
 
 // Replaces the file atomically: on any failure the previous file stays exactly as it was.
-bool saveBudgetFile(const QString& path, const BudgetTables& tables);
+SaveResult saveBudgetFile(const QString& path, const BudgetTables& tables);
 
 // Reads only a regular file of a size that 500 + 500 records can have.
 std::optional<BudgetTables> loadBudgetFile(const QString& path);

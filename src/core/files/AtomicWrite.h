@@ -1,15 +1,26 @@
 #pragma once
 
+#include "files/SaveResult.h"
+
 #include <QByteArray>
 #include <QString>
+#include <functional>
+#include <sys/types.h>
 
 namespace pennywell {
+
+// The system's write(); tests put a failing one in its place.
+using WriteCall = std::function<ssize_t(int fd, const void* bytes, std::size_t size)>;
 
 // Replaces the file with `bytes` in one step: the bytes go to a temporary file beside it,
 // which is flushed to the disk and renamed over the old file only when every byte made it.
 // If anything fails on the way (a full disk included), the old file is left byte for byte as
-// it was and the result is false. An existing path that is not a regular file (a folder, a
-// device, a pipe) is never replaced.
-bool writeFileAtomically(const QString& path, const QByteArray& bytes);
+// it was and the result says why. Never replaced: what is not a regular file (a folder, a
+// device, a pipe), a file the user may not write, a file whose owner or group could not be
+// kept. The temporary file has the final owner and mode before it holds a byte. A file with
+// other names (hard links) keeps them: once the complete copy is on the disk beside it, the
+// bytes are written into the file itself.
+SaveResult writeFileAtomically(const QString& path, const QByteArray& bytes,
+                               const WriteCall& write = {});
 
 } // namespace pennywell

@@ -1,11 +1,14 @@
 #include "files/SaveLeftovers.h"
 
-#include <QFile>
+#include <QByteArrayList>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <ctime>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,9 +18,22 @@ namespace {
 constexpr QLatin1StringView Marker(".pennywell-save-");
 constexpr int SuffixLength = 6;
 constexpr std::time_t QuietSeconds = 60;
+// What the temporary name adds to the file name at most: the marker, a process id of up to ten
+// digits, the dash and the suffix.
+constexpr qsizetype LongestAddition = Marker.size() + 10 + 1 + SuffixLength;
 
-QString prefixFor(const QString& fileName) {
-    return fileName + Marker;
+// The file name, cut where needed so that the whole temporary name fits the folder's limit;
+// never inside a character of several bytes, so the name stays readable.
+QByteArray prefixFor(int folder, const QByteArray& fileName) {
+    const long reported = ::fpathconf(folder, _PC_NAME_MAX);
+    const qsizetype limit = reported > 0 ? reported : NAME_MAX;
+    qsizetype length = fileName.size();
+    if (length + LongestAddition > limit) {
+        length = std::max<qsizetype>(limit - LongestAddition, 1);
+        while (length > 1 && (uchar(fileName[length]) & 0xC0) == 0x80)
+            --length;
+    }
+    return fileName.left(length) + QByteArray(Marker.data(), Marker.size());
 }
 
 bool isSuffixCharacter(char c) {
@@ -46,9 +62,9 @@ bool hasEnded(pid_t pid) {
     return ::kill(pid, 0) != 0 && errno == ESRCH;
 }
 
-bool isOurQuietFile(const QByteArray& path) {
+bool isOurQuietFile(int folder, const QByteArray& name) {
     struct stat info {};
-    if (::lstat(path.constData(), &info) != 0)
+    if (::fstatat(folder, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
         return false;
     return S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
            std::time(nullptr) - info.st_mtime >= QuietSeconds;
@@ -56,24 +72,26 @@ bool isOurQuietFile(const QByteArray& path) {
 
 } // namespace
 
-QString saveTemporaryPath(const QString& target) {
+QByteArray saveTemporaryName(int folder, const QByteArray& fileName) {
     static constexpr char Letters[] =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    QString suffix;
+    QByteArray suffix;
     for (int i = 0; i < SuffixLength; ++i)
-        suffix +=
-            QLatin1Char(Letters[QRandomGenerator::global()->bounded(int(sizeof Letters) - 1)]);
-    return target + Marker + QString::number(::getpid()) + u'-' + suffix;
+        suffix += Letters[QRandomGenerator::global()->bounded(int(sizeof Letters) - 1)];
+    return prefixFor(folder, fileName) + QByteArray::number(::getpid()) + '-' + suffix;
 }
 
-void removeSaveLeftovers(const QString& folder, const QString& fileName) {
-    const QByteArray prefix = QFile::encodeName(prefixFor(fileName));
-    const QByteArray folderName = QFile::encodeName(folder);
+void removeSaveLeftovers(int folder, const QByteArray& fileName) {
+    const QByteArray prefix = prefixFor(folder, fileName);
     // The folder's names as they stand, unsorted and unlooked-at: a save in a folder of
     // thousands of files stays quick.
-    DIR* entries = ::opendir(folderName.constData());
-    if (!entries)
+    const int listing = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* entries = listing < 0 ? nullptr : ::fdopendir(listing);
+    if (!entries) {
+        if (listing >= 0)
+            ::close(listing);
         return;
+    }
     QByteArrayList leftovers;
     while (const dirent* entry = ::readdir(entries)) {
         const QByteArrayView name(entry->d_name);
@@ -84,9 +102,8 @@ void removeSaveLeftovers(const QString& folder, const QString& fileName) {
 
     for (const QByteArray& name : leftovers) {
         const pid_t writer = writerOf(QByteArrayView(name).sliced(prefix.size()));
-        const QByteArray path = folderName + '/' + name;
-        if (writer > 0 && hasEnded(writer) && isOurQuietFile(path))
-            ::unlink(path.constData());
+        if (writer > 0 && hasEnded(writer) && isOurQuietFile(folder, name))
+            ::unlinkat(folder, name.constData(), 0);
     }
 }
 

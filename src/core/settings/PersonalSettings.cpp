@@ -121,7 +121,7 @@ QByteArray settingsLine(const PersonalSettings& settings) {
            "\"\r\n";
 }
 
-bool saveSettings(const QString& path, const PersonalSettings& settings) {
+SaveResult saveSettings(const QString& path, const PersonalSettings& settings) {
     return writeFileAtomically(path, settingsLine(settings));
 }
 

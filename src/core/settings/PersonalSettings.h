@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/SaveResult.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -36,7 +38,7 @@ SettingsLoadResult parseSettings(const QByteArray& bytes);
 // The one line of the file, CR LF included: "$",2,"Sam"
 QByteArray settingsLine(const PersonalSettings& settings);
 
-// Replaces the file atomically; false when it could not be written (the old file stays).
-bool saveSettings(const QString& path, const PersonalSettings& settings);
+// Replaces the file atomically; when it could not be written, the old file stays.
+SaveResult saveSettings(const QString& path, const PersonalSettings& settings);
 
 } // namespace pennywell

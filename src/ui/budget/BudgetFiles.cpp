@@ -60,12 +60,12 @@ void Budget::saveFile() {
         changed_ = 0;
     } else if (const std::optional<QString> path = chooseFile(true)) {
         const BusyCursor busy;
-        if (saveBudgetFile(*path, tables_)) {
+        if (const SaveResult saved = saveBudgetFile(*path, tables_)) {
             currentFileName_ = QFileInfo(*path).fileName();
             changed_ = 0;
         } else {
             // The old file is untouched and the records are still unsaved.
-            message(messages::BadFilename, messages::SavingErrorTitle);
+            message(withRefusalReason(messages::BadFilename, saved), messages::SavingErrorTitle);
         }
     }
     show(); // raised and given the keyboard by ActivateOnShow

@@ -28,9 +28,12 @@ std::optional<QByteArray> pdfBytes(const PrintDocument& document, const QPageSiz
 }
 
 std::optional<QString> writePdfFile(const PrintDocument& document, const QString& path) {
+    const QString problem = report::print_messages::cannotWritePdf(QDir::toNativeSeparators(path));
     const std::optional<QByteArray> bytes = pdfBytes(document);
-    if (!bytes || !writeFileAtomically(path, *bytes))
-        return report::print_messages::cannotWritePdf(QDir::toNativeSeparators(path));
+    if (!bytes)
+        return problem;
+    if (const SaveResult saved = writeFileAtomically(path, *bytes); !saved)
+        return withRefusalReason(problem, saved);
     return std::nullopt;
 }
 

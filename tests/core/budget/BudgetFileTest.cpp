@@ -145,7 +145,7 @@ TEST(BudgetFile, AWriteThatFailsPartWayLeavesTheOldFileAsItWas) {
     rlimit small = previous;
     small.rlim_cur = 4096;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved = saveBudgetFile(path, big);
+    const SaveResult saved = saveBudgetFile(path, big);
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
 

@@ -3,13 +3,16 @@
 #include "files/RegularFile.h"
 #include "settings/PersonalSettings.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace pennywell;
@@ -30,6 +33,11 @@ protected:
 
     QTemporaryDir dir_;
 };
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
 
 } // namespace
 
@@ -106,4 +114,73 @@ TEST(AtomicWrite, ALinkedFileIsReplacedThroughTheLinkAndKeepsItsPermissions) {
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(real).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST(AtomicWrite, AFailedOrEmptyWriteKeepsTheOldFileAndSaysWhy) {
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("Old.bgt");
+    ASSERT_TRUE(writeFileAtomically(path, "old"));
+    struct Fault {
+        ssize_t answer;
+        int error;
+        SaveProblem problem;
+    };
+    // A write that wrote nothing was asked again for ever; the count ends such a loop here.
+    for (const Fault& fault :
+         {Fault{-1, ENOSPC, SaveProblem::NoRoom}, Fault{-1, EIO, SaveProblem::WriteError},
+          Fault{0, 0, SaveProblem::WriteError}}) {
+        int calls = 0;
+        const SaveResult saved = writeFileAtomically(path, "new", [&](int, const void*, size_t) {
+            errno = ++calls > 100 ? EIO : fault.error;
+            return calls > 100 ? -1 : fault.answer;
+        });
+        EXPECT_EQ(saved.problem, fault.problem);
+        EXPECT_EQ(calls, 1);
+        EXPECT_EQ(contentOf(path), "old");
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList("Old.bgt"));
+    }
+}
+
+// Nobody else may read a private file at any moment of its save, nor the copy a killed save
+// leaves: the temporary file has its final mode before its first byte, whatever the umask.
+TEST(AtomicWrite, ThePrivateModeHoldsFromTheFirstByte) {
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("Private.bgt");
+    ASSERT_TRUE(writeFileAtomically(path, "old"));
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    const mode_t umask = ::umask(0);
+    struct stat atFirstByte {};
+    const SaveResult saved =
+        writeFileAtomically(path, "new", [&](int fd, const void* bytes, size_t size) {
+            ::fstat(fd, &atFirstByte);
+            return ::write(fd, bytes, size);
+        });
+    ::umask(umask);
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(atFirstByte.st_mode & 07777, 0600u);
+}
+
+// The temporary name of a file whose name is at the limit is cut short, and the copy a killed
+// save leaves under it is still tidied by the next save.
+TEST(AtomicWrite, ANameOfTheLongestLengthIsSavedAndItsLeftoversTidied) {
+    QTemporaryDir dir;
+    const QString name = u'a' + QString(125, u'é') + ".bgt"; // 255 bytes
+    const QString path = QDir(dir.path()).filePath(name);
+    ASSERT_TRUE(writeFileAtomically(path, "old"));
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        writeFileAtomically(path, "new", [](int, const void*, size_t) -> ssize_t { ::_exit(0); });
+    ::waitpid(child, nullptr, 0);
+    QStringList left = QDir(dir.path()).entryList(QDir::Files);
+    ASSERT_TRUE(left.removeOne(name) && left.size() == 1);
+    EXPECT_TRUE(left[0].startsWith(u'a' + QString(110, u'é') + ".pennywell-save-"));
+    QFile leftover(QDir(dir.path()).filePath(left[0]));
+    ASSERT_TRUE(leftover.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(leftover.setFileTime(QDateTime::currentDateTime().addSecs(-120),
+                                     QFileDevice::FileModificationTime));
+
+    ASSERT_TRUE(writeFileAtomically(path, "new"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList(name));
+    EXPECT_EQ(contentOf(path), "new");
 }
