@@ -151,7 +151,11 @@ SaveResult writeFileAtomically(const QString& path, const QByteArray& bytes,
         problem = checkReplaceable(target);
     if (problem != SaveProblem::None)
         return {problem};
-    removeSaveLeftovers(target.folder.get(), target.name);
+    // A save killed while writing a file with other names in place leaves the only whole copy
+    // beside it; such copies are kept for the user rather than tidied away.
+    const bool hasOtherNames = target.exists && target.file.st_nlink > 1;
+    if (!hasOtherNames)
+        removeSaveLeftovers(target.folder.get(), target.name);
 
     QByteArray temporary;
     FileDescriptor fd;
@@ -169,9 +173,8 @@ SaveResult writeFileAtomically(const QString& path, const QByteArray& bytes,
         ::unlinkat(target.folder.get(), temporary.constData(), 0);
         return {problem};
     }
-    problem = target.exists && target.file.st_nlink > 1
-                  ? writeInPlace(target, temporary, bytes, write)
-                  : renameOver(target, temporary);
+    problem = hasOtherNames ? writeInPlace(target, temporary, bytes, write)
+                            : renameOver(target, temporary);
     syncFolder(target.folder.get());
     return {problem};
 }

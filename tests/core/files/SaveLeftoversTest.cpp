@@ -79,3 +79,13 @@ TEST_F(Leftovers, ASaveRemovesWhatKilledSavesOfThatFileLeftAndNothingElse) {
     expected.sort();
     EXPECT_EQ(names(), expected.join(u'\n').toStdString());
 }
+
+TEST_F(Leftovers, TheCopyBesideAFileWithOtherNamesIsKept) {
+    // It may be the only whole copy, left by a save killed while writing the file in place.
+    ASSERT_TRUE(saveBudgetFile(path("Home.bgt"), BudgetTables{}));
+    ASSERT_EQ(::link(QFile::encodeName(path("Home.bgt")), QFile::encodeName(path("Also.bgt"))), 0);
+    const QString copy = "Home.bgt.pennywell-save-" + QString::number(endedProcess()) + "-abcdef";
+    leave(copy, 5);
+    ASSERT_TRUE(saveBudgetFile(path("Home.bgt"), BudgetTables{}));
+    EXPECT_TRUE(QFile::exists(path(copy)));
+}
