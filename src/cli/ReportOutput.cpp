@@ -2,6 +2,7 @@
 
 #include "Command.h"
 #include "ReportPdf.h"
+#include "files/FileName.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -42,7 +43,8 @@ ReportOptionsRead readReportOptions(const QCommandLineParser& parser, OutputForm
         read.problem = QStringLiteral("--output: expected a file name");
         return read;
     }
-    request.HeaderLine = parser.value(QStringLiteral("header"));
+    // Text, not a file name: bytes that are not UTF-8 read as Qt reads them, not kept as bytes.
+    request.HeaderLine = QString::fromUtf8(fileNameBytes(parser.value(QStringLiteral("header"))));
     request.fontChoice = userPrinterFontChoice();
     if (parser.isSet(QStringLiteral("font"))) {
         const QString font = parser.value(QStringLiteral("font"));

@@ -37,10 +37,8 @@ bool argumentsAskForPdf(const QStringList& arguments) {
     return false;
 }
 
-void chooseHeadlessPlatformIfNeeded() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+void chooseOffscreenPlatform() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
 } // namespace pennywell::cli

@@ -15,8 +15,9 @@ int writeReportPdf(const report::PrintedReport& report, const QString& name, con
 // Whether the arguments ask for a PDF, so that main() knows to start Qt Gui for the renderer.
 bool argumentsAskForPdf(const QStringList& arguments);
 
-// Lets Qt Gui start without a display: the offscreen platform, unless one is chosen or a
-// display is there.
-void chooseHeadlessPlatformIfNeeded();
+// A PDF needs fonts, not a screen: Qt Gui starts on the offscreen platform whatever display the
+// environment names, so an unreachable display or a Wayland-only session cannot abort it, and
+// the file does not depend on the screen it was made on.
+void chooseOffscreenPlatform();
 
 } // namespace pennywell::cli

@@ -116,10 +116,11 @@ int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err)
                 refusal = Refusal{savings_texts::HelpTitle, savings_texts::TermBoxLimit};
             stored = term.years;
         } else if (typed) {
+            // The box refuses a value beyond the currency's range: the command line is wrong.
             const auto committed = committedValue(value);
-            if (!committed && !refusal)
-                refusal = Refusal{savings_texts::HelpTitle, savings_texts::WrongEntry};
-            stored = committed.value_or(stored);
+            if (!committed)
+                return badUsage(err, "--" + option.name + ": the value is too large", usage());
+            stored = *committed;
         }
         boxTexts.append(savingsBoxText(option.slot, stored, symbol,
                                        option.slot == LumpSumSlot && !typed ? 15 : 13));

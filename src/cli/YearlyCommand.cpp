@@ -40,6 +40,8 @@ int runYearly(const QStringList& arguments, QTextStream& out, QTextStream& err) 
         if (!isTypeableAmount(parser.value(name), false))
             return badUsage(err, "invalid value for --" + name + ": " + parser.value(name),
                             usage());
+        if (!committedValue(parser.value(name)))
+            return badUsage(err, "--" + name + ": the value is too large", usage());
     }
     const QString per = parser.value(QStringLiteral("per"));
     const FrequencyOption* chosen = &FrequencyOptions[0];
@@ -50,29 +52,24 @@ int runYearly(const QStringList& arguments, QTextStream& out, QTextStream& err) 
         chosen = &FrequencyOptions[name - std::begin(FrequencyNames)];
     }
 
-    const auto deposit = committedValue(parser.value(QStringLiteral("deposit")));
-    const auto rate = committedValue(parser.value(QStringLiteral("rate")));
+    const Currency deposit = *committedValue(parser.value(QStringLiteral("deposit")));
+    const Currency rate = *committedValue(parser.value(QStringLiteral("rate")));
     std::optional<Refusal> refusal;
-    YearlyResult result;
-    if (!deposit || !rate) {
+    const YearlyResult result = calculateYearly(deposit, rate, chosen->frequency);
+    if (result.outcome == YearlyOutcome::Overflow)
         refusal = Refusal{savings_texts::HelpTitle, savings_texts::WrongEntry};
-    } else {
-        result = calculateYearly(*deposit, *rate, chosen->frequency);
-        if (result.outcome == YearlyOutcome::Overflow)
-            refusal = Refusal{savings_texts::HelpTitle, savings_texts::WrongEntry};
-    }
     const QString symbol = userCurrencySymbol();
     const bool calculated = !refusal && result.outcome == YearlyOutcome::Calculated;
     const QString resultText = calculated ? savingsAmountBoxText(symbol, result.amount) : QString();
 
     const auto plainOutput = [&](OutputFormat plain) {
         if (plain == OutputFormat::Csv)
-            return "deposit,rate,investments,amount\n" + plainNumber(*deposit) + u',' +
-                   plainNumber(*rate) + u',' + QString::number(int(chosen->frequency)) + u',' +
+            return "deposit,rate,investments,amount\n" + plainNumber(deposit) + u',' +
+                   plainNumber(rate) + u',' + QString::number(int(chosen->frequency)) + u',' +
                    (calculated ? plainNumber(result.amount) : QString()) + u'\n';
         using namespace savings_texts;
-        return fixedWidthTable({{DepositLabel.simplified(), savingsAmountBoxText(symbol, *deposit)},
-                                {YearlyRateLabel.simplified(), yearlyRateBoxText(*rate)},
+        return fixedWidthTable({{DepositLabel.simplified(), savingsAmountBoxText(symbol, deposit)},
+                                {YearlyRateLabel.simplified(), yearlyRateBoxText(rate)},
                                 {FrequencyLabel.simplified(), QString::fromLatin1(chosen->caption)},
                                 {YearlyResultLabel.simplified(), resultText}},
                                false);

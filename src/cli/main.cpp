@@ -1,5 +1,7 @@
 #include "Command.h"
 #include "ReportPdf.h"
+#include "StandardOutput.h"
+#include "files/FileName.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -7,20 +9,26 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
+    // Taken as the bytes they are, so that a file name in another code page still names its
+    // file.
     QStringList arguments;
     for (int index = 1; index < argc; ++index)
-        arguments.append(QString::fromLocal8Bit(argv[index]));
+        arguments.append(pennywell::fileNameFromBytes(argv[index]));
+    // Qt sees none of the arguments: every option is the calculator's own, and none of Qt's
+    // (such as -platform) may undo the choice of platform below.
+    static int qtArgumentCount = 1;
     // Only a PDF needs Qt Gui (fonts and the renderer); the calculators run on Qt Core alone.
     std::unique_ptr<QCoreApplication> application;
     if (pennywell::cli::argumentsAskForPdf(arguments)) {
-        pennywell::cli::chooseHeadlessPlatformIfNeeded();
-        application = std::make_unique<QGuiApplication>(argc, argv);
+        pennywell::cli::chooseOffscreenPlatform();
+        application = std::make_unique<QGuiApplication>(qtArgumentCount, argv);
     } else {
-        application = std::make_unique<QCoreApplication>(argc, argv);
+        application = std::make_unique<QCoreApplication>(qtArgumentCount, argv);
     }
     // The same name as the program, so both find the user's settings in the same data folder.
     QCoreApplication::setApplicationName(QStringLiteral("pennywell"));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return pennywell::cli::runCommandLine(QCoreApplication::arguments().mid(1), out, err);
+    const int status = pennywell::cli::runCommandLine(arguments, out, err);
+    return pennywell::cli::finishStandardOutput(status, out, err);
 }

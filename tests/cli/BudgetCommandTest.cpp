@@ -116,3 +116,18 @@ TEST(BudgetCommand, BadUsageExitsWithTwoAndTheUsage) {
         EXPECT_TRUE(run.err.contains("usage: pennywell-calc budget"));
     }
 }
+
+// Names in another code page name their files. Made and removed by the shell: QProcess would
+// pass them as UTF-8, and the temporary folder's clean-up could not name them.
+TEST(BudgetCommand, FileNamesInAnotherCodePageNameTheirFiles) {
+    QTemporaryDir folder;
+    QProcess shell;
+    shell.setWorkingDirectory(folder.path());
+    shell.start("/bin/sh", {"-c",
+                            "b=$(printf 'caf\\351.bgt'); p=$(printf 'r\\351sum\\351.pdf'); "
+                            "cp \"$1\" \"$b\" && \"$0\" budget \"$b\" --report --format pdf "
+                            "--output \"$p\" && test -s \"$p\"; s=$?; rm -f \"$b\" \"$p\"; exit $s",
+                            PENNYWELL_CALC, Sample});
+    ASSERT_TRUE(shell.waitForFinished(30000));
+    EXPECT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
+}

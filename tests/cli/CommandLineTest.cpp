@@ -25,13 +25,16 @@ TEST(CommandLine, HelpGoesToStandardOutput) {
     EXPECT_TRUE(run.out.startsWith("usage: pennywell-calc COMMAND"));
 }
 
-TEST(CommandLine, ANumberTooLargeForItsBoxIsRefusedAlikeWhateverItsLength) {
-    for (const QString& command : {QStringLiteral("mortgage"), QStringLiteral("savings")}) {
-        const QString option = command == u"mortgage" ? "--principal" : "--lump";
-        const CliRun reference = runCalc({command, option, QString(305, u'9')});
-        EXPECT_NE(reference.exitCode, 0);
+TEST(CommandLine, ANumberTooLargeForItsBoxIsBadUsageAlikeWhateverItsLength) {
+    const QList<QStringList> commands = {{"mortgage", "--rate", "5", "--term", "9", "--principal"},
+                                         {"savings", "--lump"},
+                                         {"yearly", "--rate", "5", "--deposit"}};
+    for (const QStringList& command : commands) {
+        const CliRun reference = runCalc(command + QStringList{QString(305, u'9')});
+        EXPECT_EQ(reference.exitCode, 2) << command.first().toStdString();
+        EXPECT_TRUE(reference.err.contains("too large")) << reference.err.toStdString();
         for (const int digits : {309, 310, 400, 2000}) {
-            const CliRun run = runCalc({command, option, QString(digits, u'9')});
+            const CliRun run = runCalc(command + QStringList{QString(digits, u'9')});
             EXPECT_EQ(run.exitCode, reference.exitCode) << digits;
             EXPECT_EQ(run.out, reference.out) << digits;
             EXPECT_EQ(run.err, reference.err) << digits;
@@ -52,4 +55,19 @@ TEST(CommandLine, APipeNamedLikeTheSettingsFileIsIgnored) {
     ASSERT_TRUE(process.waitForFinished(10000));
     EXPECT_EQ(process.exitCode(), 0);
     EXPECT_TRUE(process.readAllStandardOutput().contains("$100.00"));
+}
+
+// A script must never take a cut-short schedule for a result, nor help for shown help.
+TEST(CommandLine, OutputThatCannotBeWrittenFailsTheCommand) {
+    for (const QStringList& arguments : QList<QStringList>{
+             {"mortgage", "--principal", "100000", "--rate", "10", "--term", "40", "--view", "all"},
+             {"savings", "--report"},
+             {"--help"},
+             {"mortgage", "--help"}}) {
+        const CliRun run = runCalc(
+            arguments, [](QProcess& process) { process.setStandardOutputFile("/dev/full"); });
+        EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("the output could not be written: No space left on device"))
+            << run.err.toStdString();
+    }
 }

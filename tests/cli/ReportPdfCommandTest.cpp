@@ -111,6 +111,23 @@ TEST(ReportPdfCommand, BudgetAndSavingsReportsBecomePdfFiles) {
     EXPECT_GT(QFileInfo(savings).size(), 0);
 }
 
+// A PDF needs no screen: no display the environment names (or cannot reach) may abort it.
+TEST(ReportPdfCommand, ThePdfIsWrittenWhateverDisplayTheEnvironmentNames) {
+    QTemporaryDir folder;
+    for (const QStringList& variables : QList<QStringList>{
+             {"DISPLAY", ":97"}, {"WAYLAND_DISPLAY", "wayland-97"}, {"QT_QPA_PLATFORM", "xcb"}}) {
+        const QString path = folder.filePath(variables.first() + ".pdf");
+        const CliRun run = runCalc(Mortgage + QStringList{"--format", "pdf", "--output", path},
+                                   [&](QProcess& process) {
+                                       QProcessEnvironment environment;
+                                       environment.insert(variables[0], variables[1]);
+                                       process.setProcessEnvironment(environment);
+                                   });
+        EXPECT_EQ(run.exitCode, 0) << variables.join('=').toStdString() << run.err.toStdString();
+        EXPECT_GT(QFileInfo(path).size(), 0) << variables.join('=').toStdString();
+    }
+}
+
 // A PDF is only ever a report's pages, and always goes to a named file.
 TEST(ReportPdfCommand, PdfOutsideAReportIsBadUsage) {
     QTemporaryDir folder;

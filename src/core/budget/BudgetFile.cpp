@@ -56,7 +56,7 @@ std::optional<int> parseCount(QByteArrayView line) {
 
 // Splits a record line into its five fields; the description may be quoted (and then hold
 // commas) or, in a hand-written file, plain.
-std::optional<BudgetRecord> parseRecord(QByteArrayView line, TextEncoding encoding) {
+std::optional<BudgetRecord> parseRecord(QByteArrayView line) {
     QList<QByteArrayView> fields;
     qsizetype at = 0;
     while (true) {
@@ -94,7 +94,7 @@ std::optional<BudgetRecord> parseRecord(QByteArrayView line, TextEncoding encodi
     BudgetRecord record;
     // Only a plain (unquoted) description can hold a quote; dropped, as the box drops the
     // key, so saving the record again writes a file that reads back.
-    record.description = decodedAs(fields[1], encoding).remove(QLatin1Char('"'));
+    record.description = decodedAs(fields[1], encodingOf(line)).remove(QLatin1Char('"'));
     record.annualAmount = *amount;
     record.paymentsPerYear = *payments;
     record.annualBudgeted = *budgeted;
@@ -123,7 +123,7 @@ private:
     qsizetype at_ = 0;
 };
 
-bool readTable(LineReader& reader, TextEncoding encoding, BudgetTable& table) {
+bool readTable(LineReader& reader, BudgetTable& table) {
     const auto countLine = reader.next();
     const auto count = countLine ? parseCount(*countLine) : std::nullopt;
     if (!count)
@@ -131,7 +131,7 @@ bool readTable(LineReader& reader, TextEncoding encoding, BudgetTable& table) {
     table.records.reserve(std::size_t(*count));
     for (int i = 0; i < *count; ++i) {
         const auto line = reader.next();
-        const auto record = line ? parseRecord(*line, encoding) : std::nullopt;
+        const auto record = line ? parseRecord(*line) : std::nullopt;
         if (!record)
             return false;
         table.records.push_back(*record);
@@ -177,10 +177,9 @@ QByteArray budgetFileBytes(const BudgetTables& tables) {
 
 std::optional<BudgetTables> parseBudgetFile(const QByteArray& bytes) {
     const QByteArrayView text = withoutByteOrderMark(bytes);
-    const TextEncoding encoding = encodingOf(text);
     LineReader reader(text);
     BudgetTables tables;
-    if (!readTable(reader, encoding, tables.income) || !readTable(reader, encoding, tables.expense))
+    if (!readTable(reader, tables.income) || !readTable(reader, tables.expense))
         return std::nullopt;
     return tables;
 }

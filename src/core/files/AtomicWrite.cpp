@@ -1,9 +1,9 @@
 #include "files/AtomicWrite.h"
 
+#include "files/FileName.h"
 #include "files/SaveLeftovers.h"
 #include "files/SaveTarget.h"
 
-#include <QFile>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -146,7 +146,7 @@ SaveProblem writeInPlace(const SaveTarget& target, const QByteArray& temporary,
 SaveResult writeFileAtomically(const QString& path, const QByteArray& bytes,
                                const WriteCall& write) {
     SaveTarget target;
-    SaveProblem problem = findSaveTarget(QFile::encodeName(path), target);
+    SaveProblem problem = findSaveTarget(fileNameBytes(path), target);
     if (problem == SaveProblem::None && target.exists)
         problem = checkReplaceable(target);
     if (problem != SaveProblem::None)

@@ -1,6 +1,7 @@
 #include "files/RegularFile.h"
 
-#include <QFile>
+#include "files/FileName.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -33,7 +34,7 @@ bool readUpTo(int fd, qint64 limit, QByteArray& bytes) {
 } // namespace
 
 std::optional<FileStart> readRegularFile(const QString& path, qint64 maximumBytes) {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = fileNameBytes(path);
     // Looked at before opening, since opening a pipe waits for a writer and opening a device
     // may act on it; checked again on the open file, in case the name changed in between.
     struct stat info {};

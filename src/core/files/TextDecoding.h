@@ -5,9 +5,10 @@
 
 namespace pennywell {
 
-// The program writes its files in UTF-8. A file that is not valid UTF-8 was written in a
+// The program writes its files in UTF-8. Text that is not valid UTF-8 was written in a
 // single-byte code page (older copies of the program, or a hand edit), read as Windows-1252
-// so that its letters show as they were typed.
+// so that its letters show as they were typed. Files are decided line by line: a hand edit
+// may have added a line in one to a file in the other.
 enum class TextEncoding { Utf8, Windows1252 };
 
 TextEncoding encodingOf(QByteArrayView bytes);

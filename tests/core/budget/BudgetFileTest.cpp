@@ -182,4 +182,11 @@ TEST(BudgetFile, ASingleByteCodePageFileKeepsItsLettersAndIsSavedAsUtf8) {
     for (const QByteArray& bytes : {utf8, "\xEF\xBB\xBF" + utf8})
         EXPECT_EQ(descriptionsOf(parseBudgetFile(bytes)->income),
                   QStringList({QString::fromUtf8("Caf\xC3\xA9")}));
+
+    // A hand edit may add a line in the code page to a file in UTF-8: each line reads in its own.
+    const auto mixed =
+        parseBudgetFile("1\r\n1,\"Caf\xC3\xA9\",10,1,10\r\n1\r\n1,\"\x80 5\",5,1,5\r\n");
+    ASSERT_TRUE(mixed);
+    EXPECT_EQ(descriptionsOf(mixed->income), QStringList({QString::fromUtf8("Caf\xC3\xA9")}));
+    EXPECT_EQ(descriptionsOf(mixed->expense), QStringList({QString::fromUtf8("\xE2\x82\xAC 5")}));
 }
