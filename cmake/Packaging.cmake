@@ -8,6 +8,10 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${PENNYWELL_APP_ID}.deskto
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${PENNYWELL_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The budget file type, so a file manager opens a budget file with the program.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${PENNYWELL_APP_ID}.mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME ${PENNYWELL_APP_ID}.xml)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/pennywell.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${PENNYWELL_APP_ID}.svg)

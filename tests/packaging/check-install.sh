@@ -16,7 +16,8 @@ for file in bin/pennywell bin/pennywell-calc \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/scalable/apps/$id.svg share/pennywell/Sample.bgt \
     share/man/man1/pennywell.1.gz share/man/man1/pennywell-calc.1.gz \
-    share/doc/pennywell/copyright share/doc/pennywell/changelog.gz; do
+    share/doc/pennywell/copyright share/doc/pennywell/changelog.gz \
+    share/mime/packages/$id.xml; do
     [ -s "$root/usr/$file" ] || fail "not installed: /usr/$file"
 done
 for size in 16 22 24 32 48 64 128 256; do
@@ -30,6 +31,19 @@ done
 desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >/dev/null ||
     fail "AppStream metainfo"
+
+# The budget file type is valid, and a file manager reading the installed tree knows a budget
+# file by its name and opens it with the program.
+XDG_DATA_DIRS=$root/usr/share update-mime-database "$root/usr/share/mime" 2>"$root/mime.log" &&
+    [ ! -s "$root/mime.log" ] || fail "budget file type: $(cat "$root/mime.log")"
+type=$(XDG_DATA_DIRS=$root/usr/share:/usr/share XDG_DATA_HOME=$root/none \
+    gio info -a standard::content-type "$root/usr/share/pennywell/Sample.bgt" |
+    sed -n 's/.*content-type: //p')
+[ "$type" = application/x-pennywell-budget ] || fail "a .bgt file is taken for '$type'"
+grep -q "^MimeType=$type;\$" "$root/usr/share/applications/$id.desktop" ||
+    fail "the desktop entry does not open '$type'"
+grep -q '^Exec=pennywell %f$' "$root/usr/share/applications/$id.desktop" ||
+    fail "the desktop entry does not pass the file"
 
 for page in pennywell pennywell-calc; do
     source=$root/usr/share/man/man1/$page.1.gz
