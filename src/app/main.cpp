@@ -3,11 +3,54 @@
 #include "state/ProgramFolder.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDate>
 
+namespace {
+
+void describeCommandLine(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("A planner for household finances: mortgage, loans, budget and savings."));
+    // -stylesheet or -reverse, options of the display, must not read as -s -t -y -l -e -s -h ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QStringLiteral("A budget file (.bgt) to open in the budget planner."),
+        QStringLiteral("[FILE]"));
+}
+
+// Help and version are answered before the display is opened, so they work in any terminal.
+void answerWithoutWindow(QCommandLineParser& parser, int argc, char* argv[]) {
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    // The display's own options (-platform ...) are not known yet: their errors wait for the
+    // second reading, once the application has taken them out.
+    parser.parse(arguments);
+    const bool help = parser.isSet(QStringLiteral("help"));
+    if (!help && !parser.isSet(QStringLiteral("version")))
+        return;
+    const QCoreApplication noDisplay(argc, argv); // names the program in the usage line
+    if (help)
+        parser.showHelp(); // both end the program
+    parser.showVersion();
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("pennywell"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PENNYWELL_VERSION));
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    answerWithoutWindow(parser, argc, argv);
+
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("pennywell"));
+    parser.process(application); // an unknown option ends here, explained
+    if (parser.positionalArguments().size() > 1)
+        parser.showHelp(1); // one file at a time: the planner holds one
     // No display name: the platform would append it to every window's own caption.
     QApplication::setDesktopFileName(QStringLiteral("org.pennywell.Pennywell"));
 
@@ -16,6 +59,6 @@ int main(int argc, char* argv[]) {
     pennywell::provideSampleBudget(pennywell::shippedFilesFolder(executableFolder), programFolder);
 
     pennywell::ui::Application pennywell;
-    pennywell.start(programFolder, QDate::currentDate());
+    pennywell.start(programFolder, QDate::currentDate(), parser.positionalArguments().value(0));
     return QApplication::exec();
 }

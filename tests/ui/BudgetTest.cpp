@@ -401,6 +401,24 @@ private slots:
         QCOMPARE(services_->fileDialogs.requests.last().fileName, QStringLiteral("home.bgt"));
     }
 
+    void aFileGivenAtStartOpensAsFromTheDialog() {
+        window_->openFileGiven(writeFile("home.bgt", ThreeIncomes));
+        QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Apple"));
+        QVERIFY(services_->messenger.shown.isEmpty());
+        child<QPushButton>("FilSave")->click(); // the dialog starts beside the file, on its name
+        QCOMPARE(services_->fileDialogs.requests.last().folder, folder_->path());
+        QCOMPARE(services_->fileDialogs.requests.last().fileName, QStringLiteral("home.bgt"));
+
+        delete window_;
+        window_ = new Budget(state_, services_->services);
+        activate();
+        window_->openFileGiven(QDir(folder_->path()).filePath(QStringLiteral("gone.bgt")));
+        QCOMPARE(lastMessage(), QStringLiteral("Load File|File not found or wrong format. Check "
+                                               "Filename and/or Directory"));
+        QCOMPARE(cell("BGrid1", 0, 1), QString());
+        QVERIFY(window_->isVisible());
+    }
+
     void cancelledDialogsKeepTheRecords() {
         addRecord(true, "Salary", "100", "12", "100");
         child<QPushButton>("FilSave")->click(); // cancelled: nothing written, still unsaved

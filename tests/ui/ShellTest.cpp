@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -153,6 +155,31 @@ private slots:
             QVERIFY2(menu.isVisible(), button);
         }
         QCOMPARE(application.state().PlanKind, int(MortgagePlan));
+    }
+
+    void aBudgetFileNamedAtStartOpensInTheBudgetPlanner() {
+        QTemporaryDir startFolder; // the name is relative to it, not to the program folder
+        QFile file(QDir(startFolder.path()).filePath(QStringLiteral("home.bgt")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("1\r\n1,\"Pay\",12,12,12\r\n0\r\n"));
+        file.close();
+        QDir::setCurrent(startFolder.path());
+        QTimer watchdog; // a refused file's message box would wait for an answer
+        connect(&watchdog, &QTimer::timeout, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->close();
+        });
+        watchdog.start(5000);
+
+        Application application;
+        application.start(folder_->path(), QDate(2026, 12, 8), QStringLiteral("home.bgt"));
+        QPointer<QWidget> budget;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == "Budget" && window->isVisible())
+                budget = window;
+        const auto closeBudget = qScopeGuard([&] { delete budget; }); // it uses the application
+        QVERIFY(budget && !application.menu().isVisible());
+        const auto* incomes = budget->findChild<QTableView*>(QStringLiteral("BGrid1"));
+        QCOMPARE(incomes->model()->index(0, 1).data().toString(), QStringLiteral("Pay"));
     }
 
     void aboutBoxShowsItsTitleAndPlainText() {

@@ -32,6 +32,10 @@ class Budget : public QWidget {
 public:
     Budget(AppState& state, Services& services, QWidget* parent = nullptr);
 
+    // Opens a file named outside the window (on the command line) as "&Open File" opens the
+    // file chosen in its dialog, on an empty planner.
+    void openFileGiven(const QString& path);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -86,6 +90,7 @@ private:
 
     void saveFile();
     void openFile();
+    void loadFile(const QString& path);
     void printStatement();
     std::optional<QString> chooseFile(bool save);
     bool holdsUnsavedRecords() const;

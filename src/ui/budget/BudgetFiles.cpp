@@ -80,21 +80,31 @@ void Budget::openFile() {
     if (holdsUnsavedRecords() && userGoesBackToSave())
         return;
     hide();
-    if (const std::optional<QString> path = chooseFile(false)) {
-        const BusyCursor busy;
-        if (std::optional<BudgetTables> loaded = loadBudgetFile(*path)) {
-            tables_ = std::move(*loaded);
-            currentFileName_ = QFileInfo(*path).fileName();
-            // Another file's records are read from the top, wherever the last ones stood.
-            income_.grid->scrollToTop();
-            expense_.grid->scrollToTop();
-        } else {
-            // The records on screen stay: a bad file never costs the user their work.
-            message(messages::LoadFailed, messages::LoadFileTitle);
-        }
-    }
+    if (const std::optional<QString> path = chooseFile(false))
+        loadFile(*path);
     show();
     refresh();
+}
+
+void Budget::openFileGiven(const QString& path) {
+    // The next Open or Save dialog starts beside it, as after choosing it in the dialog.
+    currentFolder_ = QFileInfo(path).absolutePath();
+    loadFile(path);
+    refresh();
+}
+
+void Budget::loadFile(const QString& path) {
+    const BusyCursor busy;
+    if (std::optional<BudgetTables> loaded = loadBudgetFile(path)) {
+        tables_ = std::move(*loaded);
+        currentFileName_ = QFileInfo(path).fileName();
+        // Another file's records are read from the top, wherever the last ones stood.
+        income_.grid->scrollToTop();
+        expense_.grid->scrollToTop();
+    } else {
+        // The records on screen stay: a bad file never costs the user their work.
+        message(messages::LoadFailed, messages::LoadFileTitle);
+    }
 }
 
 void Budget::closeEvent(QCloseEvent* event) {

@@ -46,7 +46,11 @@ Application::Application() {
     registerPlanners(menu_, state_, services_);
 }
 
-void Application::start(const QString& programFolder, const QDate& today) {
+void Application::start(const QString& programFolder, const QDate& today,
+                        const QString& budgetFile) {
+    // A name on the command line is relative to the folder the program was started in.
+    const QString budgetPath =
+        budgetFile.isEmpty() ? QString() : QDir().absoluteFilePath(budgetFile);
     state_.programFolder = programFolder;
     QDir::setCurrent(programFolder); // on failure the current folder stays, unreported
 
@@ -58,6 +62,10 @@ void Application::start(const QString& programFolder, const QDate& today) {
     backdrop_.show();
     state_.FirstPayDate = today;
     menu_.show();
+    if (budgetPath.isEmpty())
+        return;
+    if (auto* budget = qobject_cast<Budget*>(menu_.openPlanner(Planner::Budget)))
+        budget->openFileGiven(budgetPath);
 }
 
 } // namespace pennywell::ui

@@ -24,8 +24,10 @@ public:
     Application();
 
     // Makes the folder current, loads the settings, shows the backdrop, sets the first
-    // payment date to today and shows the menu.
-    void start(const QString& programFolder, const QDate& today);
+    // payment date to today and shows the menu; given a budget file, opens the budget planner
+    // with it.
+    void start(const QString& programFolder, const QDate& today,
+               const QString& budgetFile = QString());
 
     AppState& state() { return state_; }
     MenuMain& menu() { return menu_; }

@@ -93,10 +93,10 @@ void MenuMain::showUserName() {
     myName_->show();
 }
 
-void MenuMain::openPlanner(Planner planner) {
+QWidget* MenuMain::openPlanner(Planner planner) {
     const auto factory = plannerFactories_.find(planner);
     if (factory == plannerFactories_.end())
-        return;
+        return nullptr;
     if (planner == Planner::Savings)
         state_.ScreenMode = 1;
     else if (planner == Planner::Loans)
@@ -110,6 +110,7 @@ void MenuMain::openPlanner(Planner planner) {
     placeAsMainWindow(window);
     connect(window, &QObject::destroyed, this, &QWidget::show);
     window->show();
+    return window;
 }
 
 void MenuMain::openSettings() {

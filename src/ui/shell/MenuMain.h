@@ -32,6 +32,10 @@ public:
     // Shows or hides "MyName" by the user's name.
     void showUserName();
 
+    // Hides the menu and shows the planner's new window, as its button does; null when the
+    // planner is not registered.
+    QWidget* openPlanner(Planner planner);
+
 signals:
     void exitRequested();
 
@@ -40,7 +44,6 @@ protected:
 
 private:
     QPushButton* addButton(const char* name, const QString& caption, int top);
-    void openPlanner(Planner planner);
     void openSettings();
     void showAbout();
 
