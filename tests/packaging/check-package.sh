@@ -61,18 +61,28 @@ HOME=$work/home XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config XDG_RUNTIM
     "$1" >/dev/null 2>&1 &
     app=$!
     tries=0
-    until xwininfo -root -tree | grep -q "\"Pennywell Win9\"" || [ $tries -ge 300 ]; do
+    # The backdrop and the menu.
+    until [ "$(xwininfo -root -tree | grep -c "\"Pennywell Win9\": (")" -ge 2 ] ||
+        [ $tries -ge 300 ]; do
         sleep 0.2
         tries=$((tries + 1))
     done
     xwininfo -root -tree >"$2"
+    for window in $(sed -n "s/^ *\(0x[0-9a-f]*\) \"Pennywell Win9\": (.*/\1/p" "$2"); do
+        xprop -id "$window" _NET_WM_STATE
+    done >"$3"
     kill $app
-    wait $app 2>/dev/null || true' sh "$work/root/usr/bin/pennywell" "$work/windows.txt"
+    wait $app 2>/dev/null || true' sh "$work/root/usr/bin/pennywell" "$work/windows.txt" \
+    "$work/states.txt"
 # xwininfo lists a window as: id "title": ("instance" "class") geometry
 class=$(sed -n 's/.*"Pennywell Win9": ("[^"]*" "\([^"]*\)").*/\1/p' "$work/windows.txt" | head -n 1)
 [ -n "$class" ] || fail "no menu window on the display"
 grep -q "^StartupWMClass=$class\$" "$work/root/usr/share/applications/org.pennywell.Pennywell.desktop" ||
     fail "the desktop entry does not name the menu's window class '$class'"
+
+# One task-bar entry: the backdrop behind the menu asks to be left out, the menu does not.
+[ "$(grep -c SKIP_TASKBAR "$work/states.txt")" = 1 ] && [ "$(wc -l <"$work/states.txt")" = 2 ] ||
+    fail "not exactly one window of two is left out of the task bar: $(cat "$work/states.txt")"
 
 cmp -s "$copy" "$work/root/usr/share/pennywell/Sample.bgt" ||
     fail "the sample budget was not copied into the per-user folder"

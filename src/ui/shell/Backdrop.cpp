@@ -1,6 +1,7 @@
 #include "shell/Backdrop.h"
 
 #include "common/WindowPlacement.h"
+#include "shell/OutOfTaskbar.h"
 
 #include <QCloseEvent>
 
@@ -11,6 +12,8 @@ Backdrop::Backdrop() {
     setWindowTitle(QStringLiteral("Pennywell Win9"));
     placeAsMainWindow(this);
     setAttribute(Qt::WA_ShowWithoutActivating); // it stays behind the window being shown
+    // One program, one task-bar entry: the menu's or the planner's, never the scenery's.
+    keepOutOfTaskbar(*this);
 }
 
 void Backdrop::closeEvent(QCloseEvent* event) {
