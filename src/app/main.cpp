@@ -1,4 +1,5 @@
 #include "budget/SampleBudget.h"
+#include "files/FileName.h"
 #include "shell/Application.h"
 #include "state/ProgramFolder.h"
 
@@ -21,14 +22,19 @@ void describeCommandLine(QCommandLineParser& parser) {
         QStringLiteral("[FILE]"));
 }
 
-// Help and version are answered before the display is opened, so they work in any terminal.
-void answerWithoutWindow(QCommandLineParser& parser, int argc, char* argv[]) {
+// A file name made in another code page reaches the file system byte for byte.
+QStringList argumentList(int argc, char* argv[]) {
     QStringList arguments;
     for (int index = 0; index < argc; ++index)
-        arguments.append(QString::fromLocal8Bit(argv[index]));
+        arguments.append(pennywell::fileNameFromBytes(argv[index]));
+    return arguments;
+}
+
+// Help and version are answered before the display is opened, so they work in any terminal.
+void answerWithoutWindow(QCommandLineParser& parser, int argc, char* argv[]) {
     // The display's own options (-platform ...) are not known yet: their errors wait for the
     // second reading, once the application has taken them out.
-    parser.parse(arguments);
+    parser.parse(argumentList(argc, argv));
     const bool help = parser.isSet(QStringLiteral("help"));
     if (!help && !parser.isSet(QStringLiteral("version")))
         return;
@@ -48,7 +54,7 @@ int main(int argc, char* argv[]) {
     answerWithoutWindow(parser, argc, argv);
 
     QApplication application(argc, argv);
-    parser.process(application); // an unknown option ends here, explained
+    parser.process(argumentList(argc, argv)); // what is left: an unknown option ends here
     if (parser.positionalArguments().size() > 1)
         parser.showHelp(1); // one file at a time: the planner holds one
     // No display name: the platform would append it to every window's own caption.
