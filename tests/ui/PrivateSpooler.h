@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <cups/cups.h>
 
 namespace pennywell::ui::testing {
@@ -60,6 +61,15 @@ public:
     QString errorLog() const {
         QFile log(folder() + QStringLiteral("/log/error_log"));
         return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+    }
+
+    // Sends the spooler's process a signal: SIGSTOP makes it a spooler that hangs, SIGCONT
+    // lets it go on.
+    bool signal(int number) const {
+        QFile pidFile(folder() + QStringLiteral("/cupsd.pid"));
+        const pid_t pid =
+            pidFile.open(QIODevice::ReadOnly) ? pidFile.readAll().trimmed().toInt() : 0;
+        return pid > 0 && ::kill(pid, number) == 0;
     }
 
     // Runs one of the spooler's administration commands (cupsreject, cupsaccept...).

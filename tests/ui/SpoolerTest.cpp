@@ -1,3 +1,4 @@
+#include "../common/TinyFileSystem.h"
 #include "PdfText.h"
 #include "PrivateSpooler.h"
 #include "TestServices.h"
@@ -20,9 +21,11 @@
 #include "state/AppState.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScopeGuard>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -77,27 +80,50 @@ private slots:
         QVERIFY(centre.red() < 200);
     }
 
-    // A queue that refuses jobs: the user hears why and is offered the PDF.
+    // Whatever stops the printout on its way, the user hears why and is offered the PDF.
     void aRefusedJobIsReportedAndOfferedAsPdf() {
         QVERIFY(PrivateSpooler::administer(QStringLiteral("cupsreject"),
                                            {QStringLiteral("PrivatePDF")}));
-        TestServices scripted;
-        SpoolerPrinter printer;
-        Services services{scripted.messenger, scripted.beeper, scripted.fileDialogs, printer,
-                          scripted.helpViewer};
-        scripted.messenger.answers.enqueue(MessageAnswer::No);
-        report::PrintedReport pages;
-        pages.pages = {{QStringLiteral(" refused")}};
-        printDocument(nullptr, services, PrintDocument{QStringLiteral("Savings"), pages});
+        const QStringList shown = messagesOfPrintout();
         QVERIFY(PrivateSpooler::administer(QStringLiteral("cupsaccept"),
                                            {QStringLiteral("PrivatePDF")}));
-
-        QCOMPARE(scripted.messenger.shown.size(), 1);
-        const QString text = scripted.messenger.shown.constFirst().text;
-        QVERIFY2(text.startsWith(report::print_messages::spoolerRefused(QString())),
-                 qPrintable(text));
-        QVERIFY(text.endsWith(report::print_messages::OfferPdf));
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.constFirst().startsWith(QStringLiteral("Printer|") +
+                                               report::print_messages::spoolerRefused(QString())),
+                 qPrintable(shown.constFirst()));
+        QVERIFY(shown.constFirst().endsWith(report::print_messages::OfferPdf));
         QVERIFY(!QFile::exists(spooler_.printedFile()));
+    }
+
+    void aFullTemporaryFolderIsReportedNotPrinted() {
+        TinyFileSystem disk(64 * 1024);
+        if (!disk.mounted())
+            QSKIP(qPrintable(disk.whyNot()));
+        disk.fill(4096); // less than any printout's PDF
+        const QByteArray temporaryFolder = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(disk.filePath(QString())));
+        const auto restore = qScopeGuard([&] {
+            if (temporaryFolder.isNull())
+                qunsetenv("TMPDIR");
+            else
+                qputenv("TMPDIR", temporaryFolder);
+        });
+        QCOMPARE(messagesOfPrintout(),
+                 QStringList{QStringLiteral("Printer|There is not enough room in the temporary "
+                                            "folder for the printout.\r\n\r\n") +
+                             report::print_messages::OfferPdf});
+    }
+
+    // A spooler that hangs costs seconds, not the program.
+    void aSpoolerThatDoesNotAnswerIsReportedInTime() {
+        QVERIFY(spooler_.signal(SIGSTOP));
+        const auto resume = qScopeGuard([&] { spooler_.signal(SIGCONT); });
+        QElapsedTimer waited;
+        waited.start();
+        QCOMPARE(messagesOfPrintout(),
+                 QStringList{QStringLiteral("Printer|The printer does not answer.\r\n\r\n") +
+                             report::print_messages::OfferPdf});
+        QVERIFY(waited.elapsed() < 3 * SpoolerPrinter::Patience.count());
     }
 
     // Each planner's print button, through the header dialog, the renderer and the spooler:
@@ -164,6 +190,19 @@ private slots:
     }
 
 private:
+    // Prints a one-line report on the spooler; the messages shown, the PDF offer declined.
+    static QStringList messagesOfPrintout() {
+        TestServices scripted;
+        SpoolerPrinter printer;
+        Services services{scripted.messenger, scripted.beeper, scripted.fileDialogs, printer,
+                          scripted.helpViewer};
+        scripted.messenger.answers.enqueue(MessageAnswer::No);
+        report::PrintedReport pages;
+        pages.pages = {{QStringLiteral(" not printed")}};
+        printDocument(nullptr, services, PrintDocument{QStringLiteral("Savings"), pages});
+        return messages(scripted.messenger);
+    }
+
     // Clicks the print button, types the header and continues; waits for the job to finish.
     void printThrough(QWidget* window, const char* button, const QString& header) {
         bool asked = false;

@@ -11,11 +11,19 @@ inline const QString Title = QStringLiteral("Printer");
 inline const QString NoDefaultPrinter = QStringLiteral("There is no default printer.");
 inline const QString CannotOpenPrinter = QStringLiteral("The printer could not be opened.");
 inline const QString NothingToPrint = QStringLiteral("The printout has no pages.");
+inline const QString NotAnswering = QStringLiteral("The printer does not answer.");
+inline const QString NoRoomForPrintout =
+    QStringLiteral("There is not enough room in the temporary folder for the printout.");
 inline const QString OfferPdf = QStringLiteral("Save the printout as a PDF file instead?");
 inline const QString PdfFilter = QStringLiteral("PDF Files (*.pdf)|*.pdf");
 
 inline QString spoolerRefused(const QString& reason) {
     return QStringLiteral("The printer did not accept the printout: %1").arg(reason);
+}
+
+inline QString cannotWritePrintout(const QString& reason) {
+    return QStringLiteral("The printout could not be written to the temporary folder: %1")
+        .arg(reason);
 }
 
 inline QString cannotWritePdf(const QString& path) {

@@ -10,20 +10,24 @@
 
 namespace pennywell::ui {
 
-std::optional<QByteArray> pdfBytes(const PrintDocument& document, const QPageSize& paper) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
+std::optional<QString> renderPdf(const PrintDocument& document, const QPageLayout& layout,
+                                 QByteArray& pdf) {
+    pdf.clear();
+    QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(document.name);
-        writer.setCreator(QStringLiteral("Pennywell"));
-        writer.setResolution(1200);
-        // The renderer keeps its own margins; the whole sheet is printable in a file.
-        writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF()));
-        if (renderDocument(document, writer))
-            return std::nullopt;
-    }
+    QPdfWriter writer(&buffer);
+    writer.setTitle(document.name);
+    writer.setCreator(QStringLiteral("Pennywell"));
+    writer.setResolution(1200);
+    writer.setPageLayout(layout);
+    return renderDocument(document, writer);
+}
+
+std::optional<QByteArray> pdfBytes(const PrintDocument& document, const QPageSize& paper) {
+    // The renderer keeps its own margins; the whole sheet is printable in a file.
+    QByteArray bytes;
+    if (renderPdf(document, QPageLayout(paper, QPageLayout::Portrait, QMarginsF()), bytes))
+        return std::nullopt;
     return bytes;
 }
 

@@ -3,10 +3,16 @@
 #include "printing/PrintDocument.h"
 
 #include <QByteArray>
+#include <QPageLayout>
 #include <QPageSize>
 #include <optional>
 
 namespace pennywell::ui {
+
+// Renders the document into `pdf` on the paper and printable area of `layout`, through the
+// printer's renderer. Returns the problem to tell the user, or nullopt when every page was drawn.
+std::optional<QString> renderPdf(const PrintDocument& document, const QPageLayout& layout,
+                                 QByteArray& pdf);
 
 // The document as a PDF on A4 paper: the same pages the printer gets, through the same renderer.
 // Nullopt with the problem when it cannot be rendered.

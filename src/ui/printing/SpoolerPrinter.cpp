@@ -1,54 +1,73 @@
 #include "printing/SpoolerPrinter.h"
 
-#include "printing/PageRenderer.h"
+#include "printing/PdfFile.h"
+#include "printing/SpoolerConnection.h"
 #include "report/PrintMessages.h"
 
 #include <QDir>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QTemporaryFile>
-#include <cups/cups.h>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 namespace pennywell::ui {
 namespace {
 
-bool isGrey(const PrintDocument& document) {
-    const auto* image = std::get_if<PrintedImage>(&document.content);
-    return image && !image->colour;
+namespace texts = report::print_messages;
+
+// The errno of the write that failed, or 0 once every byte is written. A write that takes
+// nothing (some FUSE file systems) fails rather than loop.
+int writeAll(int fd, const QByteArray& bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written =
+            ::write(fd, bytes.constData() + done, std::size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return written < 0 ? errno : EIO;
+        done += written;
+    }
+    return 0;
+}
+
+// The spooler takes the job from a file. Qt's PDF writer does not report a failed write, so
+// the pages are rendered in memory and every byte's write to the file is checked here: a
+// printout cut short by a full temporary folder would otherwise vanish in the spooler.
+std::optional<QString> writeSpoolFile(QTemporaryFile& file, const QByteArray& pdf) {
+    if (!file.open())
+        return texts::cannotWritePrintout(file.errorString());
+    const int error = writeAll(file.handle(), pdf);
+    if (error == ENOSPC || error == EDQUOT)
+        return texts::NoRoomForPrintout;
+    if (error != 0)
+        return texts::cannotWritePrintout(QString::fromLocal8Bit(std::strerror(error)));
+    return std::nullopt;
 }
 
 } // namespace
 
 std::optional<QString> SpoolerPrinter::print(const PrintDocument& document) {
-    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-    if (printerInfo.isNull())
-        return report::print_messages::NoDefaultPrinter;
+    SpoolerConnection spooler(Patience);
+    const SpoolerConnection::Destination printer =
+        spooler.connected() ? spooler.defaultDestination() : nullptr;
+    const std::optional<QPageLayout> paper =
+        printer ? spooler.paperOf(*printer) : std::optional<QPageLayout>();
+    if (spooler.timedOut())
+        return texts::NotAnswering;
+    if (!printer)
+        return texts::NoDefaultPrinter;
 
+    QByteArray pdf;
+    if (std::optional<QString> problem = renderPdf(document, *paper, pdf))
+        return problem;
     QTemporaryFile spoolFile(QDir::temp().filePath(QStringLiteral("pennywell-XXXXXX.pdf")));
-    if (!spoolFile.open())
-        return report::print_messages::CannotOpenPrinter;
-
-    // The printer's own paper and printable area, rendered into the file the spooler takes.
-    // Qt's own hand-over to the spooler drops the spooler's answer, hence the file.
-    QPrinter printer(printerInfo, QPrinter::HighResolution);
-    printer.setPageSize(
-        printerInfo.defaultPageSize()); // else the locale's paper, not the printer's
-    const QPageLayout printerLayout = printer.pageLayout();
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(spoolFile.fileName());
-    printer.setPageLayout(printerLayout);
-    printer.setDocName(document.name);
-    printer.setColorMode(isGrey(document) ? QPrinter::GrayScale : QPrinter::Color);
-    if (std::optional<QString> problem = renderDocument(document, printer))
+    if (std::optional<QString> problem = writeSpoolFile(spoolFile, pdf))
         return problem;
 
-    // A queue instance is named "queue/instance"; the spooler knows the queue.
-    const QByteArray queue = printerInfo.printerName().section(QLatin1Char('/'), 0, 0).toUtf8();
-    const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.constData(),
-                                   QFile::encodeName(spoolFile.fileName()).constData(),
-                                   document.name.toUtf8().constData(), 0, nullptr);
-    if (job == 0)
-        return report::print_messages::spoolerRefused(QString::fromUtf8(cupsLastErrorString()));
+    if (spooler.submit(*printer, spoolFile.fileName(), document.name) == 0)
+        return spooler.timedOut() ? texts::NotAnswering
+                                  : texts::spoolerRefused(QString::fromUtf8(cupsLastErrorString()));
     return std::nullopt;
 }
 
