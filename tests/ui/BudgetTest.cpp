@@ -480,6 +480,23 @@ private slots:
                  QByteArray("1\r\n1,\"Caf\xC3\xA9 cr\xC3\xA8me\",120,12,120\r\n0\r\n"));
     }
 
+    // A file made elsewhere with descriptions longer than the box holds: each is cut to the
+    // box's length, the user is told which, and the grid lays out only what it can show.
+    void overlongDescriptionsAreShortenedAndNamed() {
+        const QByteArray rent = "Rent " + QByteArray(40000, 'x');
+        openAndActivate("long.bgt", "0\r\n2\r\n1,\"" + rent + "\",1,1,1\r\n2,\"Food\",1,1,1\r\n");
+        QCOMPARE(lastMessage(), QStringLiteral("Load File|These descriptions were longer than "
+                                               "32767 characters and were cut to that length:"
+                                               "\r\nExpense: \"Rent xxxxxxxxxxxxxxx...\""));
+        QCOMPARE(cell("BGrid2", 1, 1), QString::fromLatin1(rent.left(256) + "..."));
+        const QString path = QDir(folder_->path()).filePath(QStringLiteral("long.bgt"));
+        services_->fileDialogs.answers.enqueue(path);
+        child<QPushButton>("FilSave")->click();
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains(",\"" + rent.left(32767) + "\","));
+    }
+
     void aBadFileKeepsTheRecordsOnScreen() {
         openAndActivate("three.bgt", ThreeIncomes);
         services_->messenger.answers.enqueue(MessageAnswer::No);

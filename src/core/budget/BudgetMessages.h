@@ -23,6 +23,20 @@ inline const QString BadFilename = QStringLiteral(" Bad filename, must be in the
 inline const QString LoadFileTitle = QStringLiteral("Load File");
 inline const QString LoadFailed =
     QStringLiteral("File not found or wrong format. Check Filename and/or Directory");
+// After "Load File", when descriptions longer than the window keeps were shortened: the
+// heading, then one line per record (the side and the description's start), the last
+// perhaps counting those not listed.
+inline QString descriptionsShortened(int maximumLength) {
+    return QStringLiteral("These descriptions were longer than %1 characters and were cut to "
+                          "that length:")
+        .arg(maximumLength);
+}
+inline QString shortenedRecord(const QString& side, const QString& start) {
+    return QStringLiteral("%1: \"%2...\"").arg(side, start);
+}
+inline QString moreShortened(qsizetype count) {
+    return QStringLiteral("and %1 more").arg(count);
+}
 inline const QString ChangedFileTitle = QStringLiteral("Changed File in Memory");
 inline const QString ChangedFileQuestion =
     QStringLiteral(" file in memory will be erased. Do you want to go back and save it to Disk?.");

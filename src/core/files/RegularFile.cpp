@@ -46,6 +46,8 @@ std::optional<FileStart> readRegularFile(const QString& path, qint64 maximumByte
     std::optional<FileStart> start;
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
         FileStart read;
+        // Read into room for the whole file at once: growing as it comes copies it many times.
+        read.bytes.reserve(std::min<qint64>(info.st_size, maximumBytes) + 1);
         // One byte more than allowed tells a file of exactly the limit from a longer one.
         if (readUpTo(fd, maximumBytes + 1, read.bytes)) {
             read.whole = read.bytes.size() <= maximumBytes;

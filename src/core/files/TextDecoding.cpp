@@ -1,7 +1,5 @@
 #include "files/TextDecoding.h"
 
-#include <QStringDecoder>
-
 namespace pennywell {
 namespace {
 
@@ -16,9 +14,7 @@ constexpr char16_t Windows1252High[32] = {
 } // namespace
 
 TextEncoding encodingOf(QByteArrayView bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    [[maybe_unused]] const QString decoded = utf8.decode(bytes);
-    return utf8.hasError() ? TextEncoding::Windows1252 : TextEncoding::Utf8;
+    return bytes.isValidUtf8() ? TextEncoding::Utf8 : TextEncoding::Windows1252;
 }
 
 QString decodedAs(QByteArrayView bytes, TextEncoding encoding) {

@@ -7,6 +7,7 @@
 #include "budget/BudgetMessages.h"
 #include "budget/BudgetPeriod.h"
 #include "budget/BudgetPresenter.h"
+#include "budget/DescriptionLength.h"
 #include "common/Accessibility.h"
 #include "common/Beeper.h"
 #include "common/Fonts.h"
@@ -149,6 +150,7 @@ void Budget::buildHalf(Half& half, const BudgetHalfLayout& layout) {
         addLabel(frame, "", layout.description.caption, twipsRect(120, 255, 4380, 240));
     half.description =
         addBox(frame, layout.description.name, twipsRect(120, 495, 4380, 330), false);
+    half.description->setMaxLength(MaximumDescriptionLength);
     QLabel* amountLabel =
         addLabel(frame, "", layout.amount.caption, twipsRect(120, 870, 1560, 240));
     QLabel* paymentsLabel =

@@ -90,7 +90,9 @@ private:
 
     void saveFile();
     void openFile();
-    void loadFile(const QString& path);
+    // Replaces the records with the file's; the message naming the descriptions it shortened,
+    // for the caller to show once the records are on screen (empty when none was).
+    QString loadFile(const QString& path);
     void printStatement();
     std::optional<QString> chooseFile(bool save);
     bool holdsUnsavedRecords() const;

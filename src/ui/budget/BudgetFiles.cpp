@@ -1,6 +1,7 @@
 #include "budget/Budget.h"
 #include "budget/BudgetFile.h"
 #include "budget/BudgetMessages.h"
+#include "budget/DescriptionLength.h"
 #include "common/BusyCursor.h"
 #include "common/FileDialogs.h"
 #include "common/Messenger.h"
@@ -80,22 +81,29 @@ void Budget::openFile() {
     if (holdsUnsavedRecords() && userGoesBackToSave())
         return;
     hide();
+    QString shortened;
     if (const std::optional<QString> path = chooseFile(false))
-        loadFile(*path);
+        shortened = loadFile(*path);
     show();
     refresh();
+    if (!shortened.isEmpty()) // told over the records as they now stand
+        message(shortened, messages::LoadFileTitle);
 }
 
 void Budget::openFileGiven(const QString& path) {
     // The next Open or Save dialog starts beside it, as after choosing it in the dialog.
     currentFolder_ = QFileInfo(path).absolutePath();
-    loadFile(path);
+    const QString shortened = loadFile(path);
     refresh();
+    if (!shortened.isEmpty())
+        message(shortened, messages::LoadFileTitle);
 }
 
-void Budget::loadFile(const QString& path) {
+QString Budget::loadFile(const QString& path) {
     const BusyCursor busy;
+    QString shortened;
     if (std::optional<BudgetTables> loaded = loadBudgetFile(path)) {
+        shortened = shortenLongDescriptions(*loaded);
         tables_ = std::move(*loaded);
         currentFileName_ = QFileInfo(path).fileName();
         // Another file's records are read from the top, wherever the last ones stood.
@@ -105,6 +113,7 @@ void Budget::loadFile(const QString& path) {
         // The records on screen stay: a bad file never costs the user their work.
         message(messages::LoadFailed, messages::LoadFileTitle);
     }
+    return shortened;
 }
 
 void Budget::closeEvent(QCloseEvent* event) {

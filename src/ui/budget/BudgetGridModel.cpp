@@ -1,6 +1,7 @@
 #include "budget/BudgetGridModel.h"
 
 #include "budget/BudgetMessages.h"
+#include "budget/DescriptionLength.h"
 
 #include <QBrush>
 #include <QPalette>
@@ -10,6 +11,18 @@ namespace {
 
 constexpr int NumberColumn = 0;
 constexpr int DescriptionColumn = 1;
+// More than the column ever shows. The view lays out the whole text of every cell it paints,
+// so a description of thousands of characters would cost a long pause at every repaint.
+constexpr int ShownDescriptionLength = 256;
+// A tooltip shows a long description on one line; past this it would not fit any screen.
+constexpr int ToolTipDescriptionLength = 1000;
+
+// The start of a description, marked as cut when it goes on.
+QString shownStart(const QString& description, int length) {
+    if (description.size() <= length)
+        return description;
+    return descriptionStart(description, length) + QStringLiteral("...");
+}
 
 // A tooltip that looks like markup is rendered as markup; a description is shown as typed.
 QString plainToolTip(const QString& text) {
@@ -44,11 +57,14 @@ QVariant BudgetGridModel::data(const QModelIndex& index, int role) const {
     const bool isRecord = index.row() < shownRows();
     if (role == Qt::ToolTipRole) // a long description is cut by its column
         return isRecord && index.column() == DescriptionColumn
-                   ? plainToolTip(cell(index.row(), index.column()))
+                   ? plainToolTip(
+                         shownStart(cell(index.row(), index.column()), ToolTipDescriptionLength))
                    : QVariant();
     // The number column is the grid's fixed column, shaded like the headings.
     if (role == Qt::BackgroundRole && index.column() == NumberColumn)
         return QBrush(QPalette().color(QPalette::Button));
+    if (role == Qt::DisplayRole && index.column() == DescriptionColumn)
+        return shownStart(cell(index.row(), index.column()), ShownDescriptionLength);
     return TextGridModel::data(index, role);
 }
 

@@ -1,6 +1,7 @@
 #include "budget/BudgetEditing.h"
 
 #include "BudgetTestRecords.h"
+#include "budget/DescriptionLength.h"
 
 #include <gtest/gtest.h>
 
@@ -103,4 +104,25 @@ TEST(BudgetEditing, DeleteClosesTheGapAndRenumbers) {
     deleteBudgetRecord(table, 1);
     deleteBudgetRecord(table, 1);
     EXPECT_EQ(table.count(), 0);
+}
+
+TEST(BudgetEditing, OverlongDescriptionsAreCutWholeCharactersAndListed) {
+    BudgetTables tables;
+    // A character of two halves straddles the cut: it goes whole.
+    const QString straddling = QString(MaximumDescriptionLength - 1, QLatin1Char('a')) +
+                               QString::fromUtf8("\xF0\x9F\x92\xB0") + QStringLiteral("b");
+    tables.income.records.push_back(budgetRecord(straddling, 1));
+    tables.income.records.push_back(budgetRecord("Salary", 1));
+    for (int i = 0; i < 12; ++i)
+        tables.expense.records.push_back(
+            budgetRecord(QString(MaximumDescriptionLength + 1, QLatin1Char('c')), 1));
+
+    const QStringList lines = shortenLongDescriptions(tables).split(QStringLiteral("\r\n"));
+    EXPECT_EQ(tables.income.records[0].description, straddling.left(MaximumDescriptionLength - 1));
+    EXPECT_EQ(tables.income.records[1].description, "Salary");
+    EXPECT_EQ(tables.expense.records[11].description.size(), MaximumDescriptionLength);
+    ASSERT_EQ(lines.size(), 12); // the heading, ten records and the rest counted
+    EXPECT_EQ(lines[1], "Income: \"aaaaaaaaaaaaaaaaaaaa...\"");
+    EXPECT_EQ(lines[11], "and 3 more");
+    EXPECT_EQ(shortenLongDescriptions(tables), QString()); // nothing left to shorten
 }
