@@ -10,7 +10,6 @@
 #include <unistd.h>
 
 namespace pennywell {
-namespace {
 
 SaveProblem writeAll(int fd, const QByteArray& bytes, const WriteCall& write) {
     const char* at = bytes.constData();
@@ -31,6 +30,8 @@ SaveProblem writeAll(int fd, const QByteArray& bytes, const WriteCall& write) {
     }
     return SaveProblem::None;
 }
+
+namespace {
 
 // A file system that cannot sync at all (some network and special ones) says so with these;
 // anything else, a full disk or an I/O error, means the bytes may not all be there.

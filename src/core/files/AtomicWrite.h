@@ -12,6 +12,9 @@ namespace pennywell {
 // The system's write(); tests put a failing one in its place.
 using WriteCall = std::function<ssize_t(int fd, const void* bytes, std::size_t size)>;
 
+// Writes every byte to the open file, or says why not.
+SaveProblem writeAll(int fd, const QByteArray& bytes, const WriteCall& write = {});
+
 // Replaces the file with `bytes` in one step: the bytes go to a temporary file beside it,
 // which is flushed to the disk and renamed over the old file only when every byte made it.
 // If anything fails on the way (a full disk included), the old file is left byte for byte as

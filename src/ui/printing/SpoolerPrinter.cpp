@@ -1,35 +1,17 @@
 #include "printing/SpoolerPrinter.h"
 
+#include "files/AtomicWrite.h"
 #include "printing/PdfFile.h"
 #include "printing/SpoolerConnection.h"
 #include "report/PrintMessages.h"
 
 #include <QDir>
 #include <QTemporaryFile>
-#include <cerrno>
-#include <cstring>
-#include <unistd.h>
 
 namespace pennywell::ui {
 namespace {
 
 namespace texts = report::print_messages;
-
-// The errno of the write that failed, or 0 once every byte is written. A write that takes
-// nothing (some FUSE file systems) fails rather than loop.
-int writeAll(int fd, const QByteArray& bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written =
-            ::write(fd, bytes.constData() + done, std::size_t(bytes.size() - done));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return written < 0 ? errno : EIO;
-        done += written;
-    }
-    return 0;
-}
 
 // The spooler takes the job from a file. Qt's PDF writer does not report a failed write, so
 // the pages are rendered in memory and every byte's write to the file is checked here: a
@@ -37,11 +19,11 @@ int writeAll(int fd, const QByteArray& bytes) {
 std::optional<QString> writeSpoolFile(QTemporaryFile& file, const QByteArray& pdf) {
     if (!file.open())
         return texts::cannotWritePrintout(file.errorString());
-    const int error = writeAll(file.handle(), pdf);
-    if (error == ENOSPC || error == EDQUOT)
+    const SaveProblem problem = writeAll(file.handle(), pdf);
+    if (problem == SaveProblem::NoRoom)
         return texts::NoRoomForPrintout;
-    if (error != 0)
-        return texts::cannotWritePrintout(QString::fromLocal8Bit(std::strerror(error)));
+    if (problem != SaveProblem::None)
+        return texts::cannotWritePrintout(saveProblemText(problem));
     return std::nullopt;
 }
 
