@@ -10,6 +10,7 @@
 #include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <algorithm>
 
 namespace pennywell::cli {
 namespace {
@@ -27,6 +28,8 @@ const QString Usage = QStringLiteral(
 constexpr int NumberWidth = 4;
 constexpr int DescriptionWidth = 30;
 constexpr int TotalsLabelWidth = 34;
+constexpr int CellWidth = 10;
+constexpr int TotalWidth = 12;
 // Totals are two characters wider than cells; the wider gap keeps both columns flush right.
 const QString CellGap = QStringLiteral("   ");
 
@@ -38,28 +41,47 @@ struct BudgetRequest {
     ReportRequest report;
 };
 
+// How many characters the figure columns grow so the widest figure, which is never cut,
+// still ends flush with the rest of its column.
+int figureColumnsGrowth(const BudgetView& view) {
+    qsizetype growth = 0;
+    for (const BudgetHalfView* half : {&view.income, &view.expense}) {
+        for (const BudgetRow& row : half->rows)
+            growth = std::max({growth, row[2].size() - CellWidth, row[3].size() - CellWidth});
+        growth = std::max(
+            {growth, half->total.size() - TotalWidth, half->totalBudgeted.size() - TotalWidth});
+    }
+    return int(std::max({growth, view.netBalance.size() - TotalWidth,
+                         view.netBalanceBudgeted.size() - TotalWidth}));
+}
+
 void writeTextHalf(QTextStream& out, const QString& frameCaption, const QString& heading,
-                   const BudgetHalfView& half) {
+                   const BudgetHalfView& half, int growth) {
+    const int cell = CellWidth + growth;
+    const int total = TotalWidth + growth;
     out << frameCaption << '\n'
         << messages::NumberHeading.rightJustified(NumberWidth) << ' '
         << messages::DescriptionHeading.leftJustified(DescriptionWidth) << ' '
-        << heading.rightJustified(10) << CellGap << messages::BudgetedHeading.rightJustified(10)
+        << heading.rightJustified(cell) << CellGap << messages::BudgetedHeading.rightJustified(cell)
         << '\n';
     for (const BudgetRow& row : half.rows) {
         out << row[0].rightJustified(NumberWidth) << ' ' << row[1].leftJustified(DescriptionWidth)
-            << ' ' << row[2] << CellGap << row[3] << '\n';
+            << ' ' << row[2].rightJustified(cell) << CellGap << row[3].rightJustified(cell) << '\n';
     }
-    out << half.label.leftJustified(TotalsLabelWidth) << half.total << ' ' << half.totalBudgeted
-        << "\n\n";
+    out << half.label.leftJustified(TotalsLabelWidth) << half.total.rightJustified(total) << ' '
+        << half.totalBudgeted.rightJustified(total) << "\n\n";
 }
 
 void writeText(QTextStream& out, const BudgetView& view) {
-    writeTextHalf(out, messages::IncomeCaption, messages::IncomeHeading, view.income);
-    writeTextHalf(out, messages::ExpenseCaption, messages::ExpenseHeading, view.expense);
-    out << QString().leftJustified(TotalsLabelWidth) << messages::ExistingHeading.rightJustified(12)
-        << ' ' << messages::BudgetedHeading.rightJustified(12) << '\n'
-        << view.netLabel.leftJustified(TotalsLabelWidth) << view.netBalance << ' '
-        << view.netBalanceBudgeted << '\n';
+    const int growth = figureColumnsGrowth(view);
+    const int total = TotalWidth + growth;
+    writeTextHalf(out, messages::IncomeCaption, messages::IncomeHeading, view.income, growth);
+    writeTextHalf(out, messages::ExpenseCaption, messages::ExpenseHeading, view.expense, growth);
+    out << QString().leftJustified(TotalsLabelWidth)
+        << messages::ExistingHeading.rightJustified(total) << ' '
+        << messages::BudgetedHeading.rightJustified(total) << '\n'
+        << view.netLabel.leftJustified(TotalsLabelWidth) << view.netBalance.rightJustified(total)
+        << ' ' << view.netBalanceBudgeted.rightJustified(total) << '\n';
 }
 
 QString csvText(const QString& text) {

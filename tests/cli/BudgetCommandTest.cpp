@@ -67,6 +67,18 @@ TEST(BudgetCommand, TextAndCsv) {
     EXPECT_TRUE(text.out.contains(" Weekly income                        1,468.08     1,488.46\n"));
     EXPECT_TRUE(text.out.contains("Weekly Net Balance"));
 
+    // A figure wider than its column keeps every digit, and its column stays flush right.
+    QTemporaryDir folder;
+    const QString large = writeBudget(folder, "1\r\n1,\"Bonus\",1564428.89,1,10\r\n0\r\n");
+    const CliRun wide = runCalc({"budget", large});
+    ASSERT_EQ(wide.exitCode, 0);
+    EXPECT_TRUE(
+        wide.out.contains("   1 Bonus                          1,564,428.89          10.00\n"
+                          " Annual income                      1,564,428.89          10.00\n"))
+        << wide.out.toStdString();
+    EXPECT_TRUE(
+        wide.out.contains("Annual Net Balance                 $1,564,428.89         $10.00\n"));
+
     const CliRun csv = runCalc({"budget", Sample, "--period", "quarterly", "--format", "csv"});
     ASSERT_EQ(csv.exitCode, 0);
     const QStringList lines = csv.out.split('\n', Qt::SkipEmptyParts);

@@ -27,6 +27,11 @@ TEST(MortgageCommand, TextShowsTheBoxesAndTheGrid) {
     EXPECT_TRUE(run.out.contains("Principal+Interest payment.            $818.15\n"));
     EXPECT_TRUE(run.out.contains(" Payment  Year"));
     EXPECT_TRUE(run.out.contains("Total:"));
+
+    // A total of two million is wider than its twelve-character box and shows every digit.
+    const CliRun million = runCalc({"mortgage", "--principal", "2000000", "--rate", "0.47",
+                                    "--term", "31", "--compounding", "quarterly"});
+    EXPECT_TRUE(million.out.contains(" $2,149,573.82\n")) << million.out.toStdString();
 }
 
 TEST(MortgageCommand, JsonHoldsTheBoxesAndEveryGridRow) {

@@ -86,12 +86,13 @@ TEST(NumberFormat, NonFiniteValuesAreShownAsAnError) {
     EXPECT_EQ(formatNumber(HUGE_VAL, u"###.00"), "Error");
 }
 
-TEST(RightAlign, PadsOnTheLeftAndCutsOnTheRight) {
+TEST(RightAlign, PadsOnTheLeftAndNeverCutsALongerText) {
     EXPECT_EQ(RightAlign("$5.00", 8), "   $5.00");
-    EXPECT_EQ(RightAlign("$1,234,567.00", 11), "$1,234,567.");
+    EXPECT_EQ(RightAlign("$1,234,567.00", 11), "$1,234,567.00");
     EXPECT_EQ(RightAlign("abc", 3), "abc");
-    EXPECT_EQ(RightAlign("abc", 0), "");
-    EXPECT_EQ(RightAlign("abc", -2), "");
+    EXPECT_EQ(RightAlign("abc", 0), "abc");
+    EXPECT_EQ(RightAlign("abc", -2), "abc");
+    EXPECT_EQ(RightAlign("", 0), "");
     EXPECT_EQ(RightAlign("", 2), "  ");
 }
 

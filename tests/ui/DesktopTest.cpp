@@ -215,10 +215,8 @@ const Scene Scenes[] = {
 
 // Windows still showing cut or faint texts in a condition; each leaves this list once mended.
 const QHash<QString, QStringList> NotYetMended = {
-    {QStringLiteral("default"),
-     {"mortgage-all", "loan-all", "budget", "budget-help", "savings", "savings-help"}},
-    {QStringLiteral("de_DE"),
-     {"mortgage-all", "loan-all", "budget", "budget-help", "savings", "savings-help"}},
+    {QStringLiteral("default"), {"budget", "budget-help", "savings", "savings-help"}},
+    {QStringLiteral("de_DE"), {"budget", "budget-help", "savings", "savings-help"}},
     {QStringLiteral("dark"),
      {"mortgage-annual", "mortgage-all", "mortgage-all-dates", "mortgage-help", "loan-annual",
       "loan-all", "budget", "budget-help", "savings", "savings-help"}},

@@ -21,6 +21,9 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTableView>
 #include <QTest>
@@ -126,6 +129,23 @@ QStringList cellsCutOff(const char* gridName, QTableView* grid) {
     return cut;
 }
 
+// A figure shows whole in its box or result at a readable size: a line edit keeps its frame,
+// two pixels on either side and its cursor clear, a framed label half an "x".
+QStringList figureCutOff(QWidget* field) {
+    const auto* edit = qobject_cast<QLineEdit*>(field);
+    const QString text = edit ? edit->text() : qobject_cast<QLabel*>(field)->text();
+    const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const int room = edit ? edit->width() - 2 * frame - 2 * 2 - 1
+                          : field->contentsRect().width() -
+                                QFontMetrics(field->font()).horizontalAdvance(u'x') / 2;
+    if (QFontMetricsF(field->font()).horizontalAdvance(text) <= room &&
+        field->font().pointSizeF() >= 8)
+        return {};
+    return {QStringLiteral("%1: \"%2\" at %3 points")
+                .arg(field->objectName(), text)
+                .arg(field->font().pointSizeF())};
+}
+
 void typeAndLeave(QWidget* window, const char* boxName, const QString& keys) {
     auto* box = child<QWidget>(window, boxName);
     box->setFocus(Qt::TabFocusReason);
@@ -162,7 +182,7 @@ private slots:
         {
             WindowInputs inputs;
             MortgageCalc mortgage(inputs.state, inputs.services.services);
-            mortgage.show();
+            QVERIFY(showAndActivate(&mortgage));
             auto* grid = child<QTableView>(&mortgage, "MGrid");
             clickButton(&mortgage, "MCalc");
             cut += cellsCutOff("MGrid (years)", grid);
@@ -171,6 +191,16 @@ private slots:
             QCOMPARE(grid->model()->index(299, 0).data().toString(),
                      QStringLiteral(" 300      25"));
             cut += cellsCutOff("MGrid (payments)", grid);
+            // Twenty million: a total paid wider than its box and its grid cell.
+            typeAndLeave(&mortgage, "InPrincipal", QStringLiteral("20000000"));
+            clickButton(&mortgage, "MCalc");
+            auto* total = child<QLineEdit>(&mortgage, "AllPayments");
+            QVERIFY2(QRegularExpression(QStringLiteral("^\\$\\d\\d,\\d{3},\\d{3}\\.\\d\\d$"))
+                         .match(total->text())
+                         .hasMatch(),
+                     qPrintable(total->text()));
+            cut += figureCutOff(total);
+            cut += cellsCutOff("MGrid (twenty million)", grid);
         }
         {
             WindowInputs inputs;
@@ -182,14 +212,21 @@ private slots:
                 typeAndLeave(&budget, prefix + "Desc", QStringLiteral("Interest on savings"));
                 typeAndLeave(&budget, prefix + "Amt", QStringLiteral("1000000"));
                 typeAndLeave(&budget, prefix + "Freq", QStringLiteral("52"));
-                typeAndLeave(&budget, prefix + "BgtAmt", QStringLiteral("999999.99"));
-                clickButton(&budget, side == QByteArray("Inc") ? "AddIncome1" : "AddExpense2");
+                const bool income = side == QByteArray("Inc");
+                typeAndLeave(&budget, prefix + "BgtAmt", income ? "999999.99" : "1");
+                clickButton(&budget, income ? "AddIncome1" : "AddExpense2");
             }
             for (const char* name : {"BGrid1", "BGrid2"})
                 QCOMPARE(child<QTableView>(&budget, name)->model()->index(0, 2).data().toString(),
-                         QStringLiteral("52,000,000")); // cut to its cell's ten characters
+                         QStringLiteral("52,000,000.00")); // wider than its ten characters
             cut += cellsCutOff("BGrid1", child<QTableView>(&budget, "BGrid1"));
             cut += cellsCutOff("BGrid2", child<QTableView>(&budget, "BGrid2"));
+            QCOMPARE(child<QLabel>(&budget, "TotInc")->text(), QStringLiteral("52,000,000.00"));
+            QCOMPARE(child<QLabel>(&budget, "NetBalanceBgt")->text(),
+                     QStringLiteral("$51,999,947.48"));
+            QCoreApplication::processEvents(); // a result fits its text as it is painted
+            for (const char* name : {"TotInc", "TotIncBgt", "NetBalanceBgt"})
+                cut += figureCutOff(child<QLabel>(&budget, name));
         }
         {
             WindowInputs inputs;

@@ -351,10 +351,10 @@ private slots:
         QCOMPARE(child<QPushButton>("MDateNumber")->text(), QStringLiteral("&View payment No."));
         QCOMPARE(state_.FirstPayDate, QDate(2028, 1, 31));
         click("MCalc");
-        const QLocale locale;
         QCOMPARE(heading(), QStringLiteral(" Payment  Date"));
-        QCOMPARE(cell(1, 0), locale.toString(QDate(2028, 2, 29), QLocale::ShortFormat));
-        QCOMPARE(cell(2, 0), locale.toString(QDate(2028, 3, 31), QLocale::ShortFormat));
+        // The C locale's short form, "29 Feb 2028", is too long for the date column.
+        QCOMPARE(cell(1, 0), QStringLiteral("2028-02-29"));
+        QCOMPARE(cell(2, 0), QStringLiteral("2028-03-31"));
 
         click("MDateNumber");
         QCOMPARE(child<QPushButton>("MDateNumber")->text(), QStringLiteral("&View payment date"));

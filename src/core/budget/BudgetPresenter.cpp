@@ -12,7 +12,7 @@ constexpr int CellWidth = 10;
 constexpr int TotalWidth = 12;
 constexpr int PaymentsBoxWidth = 8;
 
-// A figure of a grid cell or a total: money pattern, cut when too wide.
+// A figure of a grid cell or a total: money pattern, right-aligned, whole when wider.
 QString cellText(double value) {
     return RightAlign(formatNumber(value, MoneyPattern), CellWidth);
 }

@@ -2,6 +2,7 @@
 
 #include "format/NumberFormat.h"
 #include "format/RightAlign.h"
+#include "mortgage/PaymentDates.h"
 
 #include <algorithm>
 #include <cmath>
@@ -148,8 +149,11 @@ QString extrasText(const MortgageResult& result) {
     return text;
 }
 
+DateStyle::DateStyle(const QLocale& locale, bool iso)
+    : locale_(locale), format_(iso ? QString() : columnDateFormat(locale)) {}
+
 QString DateStyle::text(const QDate& date) const {
-    return iso ? date.toString(Qt::ISODate) : locale.toString(date, QLocale::ShortFormat);
+    return format_.isEmpty() ? date.toString(Qt::ISODate) : locale_.toString(date, format_);
 }
 
 } // namespace pennywell::mortgage

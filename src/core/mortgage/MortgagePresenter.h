@@ -35,12 +35,17 @@ MortgageBoxes boxTexts(const MortgageResult& result, const QString& currencySymb
 // The grid of a freshly opened window: its headings and 25 empty rows.
 MortgageGrid freshGrid(Mode mode);
 
-// How dates are written: the locale's short form for people, ISO yyyy-mm-dd for machines.
-struct DateStyle {
-    QLocale locale;
-    bool iso = false;
+// How dates are written: for people in the form of the locale's date columns, for machines
+// (iso) as yyyy-MM-dd.
+class DateStyle {
+public:
+    DateStyle(const QLocale& locale = QLocale(), bool iso = false);
 
     QString text(const QDate& date) const;
+
+private:
+    QLocale locale_;
+    QString format_; // empty: yyyy-MM-dd in ASCII digits, whatever the locale
 };
 
 // The grid after a calculation: the schedule, the "Total:" row and the additional payments,

@@ -33,8 +33,23 @@ QDate readDate(const QString& text, const QLocale& locale) {
                              fourDigits.replace(QStringLiteral("yy"), QStringLiteral("yyyy")));
     }
     if (!date.isValid())
+        date = locale.toDate(trimmed, QLocale::LongFormat);
+    if (!date.isValid())
         date = QDate::fromString(trimmed, Qt::ISODate);
     return date;
+}
+
+QString columnDateFormat(const QLocale& locale) {
+    constexpr qsizetype ColumnWidth = 10;
+    const QString shortForm = locale.dateFormat(QLocale::ShortFormat);
+    // Two-digit days and months in every month and on every weekday: the widest dates the
+    // form writes, names of months and days included.
+    bool fits = true;
+    for (int month = 1; month <= 12 && fits; ++month)
+        fits = locale.toString(QDate(2000, month, 28), shortForm).size() <= ColumnWidth;
+    for (int day = 22; day <= 28 && fits; ++day)
+        fits = locale.toString(QDate(2000, 12, day), shortForm).size() <= ColumnWidth;
+    return fits ? shortForm : QStringLiteral("yyyy-MM-dd");
 }
 
 QDate yearDate(const QDate& FirstPayDate, int year) {

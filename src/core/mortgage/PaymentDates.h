@@ -14,7 +14,12 @@ QDate paymentDate(const QDate& FirstPayDate, PaymentKind kind, int j);
 // The date shown for year y of the annual view.
 QDate yearDate(const QDate& FirstPayDate, int year);
 
-// A typed date: the locale's short form (two-digit years read as this century's), or ISO.
+// A typed date: the locale's short form (two-digit years read as this century's), its long
+// form, or yyyy-MM-dd.
 QDate readDate(const QString& text, const QLocale& locale = QLocale());
+
+// The form of the dates in a grid's or a printout's date column, which holds 10 characters:
+// the locale's short form when every date fits it, otherwise yyyy-MM-dd.
+QString columnDateFormat(const QLocale& locale = QLocale());
 
 } // namespace pennywell::mortgage

@@ -16,6 +16,7 @@
 #include "common/Messenger.h"
 #include "common/Services.h"
 #include "common/Twips.h"
+#include "common/WholeText.h"
 #include "format/LeadingNumber.h"
 #include "printing/ReportPrinting.h"
 #include "report/BudgetStatement.h"
@@ -49,12 +50,13 @@ const QString ScrollBarStyle = QStringLiteral(
     "QScrollBar::sub-line:vertical { height: 16px; subcontrol-position: top;"
     " subcontrol-origin: margin; }");
 
-// Each grid column is the default width widened by its own amount (the number column made
-// narrower); the default is chosen so the four columns fill the grid beside its scroll bar,
-// and at 7 points a whole figure cell and the descriptions of a household budget show in full.
-constexpr int GridDefaultColumnWidth = 480;
-constexpr int GridColumnWidening[4] = {-100, 1300, 470, 470};
-constexpr int GridFontPointSize = 7;
+// The four columns fill the grid beside its scroll bar. In the narrow face at 9 points a figure
+// column holds "99,999,999.99" (every per-period figure below a hundred million) and the
+// description column the descriptions of a household budget; a wider figure widens its
+// column and the description gives way.
+constexpr int GridColumnWidths[4] = {450, 1500, 1080, 1080};
+constexpr int DescriptionColumn = 1;
+constexpr int GridFontPointSize = 9;
 
 // Leaving a numeric box stores the leading number of its text and shows it formatted.
 std::function<QString(const QString&)> storesEntry(double& entryValue, QString (*boxText)(double)) {
@@ -176,13 +178,15 @@ void Budget::buildHalf(Half& half, const BudgetHalfLayout& layout) {
     half.grid->setObjectName(QString::fromLatin1(layout.grid.name));
     half.grid->setModel(half.model);
     nameAfterCaption(half.grid, layout.frame.caption);
-    half.grid->setFont(fixedPitchFont(GridFontPointSize));
+    half.grid->setFont(narrowFont(GridFontPointSize));
     half.grid->setGeometry(twipsRect(120, 1980, 4380, 2370));
     half.grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     half.grid->setTabKeyNavigation(false); // Tab moves on to the next control; arrows move inside
     half.grid->setSelectionMode(QAbstractItemView::SingleSelection);
     half.grid->setWordWrap(false);
-    half.grid->setTextElideMode(Qt::ElideNone); // figures are already cut to their width
+    // Figures always fit their columns; a description too long for its column ends in an
+    // ellipsis and shows whole as its tooltip.
+    half.grid->setTextElideMode(Qt::ElideRight);
     half.grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     half.grid->verticalScrollBar()->setStyleSheet(ScrollBarStyle);
     half.grid->verticalHeader()->hide();
@@ -192,8 +196,8 @@ void Budget::buildHalf(Half& half, const BudgetHalfLayout& layout) {
     columns->setFont(font());
     columns->setSectionResizeMode(QHeaderView::Fixed);
     for (int column = 0; column < 4; ++column)
-        columns->resizeSection(column,
-                               fromTwips(GridDefaultColumnWidth + GridColumnWidening[column]));
+        columns->resizeSection(column, fromTwips(GridColumnWidths[column]));
+    keepCellsWhole(half.grid, DescriptionColumn);
 
     half.totalsLabel = addLabel(frame, layout.totalsLabel.name, layout.totalsLabel.caption,
                                 twipsRect(120, 4395, 1380, 390));

@@ -2,6 +2,7 @@
 
 #include "common/Fonts.h"
 #include "common/InputBox.h"
+#include "common/WholeText.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -37,6 +38,7 @@ QLabel* addResult(QWidget* parent, const char* name, const QRect& geometry) {
     result->setFrameShadow(QFrame::Sunken);
     result->setAutoFillBackground(true);
     result->setStyleSheet(resultStyleSheet(false));
+    keepTextWhole(result);
     return result;
 }
 

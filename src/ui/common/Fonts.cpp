@@ -12,6 +12,12 @@ QFont fixedPitchFont(int pointSize) {
     return font;
 }
 
+QFont narrowFont(int pointSize) {
+    QFont font(QStringLiteral("Liberation Sans Narrow"), pointSize);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
 QFont captionFont() {
     QFont font(QStringLiteral("Liberation Sans"), 8);
     font.setStyleHint(QFont::SansSerif);

@@ -10,6 +10,10 @@ namespace pennywell::ui {
 // fixed-pitch font. The planners whose boxes and grids fill the window use 9 points.
 QFont fixedPitchFont(int pointSize = 10);
 
+// A narrow face whose digits are all of one width, so right-aligned figures line up: for a grid
+// that must show figures and descriptions side by side in little room.
+QFont narrowFont(int pointSize);
+
 // A narrow face for the long captions beside a planner's boxes.
 QFont captionFont();
 

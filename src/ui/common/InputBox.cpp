@@ -1,6 +1,7 @@
 #include "common/InputBox.h"
 
 #include "common/Beeper.h"
+#include "common/WholeText.h"
 #include "format/KeyFilter.h"
 #include "state/AppState.h"
 
@@ -122,10 +123,14 @@ InputBox::InputBox(QWidget* focusTarget, QLineEdit* edit, AppState& state, Input
 }
 
 InputBox* InputBox::attach(QLineEdit* edit, AppState& state, InputBoxRules rules) {
+    if (!rules.freeText) // free text scrolls as usual; a figure or date shows whole
+        keepTextWhole(edit);
     return new InputBox(edit, edit, state, std::move(rules));
 }
 
 InputBox* InputBox::attach(QComboBox* combo, AppState& state, InputBoxRules rules) {
+    if (!rules.freeText)
+        keepTextWhole(combo);
     return new InputBox(combo, combo->lineEdit(), state, std::move(rules));
 }
 

@@ -6,17 +6,25 @@
 #include "common/Messenger.h"
 #include "common/Services.h"
 #include "common/Twips.h"
-#include "mortgage/MortgagePresenter.h"
 #include "mortgage/PaymentDates.h"
 #include "state/AppState.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 
 namespace pennywell::ui {
+namespace {
+
+// The box is wide enough for the system's own short form, whatever its length.
+QString shortDate(const QDate& date) {
+    return QLocale().toString(date, QLocale::ShortFormat);
+}
+
+} // namespace
 
 MortDateInput::MortDateInput(AppState& state, Services& services, QWidget* parent)
     : QDialog(parent), state_(state), services_(services) {
@@ -32,7 +40,7 @@ MortDateInput::MortDateInput(AppState& state, Services& services, QWidget* paren
     label->setGeometry(twipsRect(720, 120, 2160, 540));
 
     state_.EditStarted = 0;
-    inDate_ = new QLineEdit(mortgage::DateStyle().text(state_.FirstPayDate), this);
+    inDate_ = new QLineEdit(shortDate(state_.FirstPayDate), this);
     inDate_->setObjectName(QStringLiteral("InDate"));
     inDate_->setFont(fixedPitchFont());
     showAsInputBox(inDate_);
@@ -54,13 +62,13 @@ MortDateInput::MortDateInput(AppState& state, Services& services, QWidget* paren
 QString MortDateInput::checkedDate(const QString& text) {
     // The date as shown stands for the stored one: a short form with a two-digit year can't be
     // read back into a year outside this century.
-    const QString shown = mortgage::DateStyle().text(state_.FirstPayDate);
+    const QString shown = shortDate(state_.FirstPayDate);
     if (text == shown)
         return shown;
     const QDate date = mortgage::readDate(text);
     if (date.isValid()) {
         state_.FirstPayDate = date;
-        return mortgage::DateStyle().text(date);
+        return shortDate(date);
     }
     services_.messenger.show(this, Message{QStringLiteral("Not a valid date, try again. "),
                                            QStringLiteral("Entry error")});
@@ -71,7 +79,7 @@ QString MortDateInput::checkedDate(const QString& text) {
 void MortDateInput::keyPressEvent(QKeyEvent* event) {
     // Escape gets the user out: the previous date comes back unread, so no message is shown.
     if (event->key() == Qt::Key_Escape)
-        inDate_->setText(mortgage::DateStyle().text(state_.FirstPayDate));
+        inDate_->setText(shortDate(state_.FirstPayDate));
     QDialog::keyPressEvent(event);
 }
 

@@ -13,8 +13,8 @@ namespace pennywell::ui {
 
 struct Services;
 
-// "Date Input": the date of the first payment, typed in the locale's short form or as
-// yyyy-mm-dd. An unreadable date brings the previous one back; Escape leaves without the date
+// "Date Input": the date of the first payment, typed in the locale's short or long form or
+// as yyyy-mm-dd. An unreadable date brings the previous one back; Escape leaves without the date
 // being typed.
 class MortDateInput : public QDialog {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include "common/Messenger.h"
 #include "common/Services.h"
 #include "common/Twips.h"
+#include "common/WholeText.h"
 #include "format/LeadingNumber.h"
 #include "format/NumberFormat.h"
 #include "state/AppState.h"
@@ -91,6 +92,7 @@ MortPrePay::MortPrePay(mortgage::ExtraPayments& extraPayments, int& ExtraCount, 
     pGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     pGrid_->setFocusPolicy(Qt::NoFocus);
     showYears();
+    keepCellsWhole(pGrid_);
 
     InputBoxRules year;
     year.filter = digitKeyFilter(services_.beeper);

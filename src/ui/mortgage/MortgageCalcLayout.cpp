@@ -5,6 +5,7 @@
 #include "common/Services.h"
 #include "common/TextGridModel.h"
 #include "common/Twips.h"
+#include "common/WholeText.h"
 #include "mortgage/MortgageCalc.h"
 #include "mortgage/MortgageCalcCaptions.h"
 #include "mortgage/MortgagePresenter.h"
@@ -92,6 +93,7 @@ QLineEdit* addResultBox(QWidget* parent, const char* name, const Column& column,
     palette.setColor(QPalette::Base, Qt::white);
     box->setPalette(palette);
     box->setGeometry(boxRect(column, row));
+    keepTextWhole(box);
     return box;
 }
 
@@ -222,6 +224,7 @@ void MortgageCalc::buildGrid() {
     for (int column = 0; column < GridColumns; ++column)
         mGrid_->setColumnWidth(column,
                                fromTwips(GridDefaultColumnWidth + GridColumnWidening[column]));
+    keepCellsWhole(mGrid_);
 
     mTextBox_ = new HelpPanel(services_.beeper, this);
     mTextBox_->setObjectName(QStringLiteral("MTextBox"));

@@ -9,6 +9,7 @@
 #include "common/Services.h"
 #include "common/TextGridModel.h"
 #include "common/Twips.h"
+#include "common/WholeText.h"
 #include "graph/GraphSeries.h"
 #include "graph/GraphsAll.h"
 #include "printing/ReportPrinting.h"
@@ -173,6 +174,7 @@ void SavingsCalc::buildGrid() {
     }
     for (int column = 0; column < GrowthGridColumns; ++column)
         grid_->setColumnWidth(column, widths[column]);
+    keepCellsWhole(grid_);
 
     helpPanel_ = new HelpPanel(services_.beeper, this);
     helpPanel_->setObjectName(QStringLiteral("STextBox"));

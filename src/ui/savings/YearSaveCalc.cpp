@@ -6,6 +6,7 @@
 #include "common/Messenger.h"
 #include "common/Services.h"
 #include "common/Twips.h"
+#include "common/WholeText.h"
 #include "savings/SavingsInputs.h"
 #include "savings/SavingsTexts.h"
 #include "savings/YearlyCalculator.h"
@@ -83,6 +84,7 @@ void YearSaveCalc::buildControls() {
     resultLabel_->setFont(fixedPitchFont());
     resultLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     resultLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    keepTextWhole(resultLabel_);
 
     auto addButton = [this](const char* name, const QString& caption, int left) {
         auto* button = new QPushButton(caption, this);

@@ -62,11 +62,11 @@ TEST(BudgetPresenter, ABalanceThatRoundsToZeroIsShownPlainAndBlack) {
     EXPECT_FALSE(view.netBalanceRed);
 }
 
-TEST(BudgetPresenter, WideFiguresAreCutInCellsButWholeInTotals) {
+TEST(BudgetPresenter, WideFiguresAreWholeInCellsAndTotals) {
     BudgetTables tables;
     tables.expense.records.push_back(budgetRecord("Mansion", 1000000, 1, 0));
     const BudgetView view = refreshed(tables, "annual");
-    EXPECT_EQ(view.expense.rows[0][2], "1,000,000.");
+    EXPECT_EQ(view.expense.rows[0][2], "1,000,000.00");
     EXPECT_EQ(view.expense.rows[0][3], "       .00"); // zero shows no digit before the point
     EXPECT_EQ(view.expense.total, "1,000,000.00");
 }

@@ -38,6 +38,19 @@ TEST(PaymentDates, ShortFormWithTwoDigitYearsMeansThisCentury) {
     EXPECT_EQ(readDate(QStringLiteral(" 2030-06-15 "), american), QDate(2030, 6, 15));
     EXPECT_FALSE(readDate(QStringLiteral("13/1/27"), american).isValid());
     EXPECT_FALSE(readDate(QString(), american).isValid());
+    EXPECT_EQ(readDate(american.toString(QDate(2027, 1, 15), QLocale::LongFormat), american),
+              QDate(2027, 1, 15));
+    EXPECT_EQ(
+        readDate(QLocale::c().toString(QDate(2027, 1, 15), QLocale::LongFormat), QLocale::c()),
+        QDate(2027, 1, 15));
+}
+
+TEST(PaymentDates, DateColumnsTakeTheShortFormOnlyWhenEveryDateFitsTenCharacters) {
+    EXPECT_EQ(columnDateFormat(QLocale(QLocale::English, QLocale::UnitedStates)),
+              QLocale(QLocale::English, QLocale::UnitedStates).dateFormat(QLocale::ShortFormat));
+    EXPECT_EQ(columnDateFormat(QLocale(QLocale::German, QLocale::Germany)),
+              QLocale(QLocale::German, QLocale::Germany).dateFormat(QLocale::ShortFormat));
+    EXPECT_EQ(columnDateFormat(QLocale::c()), QStringLiteral("yyyy-MM-dd")); // "15 Jan 2027"
 }
 
 TEST(PaymentDates, ScheduleCarriesDatesOnlyWhenShown) {

@@ -160,6 +160,10 @@ TEST(MortgageTable, LoanDatesAndWideFiguresAreShownWhole) {
     EXPECT_TRUE(firstRow.contains(formatNumber(row.interest.toDouble(), u"####,,###.00")));
     EXPECT_TRUE(firstRow.contains(" " + formatNumber(row.principal.toDouble(), u"####,,###.00")))
         << firstRow.toStdString();
+    // Where the short form is longer than the date column ("31 Jan 2027"), dates are printed
+    // as yyyy-MM-dd and stay clear of the next column.
+    const PrintedReport people = mortgageTable(loan, p.result, {"Bank", 0, "$"}, {QLocale::c()});
+    EXPECT_EQ(people.pages[0][24], firstRow);
 }
 
 TEST(MortgageTable, HeaderOneCancelsAndPrintsNothing) {
