@@ -76,7 +76,10 @@ private slots:
         money_->setFocus(Qt::TabFocusReason);
     }
 
-    void cleanup() { delete window_; }
+    void cleanup() {
+        delete window_;
+        QLocale::setDefault(QLocale::c());
+    }
 
     void firstRefusedKeyEmptiesTheBoxAndBeeps() {
         QTest::keyClick(money_, Qt::Key_X);
@@ -235,6 +238,25 @@ private slots:
         QCOMPARE(services_.beeper.count, 0);
         years_->setFocus(Qt::TabFocusReason);
         QCOMPARE(storedMoney_, 1234.56);
+    }
+
+    // Where the locale writes a decimal comma its comma key types the point; elsewhere the comma
+    // stays refused, so "100,000" is a hundred thousand. A box of whole numbers refuses it.
+    void commaTypesThePointWhereTheLocaleWritesADecimalComma_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<double>("stored");
+        QTest::newRow("de_DE") << "de_DE" << 12345.5;
+        QTest::newRow("fr_FR") << "fr_FR" << 12345.5;
+        QTest::newRow("en_US") << "en_US" << 1234550.0;
+    }
+    void commaTypesThePointWhereTheLocaleWritesADecimalComma() {
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
+        QTest::keyClicks(money_, QStringLiteral("12345,50"));
+        QTest::keyClick(money_, Qt::Key_Return);
+        QTEST(storedMoney_, "stored");
+        QTest::keyClicks(years_, QStringLiteral("2,5"));
+        QCOMPARE(years_->text(), QStringLiteral("25"));
     }
 
     // Escape is no typed key: it leaves the box as it is and goes on to the dialog.

@@ -24,4 +24,10 @@ int FilterDigitKey(int keyCode) {
     return 0;
 }
 
+int DecimalKeyOf(int keyCode, char16_t localeDecimalSeparator) {
+    if (localeDecimalSeparator != u'.' && keyCode == int(localeDecimalSeparator))
+        return '.';
+    return keyCode;
+}
+
 } // namespace pennywell

@@ -237,7 +237,7 @@ void Budget::attachBoxes(Half& half) {
     InputBox::attach(half.payments, state_, std::move(paymentsRules))->setNext(half.budgeted);
 
     InputBoxRules budgetedRules;
-    budgetedRules.filter = income ? amountKeyFilter(beeper) : anyKeyFilter();
+    budgetedRules.filter = income ? amountKeyFilter(beeper) : anyNumberKeyFilter();
     budgetedRules.onLeave = storesEntry(half.entry.budgeted, budgetAmountBoxText);
     half.budgetedBox = InputBox::attach(half.budgeted, state_, std::move(budgetedRules));
     half.budgetedBox->setNext(half.add);

@@ -15,6 +15,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -82,9 +83,14 @@ bool isIgnoredFocusChange(Qt::FocusReason reason) {
     return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
 
+int numericKeyOf(int keyCode) {
+    const QString separator = QLocale().decimalPoint();
+    return separator.size() == 1 ? DecimalKeyOf(keyCode, separator.at(0).unicode()) : keyCode;
+}
+
 KeyFilter beepingFilter(int (*filter)(int), Beeper& beeper) {
     return [filter, &beeper](int keyCode) {
-        const int result = filter(keyCode);
+        const int result = filter(numericKeyOf(keyCode));
         if (result == 0)
             beeper.beep();
         return result;
@@ -99,6 +105,10 @@ KeyFilter amountKeyFilter(Beeper& beeper) {
 
 KeyFilter digitKeyFilter(Beeper& beeper) {
     return beepingFilter(FilterDigitKey, beeper);
+}
+
+KeyFilter anyNumberKeyFilter() {
+    return numericKeyOf;
 }
 
 KeyFilter anyKeyFilter() {
@@ -156,6 +166,10 @@ bool InputBox::keyPressed(int keyCode) {
     const int accepted = rules_.filter(keyCode);
     if (state_.EditStarted == 0 && rules_.emptiesOnFirstKey)
         startEdit();
+    if (accepted != 0 && accepted != keyCode) {
+        edit_->insert(QString(QChar(accepted)));
+        return true;
+    }
     return accepted == 0;
 }
 

@@ -18,12 +18,15 @@ namespace pennywell::ui {
 
 class Beeper;
 
-// Turns a typed key code into the code the box takes (0 refuses it).
+// Turns a typed key code into the code the box takes (0 refuses it); the box types the code
+// it takes.
 using KeyFilter = std::function<int(int keyCode)>;
 
+// The filters of numeric boxes take the key of the locale's decimal separator as ".".
 KeyFilter amountKeyFilter(Beeper& beeper); // digits and "."; a refused key beeps
 KeyFilter digitKeyFilter(Beeper& beeper);  // digits only; a refused key beeps
-KeyFilter anyKeyFilter();                  // takes every key
+KeyFilter anyNumberKeyFilter();            // takes every key
+KeyFilter anyKeyFilter();                  // takes every key as typed (text, dates)
 
 struct InputBoxRules {
     KeyFilter filter = anyKeyFilter();
