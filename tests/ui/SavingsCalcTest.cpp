@@ -93,6 +93,16 @@ private slots:
         QCOMPARE(state_.EditStarted, 0);
     }
 
+    void recalculationShowsTheFirstRowAgain() {
+        press("SCalc");
+        gridView()->scrollToBottom();
+        typeInto("InTerm", "22");
+        press("SCalc");
+        QCOMPARE(grid()->rowCount(), 25);
+        QVERIFY(gridView()->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(gridView()->verticalScrollBar()->value(), 0);
+    }
+
     void firstKeyClearsTheResults() {
         press("SCalc");
         typeInto("InRate", "x1");

@@ -354,6 +354,17 @@ private slots:
         QCOMPARE(readSettings(), QByteArray("\"$\",3,\"\"\r\n"));
     }
 
+    // Every choice has taken effect, so Escape leaves as Exit does, the box being edited too.
+    void escapeLeavesTheSettingsAsExitDoes() {
+        ChangeFnt window(state_);
+        QVERIFY(showAndActivate(&window));
+        auto* currency = typeInto(&window, "InCurrency", QStringLiteral("EU"));
+        QTest::keyClick(currency, Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        QCOMPARE(readSettings(), QByteArray("\"EU\",0,\"\"\r\n"));
+    }
+
     void clickInTheCurrencyBoxEmptiesIt() {
         ChangeFnt window(state_);
         QVERIFY(showAndActivate(&window));

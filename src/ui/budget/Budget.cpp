@@ -66,26 +66,6 @@ std::function<QString(const QString&)> storesEntry(double& entryValue, QString (
     };
 }
 
-bool isListOpeningKey(const QKeyEvent* key) {
-    return key->key() == Qt::Key_F4 ||
-           (key->key() == Qt::Key_Down && key->modifiers().testFlag(Qt::AltModifier));
-}
-
-bool isModifierKey(const QKeyEvent* key) {
-    switch (key->key()) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-    case Qt::Key_CapsLock:
-    case Qt::Key_NumLock:
-        return true;
-    default:
-        return false;
-    }
-}
-
 const BudgetHalfLayout IncomeHalf{
     .side = BudgetSide::Income,
     .focusSide = 1,
@@ -337,10 +317,11 @@ bool Budget::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
+    // Keys that type nothing (arrows, page keys, F4, Alt+Down) work the list as usual, an arrow
+    // choosing the next entry while the list is closed; typing into it is refused.
     const bool isTab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-    if (isModifierKey(key) || isTab || isListOpeningKey(key))
+    if (key->text().isEmpty() || isTab)
         return false;
-    // Typing into the lists is refused.
     services_.beeper.beep();
     return true;
 }

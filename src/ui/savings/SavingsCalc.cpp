@@ -306,6 +306,7 @@ void SavingsCalc::calculate() {
     const GrowthResult result = calculateGrowth(growthInputsFrom(state_.savings));
     state_.savings.growthTable = result.table;
     showGrid(*gridModel_, presentGrowth(result, state_.settings.CurrencySymbol));
+    grid_->scrollToTop(); // a shorter table than the last must not open scrolled down to blanks
     if (result.outcome == GrowthOutcome::TermOverLimit) {
         showMessage(savings_texts::TermCalculationLimit, savings_texts::HelpTitle);
         return;

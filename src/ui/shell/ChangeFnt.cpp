@@ -118,8 +118,6 @@ void ChangeFnt::reject() {
 }
 
 void ChangeFnt::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape)
-        return;
     // Enter leads from the name box to the exit button, and on it presses it.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && exitFonts_->hasFocus()) {

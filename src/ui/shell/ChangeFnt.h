@@ -19,11 +19,11 @@ class ChangeFnt : public QDialog {
 public:
     explicit ChangeFnt(AppState& state, QWidget* parent = nullptr);
 
-    // The title bar leaves the window the way its Exit button does.
+    // The title bar and Escape leave the window the way its Exit button does: every choice
+    // has taken effect already, so there is nothing to cancel.
     void reject() override;
 
 protected:
-    // Escape does not leave the window: it is left only through its button or title bar.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
