@@ -163,8 +163,11 @@ private slots:
         addRecord(true, "Pension", "100", "12", "200");
         addRecord(false, "Rent", "125", "12", "100");
         QCOMPARE(child<QLabel>("NetBalance")->text(), QStringLiteral("    $-300.00"));
-        QVERIFY(child<QLabel>("NetBalance")->styleSheet().contains(QStringLiteral("#ff0000")));
-        QVERIFY(!child<QLabel>("NetBalanceBgt")->styleSheet().contains(QStringLiteral("#ff0000")));
+        const auto textColour = [this](const char* name) {
+            return child<QLabel>(name)->palette().color(QPalette::WindowText);
+        };
+        QCOMPARE(textColour("NetBalance").hue(), 0);
+        QCOMPARE(textColour("NetBalanceBgt"), QColor(Qt::black));
         choose("FreqPeriod", "     Monthly");
         QCOMPARE(child<QLabel>("NetBalance")->text(), QStringLiteral("     $-25.00"));
     }

@@ -1,6 +1,7 @@
 #include "ShownTexts.h"
 
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -12,9 +13,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTableView>
+#include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <cmath>
@@ -223,6 +226,25 @@ void addTextPanel(QList<ShownText>& texts, QWidget* panel, QWidget* viewport) {
     texts.append(shown);
 }
 
+// Each paragraph of a page on its own: its headings, list bullets and text each take colours
+// of their own, and one readable paragraph must not vouch for a faint one.
+void addParagraphs(QList<ShownText>& texts, QTextEdit* page) {
+    QWidget* viewport = page->viewport();
+    const QPoint scrolled(page->horizontalScrollBar()->value(), page->verticalScrollBar()->value());
+    for (QTextBlock block = page->document()->begin(); block.isValid(); block = block.next()) {
+        const QRect room =
+            page->document()->documentLayout()->blockBoundingRect(block).toRect().translated(
+                -scrolled);
+        if (block.text().trimmed().isEmpty() || !viewport->rect().contains(room))
+            continue;
+        ShownText shown = placed(viewport, nameOf(page) + QStringLiteral(" paragraph"),
+                                 block.text(), room, page->font(), Qt::TextWordWrap);
+        shown.drawn = shown.room;
+        shown.fits = true; // the page wraps its own lines
+        texts.append(shown);
+    }
+}
+
 double luminance(QRgb colour) {
     const auto channel = [](int value) {
         const double share = value / 255.0;
@@ -287,7 +309,7 @@ QList<ShownText> shownTexts(QWidget* window) {
         else if (auto* headings = qobject_cast<QHeaderView*>(control))
             addHeadings(texts, headings);
         else if (auto* rich = qobject_cast<QTextEdit*>(control))
-            addTextPanel(texts, rich, rich->viewport());
+            addParagraphs(texts, rich);
         else if (auto* plain = qobject_cast<QPlainTextEdit*>(control))
             addTextPanel(texts, plain, plain->viewport());
     }

@@ -1,5 +1,6 @@
 #include "budget/BudgetControls.h"
 
+#include "common/Colours.h"
 #include "common/Fonts.h"
 #include "common/InputBox.h"
 #include "common/WholeText.h"
@@ -10,12 +11,6 @@
 #include <QPushButton>
 
 namespace pennywell::ui::budget_controls {
-namespace {
-
-const QString ResultColour = QStringLiteral("#c8f0c8");
-
-} // namespace
-
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
     auto* label = new QLabel(text, parent);
     label->setFont(captionFont());
@@ -25,19 +20,13 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const Q
     return label;
 }
 
-QString resultStyleSheet(bool red) {
-    return QStringLiteral("QLabel { background-color: %1; color: %2; }")
-        .arg(ResultColour, red ? QStringLiteral("#ff0000") : QStringLiteral("black"));
-}
-
 QLabel* addResult(QWidget* parent, const char* name, const QRect& geometry) {
     QLabel* result = addLabel(parent, name, QString(), geometry);
     result->setFont(fixedPitchFont(BoxPointSize));
     result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     result->setFrameShape(QFrame::Panel);
     result->setFrameShadow(QFrame::Sunken);
-    result->setAutoFillBackground(true);
-    result->setStyleSheet(resultStyleSheet(false));
+    showAsTotal(result);
     keepTextWhole(result);
     return result;
 }

@@ -23,8 +23,6 @@ struct NamedControl {
 constexpr int BoxPointSize = 9;
 
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
-// Results are black on green; a negative net balance is red.
-QString resultStyleSheet(bool red);
 QLabel* addResult(QWidget* parent, const char* name, const QRect& geometry);
 QLineEdit* addBox(QWidget* parent, const char* name, const QRect& geometry, bool numeric);
 QPushButton* addButton(QWidget* parent, const NamedControl& named, const QRect& geometry);

@@ -60,9 +60,11 @@ QVariant BudgetGridModel::data(const QModelIndex& index, int role) const {
                    ? plainToolTip(
                          shownStart(cell(index.row(), index.column()), ToolTipDescriptionLength))
                    : QVariant();
-    // The number column is the grid's fixed column, shaded like the headings.
+    // The number column is the grid's fixed column, shaded and lettered like the headings.
     if (role == Qt::BackgroundRole && index.column() == NumberColumn)
         return QBrush(QPalette().color(QPalette::Button));
+    if (role == Qt::ForegroundRole && index.column() == NumberColumn)
+        return QBrush(QPalette().color(QPalette::ButtonText));
     if (role == Qt::DisplayRole && index.column() == DescriptionColumn)
         return shownStart(cell(index.row(), index.column()), ShownDescriptionLength);
     return TextGridModel::data(index, role);

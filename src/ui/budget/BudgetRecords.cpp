@@ -5,6 +5,7 @@
 #include "budget/BudgetMessages.h"
 #include "budget/BudgetPeriod.h"
 #include "budget/BudgetPresenter.h"
+#include "common/Colours.h"
 #include "common/Messenger.h"
 #include "common/ModalLoop.h"
 #include "common/Services.h"
@@ -124,7 +125,7 @@ void Budget::refresh() {
     netLabel_->setText(view.netLabel);
     const auto showNet = [](QLabel* label, const QString& text, bool red) {
         label->setText(text);
-        label->setStyleSheet(budget_controls::resultStyleSheet(red));
+        showAsTotal(label, red);
     };
     showNet(netBalance_, view.netBalance, view.netBalanceRed);
     showNet(netBalanceBudgeted_, view.netBalanceBudgeted, view.netBalanceBudgetedRed);

@@ -1,8 +1,5 @@
 #include "common/Fonts.h"
 
-#include <QPalette>
-#include <QWidget>
-
 namespace pennywell::ui {
 
 QFont fixedPitchFont(int pointSize) {
@@ -28,14 +25,6 @@ QFont titleFont() {
     QFont font(QStringLiteral("Liberation Serif"), 24, QFont::Bold);
     font.setStyleHint(QFont::Serif);
     return font;
-}
-
-void showAsInputBox(QWidget* box) {
-    const QColor inputColour(255, 255, 192);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, inputColour);
-    palette.setColor(QPalette::Button, inputColour);
-    box->setPalette(palette);
 }
 
 } // namespace pennywell::ui

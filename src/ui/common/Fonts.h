@@ -2,8 +2,6 @@
 
 #include <QFont>
 
-class QWidget;
-
 namespace pennywell::ui {
 
 // Input boxes, result boxes and grids: their right-justified texts only line up in a
@@ -19,8 +17,5 @@ QFont captionFont();
 
 // The large serif title of the main menu.
 QFont titleFont();
-
-// Input boxes are light yellow, so the user sees at once where to type.
-void showAsInputBox(QWidget* box);
 
 } // namespace pennywell::ui

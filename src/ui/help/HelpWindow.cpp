@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -96,6 +97,12 @@ HelpWindow::HelpWindow(Services& services) : services_(services) {
     browser_->setObjectName(QStringLiteral("HelpPage"));
     browser_->setAccessibleName(QStringLiteral("Manual page"));
     browser_->setOpenExternalLinks(false); // the manual never leaves the program
+    // The style sheet gives the page its paper and ink; the list bullets are drawn in the
+    // widget's own text colour, which must match them rather than a dark desktop theme.
+    QPalette paper = browser_->palette();
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, QColor(0x1a, 0x1a, 0x1a));
+    browser_->setPalette(paper);
     browser_->setOpenLinks(true);
 
     auto* layout = new QVBoxLayout(this);

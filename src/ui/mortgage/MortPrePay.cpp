@@ -2,6 +2,7 @@
 
 #include "common/Accessibility.h"
 #include "common/Beeper.h"
+#include "common/Colours.h"
 #include "common/Fonts.h"
 #include "common/InputBox.h"
 #include "common/Messenger.h"

@@ -1,4 +1,5 @@
 #include "common/Accessibility.h"
+#include "common/Colours.h"
 #include "common/Fonts.h"
 #include "common/HelpPanel.h"
 #include "common/InputBox.h"
@@ -89,9 +90,7 @@ QLineEdit* addResultBox(QWidget* parent, const char* name, const Column& column,
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::ClickFocus);
     box->setFont(fixedPitchFont(BoxPointSize));
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    box->setPalette(palette);
+    showAsResultBox(box);
     box->setGeometry(boxRect(column, row));
     keepTextWhole(box);
     return box;

@@ -1,6 +1,7 @@
 #include "savings/SavingsCalc.h"
 
 #include "common/Accessibility.h"
+#include "common/Colours.h"
 #include "common/Fonts.h"
 #include "common/HelpPanel.h"
 #include "common/InputBox.h"

@@ -1,6 +1,7 @@
 #include "savings/YearSaveCalc.h"
 
 #include "common/Accessibility.h"
+#include "common/Colours.h"
 #include "common/Fonts.h"
 #include "common/InputBox.h"
 #include "common/Messenger.h"
