@@ -276,6 +276,18 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("\n    "))));
     }
 
+    // On a German desktop the comma key types the decimal point: 12345,50 is not 1,234,550.
+    void decimalCommaTypesThePoint() {
+        if (condition() != QLatin1String("de_DE"))
+            QSKIP("the comma is a decimal separator on the German desktop only");
+        World world;
+        MortgageCalc window(world.state, world.services.services);
+        QVERIFY(showAndActivate(&window));
+        typeAndLeave(&window, "InPrincipal", QStringLiteral("12345,50"));
+        QCOMPARE(child<QLineEdit>(&window, "InPrincipal")->text().trimmed(),
+                 QStringLiteral("$12,345.50"));
+    }
+
 private:
     QDir screenshots_;
 };
