@@ -217,8 +217,7 @@ const Scene Scenes[] = {
 const QHash<QString, QStringList> NotYetMended = {
     {QStringLiteral("default"), {"budget", "budget-help", "savings", "savings-help"}},
     {QStringLiteral("de_DE"), {"budget", "budget-help", "savings", "savings-help"}},
-    {QStringLiteral("dark"),
-     {"mortgage-all", "loan-all", "budget", "budget-help", "savings", "savings-help"}},
+    {QStringLiteral("dark"), {"budget", "budget-help", "savings", "savings-help"}},
     {QStringLiteral("largefont"),
      {"menu", "personalize", "mortgage-annual", "mortgage-all", "mortgage-all-dates",
       "mortgage-help", "loan-annual", "loan-all", "additional-payment", "days-in-year",
