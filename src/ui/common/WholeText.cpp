@@ -146,8 +146,8 @@ struct WidestCell {
 class CellFitter : public QObject {
 public:
     CellFitter(QTableView* grid, int yieldingColumn)
-        : QObject(grid), grid_(grid), gridType_(grid->metaObject()), yielding_(yieldingColumn),
-          full_(grid->font()) {
+        : QObject(grid), grid_(grid), gridObject_(grid), gridType_(grid->metaObject()),
+          yielding_(yieldingColumn), full_(grid->font()) {
         QHeaderView* header = grid->horizontalHeader();
         connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int size) {
             if (applying_ || column >= narrowest_.size())
@@ -169,8 +169,8 @@ public:
     // down to 8 points at which they do; otherwise at its own font with wider columns.
     void fit() {
         // A grid being destroyed is a plain QWidget already when its model, deleted with it,
-        // announces that it is empty.
-        if (grid_->metaObject() != gridType_)
+        // announces that it is empty; only its QObject side may still be asked.
+        if (gridObject_->metaObject() != gridType_)
             return;
         const int columns = grid_->model()->columnCount();
         while (narrowest_.size() < columns)
@@ -269,6 +269,7 @@ private:
     }
 
     QTableView* grid_;
+    const QObject* gridObject_;
     const QMetaObject* gridType_; // the grid's own class, until its destructor runs
     int yielding_;
     QFont full_;
