@@ -219,30 +219,28 @@ void addHeadings(QList<ShownText>& texts, QHeaderView* headings) {
     }
 }
 
+// Each paragraph of a page on its own, as a page may set its own colours for one of them.
+void addParagraphs(QList<ShownText>& texts, QTextEdit* page) {
+    QAbstractTextDocumentLayout* layout = page->document()->documentLayout();
+    const QPoint scrolled(page->horizontalScrollBar()->value(), page->verticalScrollBar()->value());
+    for (QTextBlock block = page->document()->begin(); block.isValid(); block = block.next()) {
+        const QRect area = layout->blockBoundingRect(block).toAlignedRect().translated(-scrolled) &
+                           page->viewport()->rect();
+        if (block.text().trimmed().isEmpty() || area.isEmpty())
+            continue;
+        ShownText shown = placed(page->viewport(), nameOf(page) + QStringLiteral(" paragraph"),
+                                 block.text(), area, page->font(), Qt::AlignLeft | Qt::AlignTop);
+        shown.drawn = shown.room;
+        shown.fits = true; // the page scrolls
+        texts.append(shown);
+    }
+}
+
 void addTextPanel(QList<ShownText>& texts, QWidget* panel, QWidget* viewport) {
     ShownText shown =
         placed(viewport, nameOf(panel), QString(), viewport->rect(), panel->font(), 0);
     shown.drawn = shown.room;
     texts.append(shown);
-}
-
-// Each paragraph of a page on its own: its headings, list bullets and text each take colours
-// of their own, and one readable paragraph must not vouch for a faint one.
-void addParagraphs(QList<ShownText>& texts, QTextEdit* page) {
-    QWidget* viewport = page->viewport();
-    const QPoint scrolled(page->horizontalScrollBar()->value(), page->verticalScrollBar()->value());
-    for (QTextBlock block = page->document()->begin(); block.isValid(); block = block.next()) {
-        const QRect room =
-            page->document()->documentLayout()->blockBoundingRect(block).toRect().translated(
-                -scrolled);
-        if (block.text().trimmed().isEmpty() || !viewport->rect().contains(room))
-            continue;
-        ShownText shown = placed(viewport, nameOf(page) + QStringLiteral(" paragraph"),
-                                 block.text(), room, page->font(), Qt::TextWordWrap);
-        shown.drawn = shown.room;
-        shown.fits = true; // the page wraps its own lines
-        texts.append(shown);
-    }
 }
 
 double luminance(QRgb colour) {

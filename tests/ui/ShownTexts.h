@@ -27,8 +27,9 @@ QList<ShownText> shownTexts(QWidget* window);
 // The texts cut by their control, and controls reaching out of their parent's rectangle.
 QStringList textsCutOff(QWidget* window, const QList<ShownText>& texts);
 
-// The texts whose darkest and lightest rendered pixels contrast less than 4.5 to 1; the image
-// is the window as grabbed.
+// The texts whose rendered colour contrasts less than 4.5 to 1 with their background, taking
+// the commonest colour of a text's area as its background and the colour furthest from it as
+// the text's; the image is the window as grabbed.
 QStringList textsHardToRead(const QImage& window, const QList<ShownText>& texts);
 
 } // namespace pennywell::ui::testing

@@ -233,12 +233,12 @@ void Budget::buildCommonControls() {
 
     QLabel* periodLabel =
         addLabel(this, "", QStringLiteral(" Show for period"), twipsRect(60, 4995, 1260, 240));
-    freqPeriod_ = addList(this, "FreqPeriod", periods, twipsRect(1320, 4935, 1800, 360));
+    freqPeriod_ = addList(this, "FreqPeriod", periods, twipsRect(1320, 4935, 1920, 360));
     nameAfterLabel(freqPeriod_, periodLabel);
     freqPeriod_->setCurrentText(annualPeriod().listText);
     QLabel* sortLabel =
-        addLabel(this, "", QStringLiteral(" Sorted by"), twipsRect(3180, 4995, 780, 240));
-    sortBy_ = addList(this, "SortBy", orders, twipsRect(3960, 4935, 1920, 360));
+        addLabel(this, "", QStringLiteral(" Sorted by"), twipsRect(3300, 4995, 780, 240));
+    sortBy_ = addList(this, "SortBy", orders, twipsRect(4080, 4935, 2040, 360));
     nameAfterLabel(sortBy_, sortLabel);
     for (QComboBox* list : {freqPeriod_, sortBy_}) {
         list->installEventFilter(this);

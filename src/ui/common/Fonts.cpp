@@ -1,9 +1,12 @@
 #include "common/Fonts.h"
 
+#include "common/Twips.h"
+
 namespace pennywell::ui {
 
 QFont fixedPitchFont(int pointSize) {
-    QFont font(QStringLiteral("Liberation Mono"), pointSize);
+    QFont font(QStringLiteral("Liberation Mono"));
+    font.setPointSizeF(pointSize * fontScale());
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
     return font;
@@ -16,13 +19,16 @@ QFont narrowFont(int pointSize) {
 }
 
 QFont captionFont() {
-    QFont font(QStringLiteral("Liberation Sans"), 8);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(8 * fontScale());
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
 
 QFont titleFont() {
-    QFont font(QStringLiteral("Liberation Serif"), 24, QFont::Bold);
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setPointSizeF(24 * fontScale());
+    font.setBold(true);
     font.setStyleHint(QFont::Serif);
     return font;
 }

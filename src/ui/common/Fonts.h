@@ -5,7 +5,8 @@
 namespace pennywell::ui {
 
 // Input boxes, result boxes and grids: their right-justified texts only line up in a
-// fixed-pitch font. The planners whose boxes and grids fill the window use 9 points.
+// fixed-pitch font. The planners whose boxes and grids fill the window use 9 points. Each of
+// these fonts grows with the forms (fontScale).
 QFont fixedPitchFont(int pointSize = 10);
 
 // A narrow face whose digits are all of one width, so right-aligned figures line up: for a grid

@@ -1,6 +1,7 @@
 #include "common/Accessibility.h"
 #include "common/Colours.h"
 #include "common/Fonts.h"
+#include "common/GridColumns.h"
 #include "common/HelpPanel.h"
 #include "common/InputBox.h"
 #include "common/Services.h"
@@ -223,6 +224,8 @@ void MortgageCalc::buildGrid() {
     for (int column = 0; column < GridColumns; ++column)
         mGrid_->setColumnWidth(column,
                                fromTwips(GridDefaultColumnWidth + GridColumnWidening[column]));
+    // Every payment's number and year: four and eight characters.
+    widenToHold(mGrid_, 0, QString(12, QLatin1Char('0')), GridColumns - 1);
     keepCellsWhole(mGrid_);
 
     mTextBox_ = new HelpPanel(services_.beeper, this);

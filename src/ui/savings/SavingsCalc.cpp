@@ -3,6 +3,7 @@
 #include "common/Accessibility.h"
 #include "common/Colours.h"
 #include "common/Fonts.h"
+#include "common/GridColumns.h"
 #include "common/HelpPanel.h"
 #include "common/InputBox.h"
 #include "common/Messenger.h"
@@ -160,21 +161,9 @@ void SavingsCalc::buildGrid() {
         Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     const int increments[] = {300, 1400, 1400, 1510};
-    int widths[GrowthGridColumns];
     for (int column = 0; column < GrowthGridColumns; ++column)
-        widths[column] = fromTwips(GridDefaultColumnWidth + increments[column]);
-    // The year column must hold "Total:" whole (text, margins and the grid line); the room it
-    // lacks comes from the widest column, so the grid still fits beside its scroll bar.
-    const int cellMargins = 2 * (grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-    const int totalWidth =
-        int(std::ceil(QFontMetricsF(grid_->font()).horizontalAdvance(QStringLiteral("Total:"))));
-    const int shortfall = totalWidth + cellMargins + 1 - widths[0];
-    if (shortfall > 0) {
-        widths[0] += shortfall;
-        widths[GrowthGridColumns - 1] -= shortfall;
-    }
-    for (int column = 0; column < GrowthGridColumns; ++column)
-        grid_->setColumnWidth(column, widths[column]);
+        grid_->setColumnWidth(column, fromTwips(GridDefaultColumnWidth + increments[column]));
+    widenToHold(grid_, 0, QStringLiteral("Total:"), GrowthGridColumns - 1);
     keepCellsWhole(grid_);
 
     helpPanel_ = new HelpPanel(services_.beeper, this);
@@ -203,7 +192,8 @@ void SavingsCalc::buildButtons() {
     yearLabel->setObjectName(QStringLiteral("Label7"));
     yearLabel->setWordWrap(true);
     yearLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    yearLabel->setGeometry(twipsRect(120, 5340, 2640, 540)); // below the years box
+    // Below the years box; its last line, "each:", reads on to the Year button beside it.
+    yearLabel->setGeometry(twipsRect(120, 5340, 2640, 960));
     auto* yearButton =
         addButton("YearSavings", QStringLiteral("&Year"), twipsRect(1770, 5880, 990, 420));
 
