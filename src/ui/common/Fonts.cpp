@@ -13,7 +13,8 @@ QFont fixedPitchFont(int pointSize) {
 }
 
 QFont narrowFont(int pointSize) {
-    QFont font(QStringLiteral("Liberation Sans Narrow"), pointSize);
+    QFont font(QStringLiteral("Liberation Sans Narrow"));
+    font.setPointSizeF(pointSize * fontScale());
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
