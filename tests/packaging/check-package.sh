@@ -23,6 +23,10 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libqt6gui6 libc6 fonts-liberation; do
     echo "$depends" | grep -q "$needed" || fail "Depends lacks $needed: $depends"
 done
+# The charts are drawn by the program itself: no chart, OpenGL or QML libraries to install.
+for unwanted in charts datavisualization opengl qml quick; do
+    echo "$depends" | grep -qi "libqt6$unwanted" && fail "Depends has libqt6$unwanted: $depends"
+done
 for field in Maintainer Section Description; do
     [ -n "$(dpkg-deb -f "$deb" "$field")" ] || fail "no $field"
 done

@@ -62,24 +62,6 @@ private slots:
         QCOMPARE(printedPages(pages), expectedPages(pages));
     }
 
-    void aGreyPictureIsPrintedInGrey() {
-        QImage picture(400, 300, QImage::Format_RGB32);
-        picture.fill(QColor(30, 160, 40));
-        const PrintDocument graph{QStringLiteral("Graph"), PrintedImage{picture, false}};
-        QVERIFY(!SpoolerPrinter().print(graph));
-        QVERIFY2(PrivateSpooler::waitForJobs(), qPrintable(spooler_.errorLog()));
-        QProcess render;
-        render.start(QStringLiteral("pdftoppm"),
-                     {QStringLiteral("-r"), QStringLiteral("20"), QStringLiteral("-png"),
-                      QStringLiteral("-singlefile"), spooler_.printedFile(),
-                      spooler_.printedFile()});
-        QVERIFY(render.waitForFinished(30000) && render.exitCode() == 0);
-        const QImage page(spooler_.printedFile() + QStringLiteral(".png"));
-        const QColor centre = page.pixelColor(page.width() / 2, page.height() / 4);
-        QVERIFY(centre.red() == centre.green() && centre.green() == centre.blue());
-        QVERIFY(centre.red() < 200);
-    }
-
     // Whatever stops the printout on its way, the user hears why and is offered the PDF.
     void aRefusedJobIsReportedAndOfferedAsPdf() {
         QVERIFY(PrivateSpooler::administer(QStringLiteral("cupsreject"),

@@ -5,25 +5,23 @@
 #include "common/ModalLoop.h"
 #include "common/Services.h"
 #include "common/Twips.h"
-#include "graph/TwoDeeChart.h"
+#include "graph/BarChart.h"
 #include "printing/PrintDocument.h"
 #include "printing/ReportPrinting.h"
 #include "state/AppState.h"
 
 #include <QApplication>
-#include <QChart>
-#include <QChartView>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QStackedWidget>
+#include <QStyle>
 
 namespace pennywell::ui {
 namespace {
 
-// The form's resting size; printing the 2D chart stretches its height for a larger picture.
+// The form's resting size; printing stretches its height for a larger chart on the page.
 constexpr int FormLeft = 60;
 constexpr int FormTop = 345;
 constexpr int FormWidth = 9480;
@@ -35,32 +33,37 @@ constexpr int TitleHeight = 300;
 
 const QString PrinterTitle = QStringLiteral("Printer");
 
+// Paper is white whatever the desktop's theme; in black and white every colour is its grey.
+QPalette paperPalette(bool colour) {
+    QPalette palette = QApplication::style()->standardPalette();
+    if (colour)
+        return palette;
+    for (int group = 0; group < QPalette::NColorGroups; ++group)
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto colourGroup = QPalette::ColorGroup(group);
+            const auto colourRole = QPalette::ColorRole(role);
+            const int level = qGray(palette.color(colourGroup, colourRole).rgb());
+            palette.setColor(colourGroup, colourRole, QColor(level, level, level));
+        }
+    return palette;
+}
+
 } // namespace
 
-GraphsAll::GraphsAll(AppState& state, Services& services, ThreeDeeFactory threeDeeFactory,
-                     QWidget* parent)
-    : QWidget(parent), state_(state), services_(services),
-      threeDeeFactory_(std::move(threeDeeFactory)), graph1_(new QStackedWidget(this)),
-      chart_(new QChart), chartView_(new QChartView(chart_)), label1_(new QLabel(this)) {
+GraphsAll::GraphsAll(AppState& state, Services& services, QWidget* parent)
+    : QWidget(parent), state_(state), services_(services), graph1_(new BarChart(this)),
+      label1_(new QLabel(this)) {
     setObjectName(QStringLiteral("GraphsAll"));
     setWindowTitle(QStringLiteral("Graphs"));
     setAccessibleDescription(QStringLiteral("The yearly amounts of the last calculation as bars"));
 
-    graph1_->setObjectName(QStringLiteral("Graph1"));
-    chart_->setAnimationOptions(QChart::NoAnimation); // every redraw is immediate
-    chartView_->setObjectName(QStringLiteral("Graph2D"));
-    chartView_->setAccessibleName(QStringLiteral("Bar graph"));
-    chartView_->setRenderHint(QPainter::Antialiasing);
-    graph1_->addWidget(chartView_);
-
-    // Over the 3D view, which has no title of its own.
+    // The chart's title, over the chart in either style.
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAlignment(Qt::AlignCenter);
     QFont titleFont = label1_->font();
     titleFont.setBold(true);
     titleFont.setPointSize(titleFont.pointSize() + 2);
     label1_->setFont(titleFont);
-    label1_->hide();
     buildButtons();
 
     setGeometry(twipsRect(FormLeft, FormTop, FormWidth, FormHeight));
@@ -68,8 +71,8 @@ GraphsAll::GraphsAll(AppState& state, Services& services, ThreeDeeFactory threeD
 
     // Load: the series of the caller, always shown in 2D first.
     series_ = graph::seriesFor(state_);
-    graph1_->setAccessibleName(series_.title);
     label1_->setText(series_.title);
+    graph1_->setContent(series_, state_.settings.CurrencySymbol);
     drawTwoDee();
 }
 
@@ -118,8 +121,10 @@ void GraphsAll::placeControls() {
     // The chart takes whatever height the buttons leave, so a taller form prints larger.
     const int margin = fromTwips(60);
     const int buttonTop = height() - fromTwips(ButtonHeight + ButtonRowBottomMargin);
-    const int chartTop = label1_->isVisible() ? fromTwips(60 + TitleHeight) : margin;
-    label1_->setGeometry(margin, margin, width() - 2 * margin, fromTwips(TitleHeight));
+    // A large desktop font makes the title taller than designed, never cut.
+    const int titleHeight = std::max(fromTwips(TitleHeight), label1_->sizeHint().height());
+    const int chartTop = margin + titleHeight;
+    label1_->setGeometry(margin, margin, width() - 2 * margin, titleHeight);
     graph1_->setGeometry(margin, chartTop, width() - 2 * margin, buttonTop - margin - chartTop);
     const QList<QPushButton*> buttons{sav2D_, threeDeeButton_, ptr_, exitBut_};
     const int buttonWidth = fromTwips(2160);
@@ -137,40 +142,19 @@ void GraphsAll::drawTwoDee() {
     sav2D_->show();
     if (sav2D_->isEnabled())
         sav2D_->setEnabled(false);
-
-    // The series is loaded once with the form, so the chart drawn from it stays as it is.
-    if (chart_->series().isEmpty())
-        drawTwoDeeChart(*chart_, series_, state_.settings.CurrencySymbol);
-    graph1_->setCurrentWidget(chartView_);
-    label1_->hide();
+    // The points loaded with the form; switching back and forth loads no new ones.
+    graph1_->setStyle(BarStyle::Flat);
     chartStyle_ = TwoDeeStyle;
-    placeControls();
 }
 
 void GraphsAll::switchToThreeDee() {
-    if (!threeDee_) {
-        threeDee_ = threeDeeFactory_(graph1_);
-        if (!threeDee_) {
-            services_.messenger.show(
-                this, Message{QStringLiteral("Showing the graph in 3D needs OpenGL, which this "
-                                             "display does not offer. The graph stays in 2D."),
-                              QStringLiteral("Graphs")});
-            return;
-        }
-        // The points loaded with the form; switching back and forth loads no new ones.
-        graph1_->addWidget(threeDee_->widget());
-        threeDee_->draw(series_, state_.settings.CurrencySymbol);
-    }
     sav2D_->show();
     if (!sav2D_->isEnabled())
         sav2D_->setEnabled(true);
     threeDeeButton_->setEnabled(false);
     sav2D_->setFocus(Qt::OtherFocusReason);
-
-    graph1_->setCurrentWidget(threeDee_->widget());
-    label1_->show();
+    graph1_->setStyle(BarStyle::Solid);
     chartStyle_ = ThreeDeeStyle;
-    placeControls();
 }
 
 void GraphsAll::print() {
@@ -188,38 +172,34 @@ void GraphsAll::print() {
     else
         drawTwoDee();
 
-    QImage picture;
+    QPicture picture;
     {
         const BusyCursor busy;
-        // Taller for the picture, so the 2D chart fills more of the page. The 3D chart keeps
-        // its own shape and would only float in a taller frame, over an empty band: it is
-        // printed as the form shows it, which also makes it wider on the page.
-        const bool stretch = chartStyle_ == TwoDeeStyle;
-        if (stretch) {
-            const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
-            setFixedHeight(int(PrintHeightShare * shownOn->geometry().height()));
-            // The chart lays itself out again for the new height before it is pictured.
-            ModalLoop::processEvents(*this);
-        }
-        picture = formImage();
-        if (stretch)
-            setFixedHeight(fromTwips(FormHeight));
+        // Taller for the drawing, so the chart fills more of the page.
+        const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+        setFixedHeight(int(PrintHeightShare * shownOn->geometry().height()));
+        // The window manager's answer to the new height is handled before the drawing.
+        ModalLoop::processEvents(*this);
+        picture = formPicture();
+        setFixedHeight(fromTwips(FormHeight));
     }
-    // The renderer puts grey pixels on paper for black and white.
-    printDocument(this, services_,
-                  PrintDocument{QStringLiteral("Graph"), PrintedImage{picture, colourPrint_ == 1}});
+    printDocument(this, services_, PrintDocument{QStringLiteral("Graph"), PrintedPicture{picture}});
 }
 
-QImage GraphsAll::formImage() {
-    QImage image = grab().toImage();
-    if (chartStyle_ == ThreeDeeStyle) {
-        // The 3D view draws through OpenGL, which a grab of the form does not see.
-        const QWidget* view = threeDee_->widget();
-        const QRect area(view->mapTo(this, QPoint(0, 0)), view->size());
-        QPainter painter(&image);
-        painter.drawImage(area, threeDee_->render(area.size() * devicePixelRatioF()));
+QPicture GraphsAll::formPicture() {
+    const bool ownPalette = testAttribute(Qt::WA_SetPalette);
+    const QPalette shown = palette();
+    setPalette(paperPalette(colourPrint_ == 1));
+    graph1_->setGrey(colourPrint_ == 0);
+    QPicture picture;
+    {
+        QPainter painter(&picture);
+        render(&painter);
     }
-    return image;
+    picture.setBoundingRect(rect());
+    graph1_->setGrey(false);
+    setPalette(ownPalette ? shown : QPalette());
+    return picture;
 }
 
 } // namespace pennywell::ui

@@ -1,16 +1,12 @@
 #pragma once
 
 #include "graph/GraphSeries.h"
-#include "graph/ThreeDeeChart.h"
 
+#include <QPicture>
 #include <QWidget>
-#include <memory>
 
-class QChart;
-class QChartView;
 class QLabel;
 class QPushButton;
-class QStackedWidget;
 
 namespace pennywell {
 struct AppState;
@@ -18,15 +14,15 @@ struct AppState;
 
 namespace pennywell::ui {
 
+class BarChart;
 struct Services;
 
 // "GraphsAll": the yearly amounts of the planner that opened it, as bars in two or three
-// dimensions, printed as a picture of the window. It only reads the planner's results.
+// dimensions, printed as a drawing of the whole form. It only reads the planner's results.
 class GraphsAll : public QWidget {
     Q_OBJECT
 public:
-    GraphsAll(AppState& state, Services& services,
-              ThreeDeeFactory threeDeeFactory = createThreeDeeChart, QWidget* parent = nullptr);
+    GraphsAll(AppState& state, Services& services, QWidget* parent = nullptr);
     ~GraphsAll() override;
 
     // Hides the caller and shows the graph of its results; closing the graph shows the
@@ -36,8 +32,8 @@ public:
     const graph::GraphSeries& series() const { return series_; }
     int chartStyle() const { return chartStyle_; }
     int colourPrint() const { return colourPrint_; }
-    // The whole form as a picture, the 3D view included, as it goes to the printer.
-    QImage formImage();
+    // The whole form as it goes to paper: in the print style chosen, on a light page.
+    QPicture formPicture();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -51,17 +47,13 @@ private:
 
     AppState& state_;
     Services& services_;
-    ThreeDeeFactory threeDeeFactory_;
     graph::GraphSeries series_;
     int chartStyle_ = TwoDeeStyle;
     int colourPrint_ = 0; // 1: the printout keeps the screen's colours
     static constexpr int TwoDeeStyle = 3;
     static constexpr int ThreeDeeStyle = 5;
 
-    QStackedWidget* graph1_;
-    QChart* chart_;
-    QChartView* chartView_;
-    std::unique_ptr<ThreeDeeChart> threeDee_;
+    BarChart* graph1_;
     QLabel* label1_;
     QPushButton* sav2D_;
     QPushButton* threeDeeButton_;

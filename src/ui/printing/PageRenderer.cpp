@@ -104,20 +104,24 @@ QRectF marginFrame(const QPageLayout& layout) {
     return frame.isEmpty() ? printable : frame;
 }
 
-void drawImage(const PrintedImage& printed, QPagedPaintDevice& device, QPainter& painter) {
+void drawPicture(const PrintedPicture& printed, QPagedPaintDevice& device, QPainter& painter) {
     const QPageLayout layout = device.pageLayout();
     const QRectF printable = layout.paintRect(QPageLayout::Point);
     const QRectF frame = marginFrame(layout);
-    QSizeF size = QSizeF(printed.image.size()).scaled(frame.size(), Qt::KeepAspectRatio);
+    const QRectF drawn = printed.picture.boundingRect();
+    const QSizeF size = drawn.size().scaled(frame.size(), Qt::KeepAspectRatio);
     const qreal left = frame.left() + (frame.width() - size.width()) / 2;
     const PointsToDevice toDevice{printable.topLeft(), device.logicalDpiY() / 72.0};
     const QRectF target(toDevice(left, frame.top()),
                         toDevice(left + size.width(), frame.top() + size.height()));
-    // Grey goes to paper as grey pixels, whatever the printer makes of colour.
-    const QImage image =
-        printed.colour ? printed.image : printed.image.convertToFormat(QImage::Format_Grayscale8);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, image);
+    // A picture plays at its own resolution's size on every device: scaled from there.
+    const qreal toResolution = qreal(device.logicalDpiX()) / printed.picture.logicalDpiX();
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / drawn.width() / toResolution,
+                  target.height() / drawn.height() / toResolution);
+    painter.drawPicture(-drawn.topLeft(), printed.picture);
+    painter.restore();
 }
 
 // Flows the text over the sheets inside the margins. A copy is laid out for the device itself,
@@ -155,7 +159,7 @@ bool isEmpty(const PrintDocument& document) {
         return report->pages.isEmpty();
     if (const auto* text = std::get_if<PrintedText>(&document.content))
         return !text->document || text->document->isEmpty();
-    return false;
+    return std::get<PrintedPicture>(document.content).picture.boundingRect().isEmpty();
 }
 
 } // namespace
@@ -209,8 +213,8 @@ std::optional<QString> renderDocument(const PrintDocument& document, QPagedPaint
         return report::print_messages::CannotOpenPrinter;
     if (const auto* report = std::get_if<report::PrintedReport>(&document.content))
         drawReport(*report, device, painter);
-    else if (const auto* image = std::get_if<PrintedImage>(&document.content))
-        drawImage(*image, device, painter);
+    else if (const auto* picture = std::get_if<PrintedPicture>(&document.content))
+        drawPicture(*picture, device, painter);
     else
         drawText(*std::get<PrintedText>(document.content).document, device, painter);
     if (!painter.end())

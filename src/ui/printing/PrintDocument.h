@@ -2,7 +2,7 @@
 
 #include "report/PrintedReport.h"
 
-#include <QImage>
+#include <QPicture>
 #include <QString>
 #include <memory>
 #include <variant>
@@ -11,10 +11,11 @@ class QTextDocument;
 
 namespace pennywell::ui {
 
-// One picture on one page (the graph screen), in colour or in shades of grey.
-struct PrintedImage {
-    QImage image;
-    bool colour = false;
+// One drawing on one page (the graph screen), scaled to fit, lines and text kept sharp at
+// any resolution. It is drawn in the colours it is to print in (shades of grey for black and
+// white); its bounding rectangle is the area it fills.
+struct PrintedPicture {
+    QPicture picture;
 };
 
 // Formatted text (a page of the manual), flowed over as many sheets as it needs. The document
@@ -23,11 +24,11 @@ struct PrintedText {
     std::shared_ptr<const QTextDocument> document;
 };
 
-// Whatever a window sends to paper: text pages laid out by the core, one picture, or
+// Whatever a window sends to paper: text pages laid out by the core, one drawing, or
 // formatted text.
 struct PrintDocument {
     QString name; // the job's name at the spooler; also the PDF file's default name
-    std::variant<report::PrintedReport, PrintedImage, PrintedText> content;
+    std::variant<report::PrintedReport, PrintedPicture, PrintedText> content;
 
     QString defaultPdfName() const { return name + QStringLiteral(".pdf"); }
 };
