@@ -2,6 +2,7 @@
 #include "WindowTestSupport.h"
 #include "budget/Budget.h"
 #include "budget/InRecNum.h"
+#include "common/Accessibility.h"
 #include "graph/GraphsAll.h"
 #include "help/HelpWindow.h"
 #include "mortgage/MortDateInput.h"
@@ -153,12 +154,77 @@ void typeAndLeave(QWidget* window, const char* boxName, const QString& keys) {
     QTest::keyClick(box, Qt::Key_Return);
 }
 
+// What a screen reader would find wrong in a window's accessible tree: a window presented as
+// a filler, a caption read with its layout blanks, a list named by its value, a result that
+// could be typed into.
+void hearFaults(QAccessibleInterface* node, const QString& where, QStringList& faults) {
+    const QString name = node->text(QAccessible::Name);
+    const auto role = node->role();
+    if (role == QAccessible::StaticText && name.contains(QLatin1String("  ")))
+        faults.append(where + ": a caption read with its blanks: \"" + name + "\"");
+    if (role == QAccessible::ComboBox) {
+        QAccessibleInterface* editable = node->childCount() > 1 ? node->child(1) : nullptr;
+        if (name.isEmpty() || name.simplified() == node->text(QAccessible::Value).simplified() ||
+            (editable && editable->text(QAccessible::Name) != name))
+            faults.append(where + ": a list named \"" + name + "\" by its value");
+    }
+    if (role == QAccessible::EditableText && !node->state().focusable && !node->state().readOnly)
+        faults.append(where + ": " + name + " looks typeable");
+    if (role == QAccessible::Table || role == QAccessible::List || role == QAccessible::ComboBox)
+        return;
+    for (int index = 0; index < node->childCount(); ++index)
+        if (QAccessibleInterface* child = node->child(index))
+            hearFaults(child, where, faults);
+}
+
+QString spokenAs(QWidget* window, const char* controlName, QAccessible::Text kind) {
+    return QAccessible::queryAccessibleInterface(child<QWidget>(window, controlName))->text(kind);
+}
+
 } // namespace
 
 class EveryWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void screenReadersHearWhatEachControlIs() {
+        installAccessibleInterfaces();
+        QStringList faults;
+        for (const WindowCase& windowCase : EveryWindow) {
+            WindowInputs inputs;
+            const std::unique_ptr<QWidget> window(windowCase.make(inputs));
+            QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window.get());
+            const QString name = QString::fromLatin1(windowCase.name);
+            if (root->role() != QAccessible::Window && root->role() != QAccessible::Dialog)
+                faults.append(name + " is not presented as a window");
+            hearFaults(root, name, faults);
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+
+        WindowInputs inputs;
+        Budget budget(inputs.state, inputs.services.services);
+        QVERIFY(showAndActivate(&budget));
+        QCOMPARE(spokenAs(&budget, "TotInc", QAccessible::Name),
+                 QStringLiteral("Total annual income, existing"));
+        typeAndLeave(&budget, "InIncDesc", QStringLiteral("Pay"));
+        typeAndLeave(&budget, "InIncAmt", QStringLiteral("1200"));
+        typeAndLeave(&budget, "InIncFreq", QStringLiteral("1"));
+        clickButton(&budget, "AddIncome1");
+        auto* period = child<QComboBox>(&budget, "FreqPeriod");
+        period->setCurrentIndex(3);
+        emit period->activated(3);
+        QCOMPARE(spokenAs(&budget, "NetBalanceBgt", QAccessible::Name),
+                 QStringLiteral("Monthly net balance, budgeted"));
+        QCOMPARE(spokenAs(&budget, "NetBalance", QAccessible::Value), QStringLiteral("$100.00"));
+        QCOMPARE(spokenAs(&budget, "InExpFreq", QAccessible::Description), QStringLiteral("box 3"));
+        const auto labels =
+            QAccessible::queryAccessibleInterface(child<QWidget>(&budget, "NetBalance"))
+                ->relations(QAccessible::Labelled);
+        QVERIFY(std::any_of(labels.begin(), labels.end(), [](const auto& relation) {
+            return relation.first->text(QAccessible::Name) == QStringLiteral("Monthly Net Balance");
+        }));
+    }
+
     void everyControlHasANameAndEveryWindowADescription() {
         QStringList faults;
         for (const WindowCase& windowCase : EveryWindow) {

@@ -40,6 +40,25 @@ const QList<BudgetPeriod>& budgetPeriods() {
     return periods;
 }
 
+namespace {
+
+QString existingOrBudgeted(const QString& figure, bool budgeted) {
+    return figure + (budgeted ? QStringLiteral(", budgeted") : QStringLiteral(", existing"));
+}
+
+} // namespace
+
+QString BudgetPeriod::spokenTotal(BudgetSide side, bool budgeted) const {
+    const QString sum =
+        side == BudgetSide::Income ? QStringLiteral("income") : QStringLiteral("expenses");
+    return existingOrBudgeted(QStringLiteral("Total %1 %2").arg(name.simplified().toLower(), sum),
+                              budgeted);
+}
+
+QString BudgetPeriod::spokenNetBalance(bool budgeted) const {
+    return existingOrBudgeted(name.simplified() + QStringLiteral(" net balance"), budgeted);
+}
+
 const BudgetPeriod& annualPeriod() {
     return budgetPeriods().back();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "budget/BudgetRecord.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -16,6 +18,10 @@ struct BudgetPeriod {
     QString name;
 
     QString netBalanceLabel() const { return name + QStringLiteral(" Net Balance"); }
+    // What a screen reader calls the figures: "Total annual income, existing", "Total monthly
+    // expenses, budgeted", "Annual net balance, existing".
+    QString spokenTotal(BudgetSide side, bool budgeted) const;
+    QString spokenNetBalance(bool budgeted) const;
 };
 
 // Weekly to annual, in list order.

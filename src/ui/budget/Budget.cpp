@@ -31,6 +31,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <array>
 
 namespace pennywell::ui {
 
@@ -146,6 +147,10 @@ void Budget::buildHalf(Half& half, const BudgetHalfLayout& layout) {
     nameAfterLabel(half.amount, amountLabel);
     nameAfterLabel(half.payments, paymentsLabel);
     nameAfterLabel(half.budgeted, budgetedLabel);
+    // The messages speak of the boxes by number ("Boxes 1 and 3 must have data.").
+    const std::array boxes{half.description, half.amount, half.payments, half.budgeted};
+    for (int index = 0; index < int(boxes.size()); ++index)
+        boxes[index]->setAccessibleDescription(QStringLiteral("box %1").arg(index + 1));
 
     half.add = addButton(frame, layout.add, twipsRect(120, 1530, 1380, 375));
     half.whatIf = addButton(frame, layout.whatIf, twipsRect(1560, 1530, 1440, 375));
@@ -184,6 +189,8 @@ void Budget::buildHalf(Half& half, const BudgetHalfLayout& layout) {
     half.totalsLabel->setWordWrap(true);
     half.total = addResult(frame, layout.total, twipsRect(1530, 4410, 1470, 330));
     half.totalBudgeted = addResult(frame, layout.totalBudgeted, twipsRect(3030, 4410, 1470, 330));
+    labelledBy(half.total, {half.totalsLabel});
+    labelledBy(half.totalBudgeted, {half.totalsLabel});
 
     attachBoxes(half);
     connectHalf(half);
@@ -256,6 +263,9 @@ void Budget::buildCommonControls() {
     netLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     netBalance_ = addResult(this, "NetBalance", twipsRect(6180, 5340, 1500, 360));
     netBalanceBudgeted_ = addResult(this, "NetBalanceBgt", twipsRect(7860, 5340, 1500, 360));
+    labelledBy(netBalance_, {netLabel_, existing});
+    labelledBy(netBalanceBudgeted_, {netLabel_, budgeted});
+    nameFigures(annualPeriod());
 
     QPushButton* open = addButton(this, {"FilOpen", "&Open File"}, twipsRect(90, 5835, 1740, 420));
     QPushButton* save =

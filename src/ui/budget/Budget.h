@@ -15,6 +15,7 @@ class QTableView;
 namespace pennywell {
 struct AppState;
 struct BudgetHalfView;
+struct BudgetPeriod;
 } // namespace pennywell
 
 namespace pennywell::ui {
@@ -85,6 +86,7 @@ private:
     void addChangedRecord(Half& half);
     void deleteRecord(Half& half);
     void refresh();
+    void nameFigures(const BudgetPeriod& period);
     void chooseListEntry();
     void toggleHelp();
 

@@ -113,6 +113,16 @@ void Budget::showHalf(Half& half, const BudgetHalfView& view) {
     half.totalBudgeted->setText(view.totalBudgeted);
 }
 
+void Budget::nameFigures(const BudgetPeriod& period) {
+    for (Half* half : {&income_, &expense_}) {
+        const BudgetSide side = half->layout->side;
+        half->total->setAccessibleName(period.spokenTotal(side, false));
+        half->totalBudgeted->setAccessibleName(period.spokenTotal(side, true));
+    }
+    netBalance_->setAccessibleName(period.spokenNetBalance(false));
+    netBalanceBudgeted_->setAccessibleName(period.spokenNetBalance(true));
+}
+
 void Budget::refresh() {
     const BudgetPeriod period =
         periodFromListText(freqPeriod_->currentText()).value_or(annualPeriod());
@@ -129,6 +139,7 @@ void Budget::refresh() {
     };
     showNet(netBalance_, view.netBalance, view.netBalanceRed);
     showNet(netBalanceBudgeted_, view.netBalanceBudgeted, view.netBalanceBudgetedRed);
+    nameFigures(period);
 
     (focusSide_ == 1 ? income_.description : expense_.description)->setFocus();
     focusSide_ = 0;

@@ -1,6 +1,8 @@
 #include "common/Accessibility.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace pennywell::ui {
@@ -9,6 +11,8 @@ void nameAfterCaption(QWidget* control, const QString& caption) {
     QString words = caption;
     words.remove(QLatin1Char('&'));
     control->setAccessibleName(words.simplified());
+    if (auto* list = qobject_cast<QComboBox*>(control); list && list->lineEdit())
+        list->lineEdit()->setAccessibleName(control->accessibleName());
 }
 
 void nameAfterLabel(QWidget* control, QLabel* label) {

@@ -64,10 +64,12 @@ void YearSaveCalc::buildControls() {
     rate_ = addBox(this, "inRate", twipsRect(2940, 660, 2190, 390));
     nameAfterLabel(rate_, rateLabel);
 
-    addLabel(this, "Label1", savings_texts::FrequencyLabel, twipsRect(120, 1200, 2400, 300));
+    QLabel* frequencyLabel =
+        addLabel(this, "Label1", savings_texts::FrequencyLabel, twipsRect(120, 1200, 2400, 300));
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(twipsRect(120, 1500, 2400, 1380));
+    nameAfterLabel(frame, frequencyLabel);
     frequencies_ = new QButtonGroup(this);
     int index = 0;
     for (const auto& [frequency, caption] : FrequencyOptions) {
@@ -80,8 +82,10 @@ void YearSaveCalc::buildControls() {
     frequencies_->button(int(InvestmentFrequency::Monthly))->setChecked(true);
     connect(frequencies_, &QButtonGroup::idClicked, this, &YearSaveCalc::calculate);
 
-    addLabel(this, "Label4", savings_texts::YearlyResultLabel, twipsRect(2760, 1200, 2370, 300));
+    QLabel* resultCaption = addLabel(this, "Label4", savings_texts::YearlyResultLabel,
+                                     twipsRect(2760, 1200, 2370, 300));
     resultLabel_ = addLabel(this, "ResultAnt", QString(), twipsRect(2760, 1560, 2370, 420));
+    nameAfterLabel(resultLabel_, resultCaption);
     resultLabel_->setFont(fixedPitchFont());
     resultLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     resultLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -1,6 +1,7 @@
 #include "shell/Application.h"
 
 #include "budget/Budget.h"
+#include "common/Accessibility.h"
 #include "common/ActivateOnShow.h"
 #include "common/MnemonicFocus.h"
 #include "common/ModalLoop.h"
@@ -38,6 +39,7 @@ Application::Application() {
     MnemonicFocus::install();
     ModalLoop::install();
     ActivateOnShow::install();
+    installAccessibleInterfaces();
     HelpKey::install(state_, manualViewer_);
     // quit() would first ask every window to close, and the backdrop and the menu refuse that
     // (they live for the whole run), which cancels it; exit() ends the event loop at once.
