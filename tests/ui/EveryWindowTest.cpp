@@ -3,6 +3,7 @@
 #include "budget/Budget.h"
 #include "budget/InRecNum.h"
 #include "common/Accessibility.h"
+#include "graph/BarChart.h"
 #include "graph/GraphsAll.h"
 #include "help/HelpWindow.h"
 #include "mortgage/MortDateInput.h"
@@ -223,6 +224,19 @@ private slots:
         QVERIFY(std::any_of(labels.begin(), labels.end(), [](const auto& relation) {
             return relation.first->text(QAccessible::Name) == QStringLiteral("Monthly Net Balance");
         }));
+
+        BarChart chart;
+        chart.resize(600, 400);
+        chart.setContent({QStringLiteral("Growth"),
+                          {{QStringLiteral("1"), Currency::fromUnits(12'000'000)},
+                           {QStringLiteral("2"), Currency::fromUnits(26'400'000)}}},
+                         QStringLiteral("$"));
+        QAccessibleInterface* graph = QAccessible::queryAccessibleInterface(&chart);
+        QCOMPARE(graph->text(QAccessible::Name), QStringLiteral("Growth"));
+        QCOMPARE(graph->childCount(), 2);
+        QCOMPARE(graph->child(1)->text(QAccessible::Name), QStringLiteral("Year 2"));
+        QCOMPARE(graph->child(1)->text(QAccessible::Value), QStringLiteral("$2,640.00"));
+        QCOMPARE(graph->indexOfChild(graph->child(1)), 1);
     }
 
     void everyControlHasANameAndEveryWindowADescription() {

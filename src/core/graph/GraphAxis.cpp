@@ -52,9 +52,16 @@ QString moneyText(Currency amount, const QString& currencySymbol) {
     return currencySymbol + formatNumber(amount.toDouble(), u"###,###,###,##0.00");
 }
 
+QString pointName(const GraphPoint& point) {
+    return QStringLiteral("Year ") + point.label;
+}
+
+QString pointValue(const GraphPoint& point, const QString& currencySymbol) {
+    return moneyText(point.value, currencySymbol);
+}
+
 QString pointTip(const GraphPoint& point, const QString& currencySymbol) {
-    return QStringLiteral("Year ") + point.label + QStringLiteral(": ") +
-           moneyText(point.value, currencySymbol);
+    return pointName(point) + QStringLiteral(": ") + pointValue(point, currencySymbol);
 }
 
 } // namespace pennywell::graph

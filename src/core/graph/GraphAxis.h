@@ -24,5 +24,8 @@ QString moneyText(Currency amount, const QString& currencySymbol);
 
 // What hovering a bar tells: "Year 5: $12,345.67".
 QString pointTip(const GraphPoint& point, const QString& currencySymbol);
+// The same in two parts, as a screen reader reads a bar: its name and its value.
+QString pointName(const GraphPoint& point);
+QString pointValue(const GraphPoint& point, const QString& currencySymbol);
 
 } // namespace pennywell::graph

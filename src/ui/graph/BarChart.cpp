@@ -1,7 +1,9 @@
 #include "graph/BarChart.h"
 
+#include "graph/BarChartAccessible.h"
 #include "graph/BarChartPainter.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -13,11 +15,14 @@ BarChart::BarChart(QWidget* parent) : QWidget(parent) {
     setAccessibleName(QStringLiteral("Bar graph"));
     setAttribute(Qt::WA_OpaquePaintEvent); // the chart fills every pixel itself
     content_ = barChartContent({}, QString());
+    installBarChartAccessibility();
 }
 
 void BarChart::setContent(const graph::GraphSeries& series, const QString& currencySymbol) {
     content_ = barChartContent(series, currencySymbol);
     setAccessibleDescription(series.title);
+    QAccessibleEvent barsChanged(this, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&barsChanged);
     update();
 }
 

@@ -19,6 +19,7 @@ public:
     // Shades of grey instead of colours, for paper printed in black and white.
     void setGrey(bool grey);
 
+    const BarChartContent& content() const { return content_; }
     BarChartGeometry drawnGeometry() const;
 
 protected:
