@@ -63,7 +63,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The printed columns are laid out for Liberation Mono, which stands in for Courier New.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+# The printed columns are laid out for Liberation Mono, which stands in for Courier New. The
+# print spooler's library is loaded at the first printout, so no linking names it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libcups2")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://pennywell.org)
 include(CPack)

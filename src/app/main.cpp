@@ -1,6 +1,7 @@
 #include "budget/SampleBudget.h"
 #include "files/FileName.h"
 #include "shell/Application.h"
+#include "shell/SessionBus.h"
 #include "state/ProgramFolder.h"
 
 #include <QApplication>
@@ -53,6 +54,7 @@ int main(int argc, char* argv[]) {
     describeCommandLine(parser);
     answerWithoutWindow(parser, argc, argv);
 
+    pennywell::ui::NoSessionBusLaunch noBusLaunch;
     QApplication application(argc, argv);
     parser.process(argumentList(argc, argv)); // what is left: an unknown option ends here
     if (parser.positionalArguments().size() > 1)
@@ -66,5 +68,6 @@ int main(int argc, char* argv[]) {
 
     pennywell::ui::Application pennywell;
     pennywell.start(programFolder, QDate::currentDate(), parser.positionalArguments().value(0));
+    noBusLaunch.restore(); // the windows are shown: accessibility has looked for its bus
     return QApplication::exec();
 }

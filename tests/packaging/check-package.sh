@@ -20,7 +20,7 @@ deb=$work/out/pennywell_1.0.0_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || { ls "$work/out"; echo "FAIL: no $deb"; exit 1; }
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libc6 fonts-liberation; do
+for needed in libqt6widgets6 libqt6gui6 libc6 fonts-liberation libcups2; do
     echo "$depends" | grep -q "$needed" || fail "Depends lacks $needed: $depends"
 done
 # The charts are drawn by the program itself: no chart, OpenGL or QML libraries to install.

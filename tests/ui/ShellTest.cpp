@@ -6,6 +6,7 @@
 #include "shell/Application.h"
 #include "shell/ChangeFnt.h"
 #include "shell/MenuMain.h"
+#include "shell/SessionBus.h"
 #include "state/AppState.h"
 
 #include <QClipboard>
@@ -59,6 +60,32 @@ private slots:
         QVERIFY(backdrop && backdrop->isVisible());
         QCOMPARE(backdrop->windowTitle(), QStringLiteral("Pennywell Win9"));
         QCOMPARE(backdrop->geometry(), application.menu().geometry());
+
+        // The print spooler's library and the twenty it brings wait for the first printout.
+        QFile mapped(QStringLiteral("/proc/self/maps"));
+        QVERIFY(mapped.open(QIODevice::ReadOnly));
+        QVERIFY(!mapped.readAll().contains("libcups"));
+    }
+
+    // Outside a desktop session the start tells the D-Bus library there is no bus, so it
+    // launches none, and gives the environment back for the programs started later.
+    void withoutASessionBusNoneIsLaunchedForTheStart() {
+        const QTemporaryDir runtime; // no bus in it
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+        {
+            NoSessionBusLaunch start;
+            QCOMPARE(qgetenv("DBUS_SESSION_BUS_ADDRESS"), QByteArray("disabled:"));
+            start.restore();
+            QVERIFY(!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"));
+        }
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/run/user/1000/bus");
+        {
+            const NoSessionBusLaunch start;
+            QCOMPARE(qgetenv("DBUS_SESSION_BUS_ADDRESS"),
+                     QByteArray("unix:path=/run/user/1000/bus"));
+        }
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
     }
 
     void startUpShowsTheSavedName() {

@@ -19,20 +19,22 @@ QPageLayout localePaper() {
 } // namespace
 
 SpoolerConnection::SpoolerConnection(std::chrono::milliseconds patience) {
+    if (!cups_)
+        return;
     QElapsedTimer waited;
     waited.start();
-    http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                         int(patience.count()), nullptr);
+    http_ = cups_->connect(cups_->server(), cups_->port(), nullptr, AF_UNSPEC, cups_->encryption(),
+                           1, int(patience.count()), nullptr);
     if (!http_) {
         timedOut_ = waited.elapsed() >= patience.count();
         return;
     }
-    httpSetTimeout(http_, std::chrono::duration<double>(patience).count(), giveUp, this);
+    cups_->setTimeout(http_, std::chrono::duration<double>(patience).count(), giveUp, this);
 }
 
 SpoolerConnection::~SpoolerConnection() {
     if (http_)
-        httpClose(http_);
+        cups_->close(http_);
 }
 
 int SpoolerConnection::giveUp(http_t*, void* connection) {
@@ -41,15 +43,15 @@ int SpoolerConnection::giveUp(http_t*, void* connection) {
 }
 
 SpoolerConnection::Destination SpoolerConnection::defaultDestination() {
-    return Destination(cupsGetNamedDest(http_, nullptr, nullptr));
+    return Destination(cups_->namedDestination(http_, nullptr, nullptr));
 }
 
 std::optional<QPageLayout> SpoolerConnection::paperOf(const cups_dest_t& destination) {
     auto* dest = const_cast<cups_dest_t*>(&destination); // the API takes it unqualified
-    cups_dinfo_t* info = cupsCopyDestInfo(http_, dest);
+    cups_dinfo_t* info = cups_->copyDestinationInfo(http_, dest);
     cups_size_t size{};
-    const bool known = info && cupsGetDestMediaDefault(http_, dest, info, 0, &size);
-    cupsFreeDestInfo(info);
+    const bool known = info && cups_->mediaDefault(http_, dest, info, 0, &size);
+    cups_->freeDestinationInfo(info);
     if (timedOut_)
         return std::nullopt;
     if (!known || size.width <= 0 || size.length <= 0)
@@ -64,8 +66,12 @@ std::optional<QPageLayout> SpoolerConnection::paperOf(const cups_dest_t& destina
 
 int SpoolerConnection::submit(const cups_dest_t& destination, const QString& file,
                               const QString& title) {
-    return cupsPrintFile2(http_, destination.name, QFile::encodeName(file).constData(),
-                          title.toUtf8().constData(), 0, nullptr);
+    return cups_->printFile(http_, destination.name, QFile::encodeName(file).constData(),
+                            title.toUtf8().constData(), 0, nullptr);
+}
+
+QString SpoolerConnection::lastError() const {
+    return QString::fromUtf8(cups_->lastErrorString());
 }
 
 } // namespace pennywell::ui

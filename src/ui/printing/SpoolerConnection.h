@@ -1,9 +1,10 @@
 #pragma once
 
+#include "printing/CupsLibrary.h"
+
 #include <QPageLayout>
 #include <QString>
 #include <chrono>
-#include <cups/cups.h>
 #include <memory>
 #include <optional>
 
@@ -19,13 +20,16 @@ public:
     SpoolerConnection(const SpoolerConnection&) = delete;
     SpoolerConnection& operator=(const SpoolerConnection&) = delete;
 
-    // False when the spooler cannot be reached at all (or did not take the connection in time).
+    // False when the spooler cannot be reached at all (or did not take the connection in time),
+    // or there is no spooler library to reach it with.
     bool connected() const { return http_ != nullptr; }
     // True once the spooler let a request wait past the patience; the request then failed.
     bool timedOut() const { return timedOut_; }
 
     struct DestinationDeleter {
-        void operator()(cups_dest_t* destination) const { cupsFreeDests(1, destination); }
+        void operator()(cups_dest_t* destination) const {
+            cupsLibrary()->freeDestinations(1, destination);
+        }
     };
     using Destination = std::unique_ptr<cups_dest_t, DestinationDeleter>;
 
@@ -37,12 +41,14 @@ public:
     std::optional<QPageLayout> paperOf(const cups_dest_t& destination);
 
     // Hands the file to the printer's queue: the job's number, or 0 when refused (the reason is
-    // then cupsLastErrorString()).
+    // then lastError()).
     int submit(const cups_dest_t& destination, const QString& file, const QString& title);
+    QString lastError() const;
 
 private:
     static int giveUp(http_t* http, void* connection);
 
+    const CupsLibrary* cups_ = cupsLibrary();
     http_t* http_ = nullptr;
     bool timedOut_ = false;
 };

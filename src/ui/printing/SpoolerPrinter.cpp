@@ -49,7 +49,7 @@ std::optional<QString> SpoolerPrinter::print(const PrintDocument& document) {
 
     if (spooler.submit(*printer, spoolFile.fileName(), document.name) == 0)
         return spooler.timedOut() ? texts::NotAnswering
-                                  : texts::spoolerRefused(QString::fromUtf8(cupsLastErrorString()));
+                                  : texts::spoolerRefused(spooler.lastError());
     return std::nullopt;
 }
 
