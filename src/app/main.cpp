@@ -1,3 +1,4 @@
+#include "budget/BudgetRecovery.h"
 #include "budget/SampleBudget.h"
 #include "files/FileName.h"
 #include "shell/Application.h"
@@ -67,6 +68,7 @@ int main(int argc, char* argv[]) {
     pennywell::provideSampleBudget(pennywell::shippedFilesFolder(executableFolder), programFolder);
 
     pennywell::ui::Application pennywell;
+    pennywell.state().recoveryFolder = pennywell::budgetRecoveryFolder();
     pennywell.start(programFolder, QDate::currentDate(), parser.positionalArguments().value(0));
     noBusLaunch.restore(); // the windows are shown: accessibility has looked for its bus
     return QApplication::exec();

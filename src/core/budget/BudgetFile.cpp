@@ -5,6 +5,7 @@
 #include "files/TextDecoding.h"
 
 #include <QList>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -17,14 +18,13 @@ constexpr int SignificantDigits = 15;
 // Larger files cannot come from 500 + 500 records; refusing them keeps a wrong pick cheap.
 constexpr qint64 MaximumFileSize = 64 * 1024 * 1024;
 
-void appendRecords(QByteArray& bytes, const BudgetTable& table) {
+void appendRecords(QByteArray& bytes, const BudgetTable& table, QByteArray (*number)(double)) {
     bytes += QByteArray::number(table.count()) + "\r\n";
-    int number = 0;
+    int position = 0;
     for (const BudgetRecord& record : table.records) {
-        bytes += QByteArray::number(++number) + ",\"" + record.description.toUtf8() + "\"," +
-                 budgetFileNumber(record.annualAmount) + ',' +
-                 budgetFileNumber(record.paymentsPerYear) + ',' +
-                 budgetFileNumber(record.annualBudgeted) + "\r\n";
+        bytes += QByteArray::number(++position) + ",\"" + record.description.toUtf8() + "\"," +
+                 number(record.annualAmount) + ',' + number(record.paymentsPerYear) + ',' +
+                 number(record.annualBudgeted) + "\r\n";
     }
 }
 
@@ -118,6 +118,8 @@ public:
         return line;
     }
 
+    qsizetype position() const { return std::min(at_, bytes_.size()); }
+
 private:
     QByteArrayView bytes_;
     qsizetype at_ = 0;
@@ -168,20 +170,35 @@ QByteArray budgetFileNumber(double value) {
     return QByteArray::fromStdString(result);
 }
 
-QByteArray budgetFileBytes(const BudgetTables& tables) {
+QByteArray budgetFileExactNumber(double value) {
+    // The shortest plain decimal that reads back as the same double; 1e300 takes 301 digits.
+    char buffer[400];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return error == std::errc() ? QByteArray(buffer, end - buffer) : budgetFileNumber(value);
+}
+
+QByteArray budgetFileBytes(const BudgetTables& tables, BudgetFileDigits digits) {
+    const auto number =
+        digits == BudgetFileDigits::Exact ? budgetFileExactNumber : budgetFileNumber;
     QByteArray bytes;
-    appendRecords(bytes, tables.income);
-    appendRecords(bytes, tables.expense);
+    appendRecords(bytes, tables.income, number);
+    appendRecords(bytes, tables.expense, number);
     return bytes;
 }
 
-std::optional<BudgetTables> parseBudgetFile(const QByteArray& bytes) {
-    const QByteArrayView text = withoutByteOrderMark(bytes);
-    LineReader reader(text);
+std::optional<BudgetTables> parseBudgetFileStart(QByteArrayView bytes, QByteArrayView& rest) {
+    LineReader reader(bytes);
     BudgetTables tables;
     if (!readTable(reader, tables.income) || !readTable(reader, tables.expense))
         return std::nullopt;
+    rest = bytes.sliced(reader.position());
     return tables;
+}
+
+std::optional<BudgetTables> parseBudgetFile(const QByteArray& bytes) {
+    QByteArrayView rest;
+    return parseBudgetFileStart(withoutByteOrderMark(bytes), rest);
 }
 
 SaveResult saveBudgetFile(const QString& path, const BudgetTables& tables) {

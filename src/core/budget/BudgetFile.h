@@ -13,7 +13,10 @@ namespace pennywell {
 // line per expense record; every line ends in CR LF. A record line is
 //   number,"description",annual amount,payments per year,annual budgeted
 // with numbers in plain decimal (no exponent, no decimal point for whole values).
-QByteArray budgetFileBytes(const BudgetTables& tables);
+// Saved files keep 15 significant digits; a recovery copy keeps every bit of each figure.
+enum class BudgetFileDigits { Fifteen, Exact };
+QByteArray budgetFileBytes(const BudgetTables& tables,
+                           BudgetFileDigits digits = BudgetFileDigits::Fifteen);
 
 // Reads a whole file's bytes into new tables; empty when anything is wrong (a count outside
 // 0..500, a missing or malformed line, payments per year not a positive finite number), so a
@@ -21,8 +24,13 @@ QByteArray budgetFileBytes(const BudgetTables& tables);
 // skipped; a file that is not valid UTF-8 is read as Windows-1252.
 std::optional<BudgetTables> parseBudgetFile(const QByteArray& bytes);
 
+// Reads the tables at the start of `bytes` and leaves in `rest` what follows the last record.
+std::optional<BudgetTables> parseBudgetFileStart(QByteArrayView bytes, QByteArrayView& rest);
+
 // A number as the file holds it: up to 15 significant digits, plain decimal notation.
 QByteArray budgetFileNumber(double value);
+// The shortest plain decimal that reads back as exactly the same double.
+QByteArray budgetFileExactNumber(double value);
 
 // Replaces the file atomically: on any failure the previous file stays exactly as it was.
 SaveResult saveBudgetFile(const QString& path, const BudgetTables& tables);

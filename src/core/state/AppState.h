@@ -21,6 +21,7 @@ enum PlanKindValue { MortgagePlan = 1, LoanPlan = 2 };
 // Everything the windows share, owned by the application and handed to each window.
 struct AppState {
     QString programFolder;
+    QString recoveryFolder; // where the budget keeps unsaved work; empty: nowhere
     PersonalSettings settings;
     int LinesPerPage = 53; // until a printout sets the printer font; also after unread settings
     int EditStarted = 0;   // 1 from the first key in a box until the box is left

@@ -121,6 +121,7 @@ Budget::Budget(AppState& state, Services& services, QWidget* parent)
     buildHalf(income_, IncomeHalf);
     buildHalf(expense_, ExpenseHalf);
     buildCommonControls();
+    watchForRecovery();
 }
 
 void Budget::buildHalf(Half& half, const BudgetHalfLayout& layout) {

@@ -16,6 +16,8 @@ namespace pennywell {
 struct AppState;
 struct BudgetHalfView;
 struct BudgetPeriod;
+struct BudgetWork;
+class BudgetRecovery;
 } // namespace pennywell
 
 namespace pennywell::ui {
@@ -36,6 +38,11 @@ public:
     // Opens a file named outside the window (on the command line) as "&Open File" opens the
     // file chosen in its dialog, on an empty planner.
     void openFileGiven(const QString& path);
+
+    // The desktop session is ending (its commitDataRequest): asks as "E&xit to Menu" does where
+    // the session lets the program ask, otherwise brings the recovery copy up to date. False
+    // when the user goes back to save, which cancels the session's end.
+    bool sessionMayEnd(bool interactionAllowed);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -99,6 +106,13 @@ private:
     std::optional<QString> chooseFile(bool save);
     bool holdsUnsavedRecords() const;
     bool userGoesBackToSave();
+    void discardWork();
+
+    void watchForRecovery();
+    BudgetWork unsavedWork() const;
+    void offerRecovery();
+    void restoreWork(const BudgetWork& work);
+    void startChange(Half& half, int number, const QString& description, const BudgetEntry& entry);
 
     AppState& state_;
     Services& services_;
@@ -117,6 +131,7 @@ private:
     int changed_ = 0;   // 1 while the records on screen differ from the last save
     QString currentFileName_;
     QString currentFolder_;
+    BudgetRecovery* recovery_ = nullptr;
 };
 
 } // namespace pennywell::ui

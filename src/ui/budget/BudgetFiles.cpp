@@ -1,6 +1,7 @@
 #include "budget/Budget.h"
 #include "budget/BudgetFile.h"
 #include "budget/BudgetMessages.h"
+#include "budget/BudgetRecovery.h"
 #include "budget/DescriptionLength.h"
 #include "common/BusyCursor.h"
 #include "common/FileDialogs.h"
@@ -64,6 +65,7 @@ void Budget::saveFile() {
         if (const SaveResult saved = saveBudgetFile(*path, tables_)) {
             currentFileName_ = QFileInfo(*path).fileName();
             changed_ = 0;
+            recovery_->saved(tables_, *path);
         } else {
             // The old file is untouched and the records are still unsaved.
             message(withRefusalReason(messages::BadFilename, saved), messages::SavingErrorTitle);
@@ -106,6 +108,7 @@ QString Budget::loadFile(const QString& path) {
         shortened = shortenLongDescriptions(*loaded);
         tables_ = std::move(*loaded);
         currentFileName_ = QFileInfo(path).fileName();
+        recovery_->opened(tables_, path);
         // Another file's records are read from the top, wherever the last ones stood.
         income_.grid->scrollToTop();
         expense_.grid->scrollToTop();
@@ -121,13 +124,18 @@ void Budget::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    discardWork();
+    event->accept();
+}
+
+void Budget::discardWork() {
     changed_ = 0;
     currentFileName_.clear();
     tables_ = BudgetTables{};
     income_.entry = BudgetEntry{};
     expense_.entry = BudgetEntry{};
     state_.EditStarted = 0;
-    event->accept();
+    recovery_->discard();
 }
 
 } // namespace pennywell::ui

@@ -5,6 +5,7 @@
 #include "budget/BudgetMessages.h"
 #include "budget/BudgetPeriod.h"
 #include "budget/BudgetPresenter.h"
+#include "budget/BudgetRecovery.h"
 #include "common/Colours.h"
 #include "common/Messenger.h"
 #include "common/ModalLoop.h"
@@ -144,6 +145,7 @@ void Budget::refresh() {
     (focusSide_ == 1 ? income_.description : expense_.description)->setFocus();
     focusSide_ = 0;
     changed_ = 1;
+    recovery_->changed();
 }
 
 void Budget::chooseListEntry() {

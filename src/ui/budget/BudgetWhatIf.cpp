@@ -39,15 +39,19 @@ void Budget::whatIf(Half& half) {
         chooseExistingRecord(half, InRecNum::Purpose::Change, messages::NoRecordsToChange);
     if (number == 0)
         return;
-    BudgetTable& table = tableOf(half);
-    const BudgetRecord& record = table.records[std::size_t(number - 1)];
-    half.description->setText(record.description);
-    half.entry = entryOfRecord(record);
+    const BudgetRecord& record = tableOf(half).records[std::size_t(number - 1)];
+    startChange(half, number, record.description, entryOfRecord(record));
+}
+
+void Budget::startChange(Half& half, int number, const QString& description,
+                         const BudgetEntry& entry) {
+    half.description->setText(description);
+    half.entry = entry;
     half.amount->setText(budgetAmountBoxText(half.entry.amount));
     half.payments->setText(budgetPaymentsBoxText(half.entry.paymentsPerYear));
     half.budgeted->setText(budgetAmountBoxText(half.entry.budgeted));
     state_.EditStarted = 0;
-    table.chosenRecord = number;
+    tableOf(half).chosenRecord = number;
     setChangeMode(half, true);
 }
 
