@@ -2,6 +2,7 @@
 #include "budget/Budget.h"
 #include "budget/BudgetFile.h"
 #include "budget/BudgetPresenter.h"
+#include "budget/BudgetRecovery.h"
 #include "state/AppState.h"
 
 #include <QApplication>
@@ -113,6 +114,27 @@ static void saveThousandRecordFile(benchmark::State& state) {
         benchmark::DoNotOptimize(saveBudgetFile(path, tables));
 }
 BENCHMARK(saveThousandRecordFile)->Unit(benchmark::kMillisecond);
+
+// A recovery copy of the largest budget as the planner's timer writes it: the work taken from
+// the planner, made into bytes and written atomically (flushed to the disk) beside the others.
+static void recoveryWriteOfThousandRecords(benchmark::State& state) {
+    const QTemporaryDir folder;
+    const BudgetTables tables = fullBudget();
+    double amount = 0;
+    BudgetRecovery recovery(
+        folder.path(),
+        [&] {
+            BudgetWork work;
+            work.tables = tables;
+            work.changed = true;
+            work.tables.income.records.front().annualAmount = ++amount; // a change every time
+            return work;
+        },
+        nullptr);
+    for (auto _ : state)
+        recovery.writeNow();
+}
+BENCHMARK(recoveryWriteOfThousandRecords)->Unit(benchmark::kMillisecond);
 
 // The same in a folder of 10,000 other files, which every save looks through for leftovers.
 static void saveThousandRecordFileInACrowdedFolder(benchmark::State& state) {
