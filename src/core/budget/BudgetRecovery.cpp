@@ -16,8 +16,8 @@ const QString CopyPattern = QStringLiteral("unsaved-*.bgt");
 // 500 + 500 records of the longest descriptions stay far below.
 constexpr qint64 MaximumCopySize = 64 * 1024 * 1024;
 
-std::unique_ptr<QLockFile> lockOf(const QString& copyPath) {
-    auto lock = std::make_unique<QLockFile>(copyPath + QStringLiteral(".lock"));
+std::shared_ptr<QLockFile> lockOf(const QString& copyPath) {
+    auto lock = std::make_shared<QLockFile>(copyPath + QStringLiteral(".lock"));
     // A program may hold its copy for days; only a lock whose program has ended is stale.
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0))
@@ -37,6 +37,7 @@ BudgetRecovery::BudgetRecovery(const QString& folder, WorkSource source, QObject
     writeTimer_.setSingleShot(true);
     writeTimer_.setInterval(WriteDelayMs);
     connect(&writeTimer_, &QTimer::timeout, this, &BudgetRecovery::writeNow);
+    disk_.setMaxThreadCount(1); // one at a time, in the order asked
 }
 
 BudgetRecovery::~BudgetRecovery() = default;
@@ -47,7 +48,7 @@ std::optional<RecoveryCopy> BudgetRecovery::takeEarlierCopy() {
     const QFileInfoList copies =
         QDir(folder_).entryInfoList({CopyPattern}, QDir::Files, QDir::Time);
     for (const QFileInfo& file : copies) {
-        std::unique_ptr<QLockFile> lock = lockOf(file.filePath());
+        std::shared_ptr<QLockFile> lock = lockOf(file.filePath());
         if (!lock)
             continue; // its program is still running
         const std::optional<FileStart> bytes = readRegularFile(file.filePath(), MaximumCopySize);
@@ -105,9 +106,16 @@ void BudgetRecovery::writeNow() {
     const QByteArray body = recoveryCopyBody(work);
     if ((!path_.isEmpty() && body == written_) || (path_.isEmpty() && !ownNewCopy()))
         return;
-    // A failed write leaves the last copy whole; the next change tries again.
-    if (writeFileAtomically(path_, withWrittenTime(body, QDateTime::currentDateTimeUtc())))
-        written_ = body;
+    written_ = body;
+    // A failed write leaves the last copy whole, and the next change writes it again.
+    disk_.start([path = path_, bytes = withWrittenTime(body, QDateTime::currentDateTimeUtc())] {
+        writeFileAtomically(path, bytes);
+    });
+}
+
+void BudgetRecovery::keepForNextStart() {
+    writeNow();
+    disk_.waitForDone();
 }
 
 bool BudgetRecovery::ownNewCopy() {
@@ -128,8 +136,11 @@ bool BudgetRecovery::ownNewCopy() {
 void BudgetRecovery::removeCopy() {
     if (path_.isEmpty())
         return;
-    QFile::remove(path_);
-    lock_.reset(); // after the copy is gone, so no other program finds it half removed
+    // The lock goes after the copy, so no other program finds it half removed.
+    disk_.start([path = path_, lock = std::move(lock_)] {
+        QFile::remove(path);
+        lock->unlock();
+    });
     path_.clear();
     written_.clear();
 }

@@ -3,6 +3,7 @@
 #include "budget/BudgetRecoveryCopy.h"
 
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -19,7 +20,9 @@ QString budgetRecoveryFolder();
 // after the first change it does not hold yet (never more often), only while leaving would lose
 // something, and removed as soon as nothing would be lost. Each copy has a lock of its own
 // held by the program that writes it, so a copy is offered only once its program has ended and
-// two programs running at once never take each other's.
+// two programs running at once never take each other's. The disk's part of a write (flushing
+// the copy to the disk) and of a removal runs in order on a thread of its own, so a slow disk
+// never holds up the window.
 class BudgetRecovery : public QObject {
     Q_OBJECT
 public:
@@ -41,8 +44,11 @@ public:
     void saved(const BudgetTables& tables, const QString& filePath);
     void discard(); // the user gave the work up
     void writeNow();
+    // Writes what is due and returns once the copy is on the disk, for a program about to end.
+    void keepForNextStart();
 
-    QString copyPath() const { return path_; } // empty while there is no copy
+    // Empty while there is no copy; a removed copy may take a moment to leave the disk.
+    QString copyPath() const { return path_; }
 
 private:
     bool ownNewCopy();
@@ -54,8 +60,9 @@ private:
     BudgetTables kept_; // the records of the file last opened or saved
     QString filePath_;
     QString path_;
-    std::unique_ptr<QLockFile> lock_;
-    QByteArray written_; // the body of the copy on disk
+    std::shared_ptr<QLockFile> lock_;
+    QByteArray written_; // the body of the copy last sent to the disk
+    QThreadPool disk_;   // after the lock: finishes its work before the lock is let go
 };
 
 } // namespace pennywell

@@ -83,7 +83,7 @@ bool Budget::sessionMayEnd(bool interactionAllowed) {
     if (!holdsUnsavedRecords())
         return true;
     if (!interactionAllowed) {
-        recovery_->writeNow(); // kept for the next start
+        recovery_->keepForNextStart();
         return true;
     }
     if (userGoesBackToSave())
