@@ -5,6 +5,7 @@
 #include "budget/BudgetMessages.h"
 #include "budget/BudgetPresenter.h"
 #include "budget/BudgetSort.h"
+#include "format/TableText.h"
 #include "report/BudgetStatement.h"
 
 #include <QCommandLineParser>
@@ -84,19 +85,13 @@ void writeText(QTextStream& out, const BudgetView& view) {
         << ' ' << view.netBalanceBudgeted.rightJustified(total) << '\n';
 }
 
-QString csvText(const QString& text) {
-    QString quoted = text;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
 QString csvNumber(double value) {
     return QString::number(value, 'g', 15);
 }
 
 void writeCsvTable(QTextStream& out, const char* side, const BudgetTable& table, int divisor) {
     for (const BudgetRecord& record : table.records) {
-        out << side << ',' << record.number << ',' << csvText(record.description) << ','
+        out << side << ',' << record.number << ',' << quotedCsvText(record.description) << ','
             << csvNumber(record.annualAmount / divisor) << ','
             << csvNumber(record.annualBudgeted / divisor) << ',' << csvNumber(record.annualAmount)
             << ',' << csvNumber(record.paymentsPerYear) << ',' << csvNumber(record.annualBudgeted)

@@ -21,6 +21,8 @@
 #include <QAbstractButton>
 #include <QAbstractItemModel>
 #include <QAccessible>
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -28,6 +30,7 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -316,6 +319,74 @@ private slots:
             cut += cellsCutOff("SGrid", child<QTableView>(&savings, "SGrid"));
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+    }
+
+    // Ctrl+A and Ctrl+C copy the whole table with its headings, and a block of cells without
+    // them, figures plain; the menu exports the table as a CSV file. The planners' grids also
+    // offer their printout as a PDF file.
+    void everyGridCopiesAndExportsItsTable() {
+        WindowInputs inputs;
+        MortgageCalc mortgage(inputs.state, inputs.services.services);
+        Budget budget(inputs.state, inputs.services.services);
+        SavingsCalc savings(inputs.state, inputs.services.services);
+        MortPrePay prePay(inputs.extraPayments, inputs.extraCount, 25, inputs.state,
+                          inputs.services.services);
+        clickButton(&mortgage, "MCalc");
+        clickButton(&savings, "SCalc");
+        QVERIFY(showAndActivate(&budget));
+        typeAndLeave(&budget, "InIncDesc", QStringLiteral("Salary, main"));
+        typeAndLeave(&budget, "InIncAmt", QStringLiteral("1234.5"));
+        typeAndLeave(&budget, "InIncFreq", QStringLiteral("1"));
+        typeAndLeave(&budget, "InIncBgtAmt", QStringLiteral("0"));
+        clickButton(&budget, "AddIncome1");
+        const QTemporaryDir folder;
+        const QString csv = folder.filePath(QStringLiteral("table.csv"));
+        const std::tuple<QWidget*, const char*, QString> grids[] = {
+            {&mortgage, "MGrid", QStringLiteral("1\t10[0-9]+\.[0-9]{2}\t")},
+            {&budget, "BGrid1", QStringLiteral("1\tSalary, main\t1234.50\t0.00")},
+            {&budget, "BGrid2", QString()},
+            {&savings, "SGrid", QStringLiteral("1\t1000.00\t200.00\t1200.00")},
+            {&prePay, "PGrid", QStringLiteral("1\t0.00")}};
+        for (const auto& [window, name, firstRow] : grids) {
+            for (QWidget* other :
+                 {(QWidget*)&mortgage, (QWidget*)&budget, (QWidget*)&savings, (QWidget*)&prePay})
+                other->setVisible(other == window);
+            QVERIFY(showAndActivate(window));
+            auto* grid = child<QTableView>(window, name);
+            grid->setFocus(Qt::MouseFocusReason);
+            QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+            const QStringList lines = QApplication::clipboard()->text().split(u'\n');
+            QStringList headings;
+            for (int column = 0; column < grid->model()->columnCount(); ++column)
+                headings.append(
+                    grid->model()->headerData(column, Qt::Horizontal).toString().simplified());
+            QCOMPARE(lines[0], headings.join(u'\t'));
+            if (!firstRow.isEmpty())
+                QVERIFY2(QRegularExpression(u'^' + firstRow).match(lines[1]).hasMatch(),
+                         qPrintable(lines[1]));
+
+            grid->selectionModel()->select(
+                QItemSelection(grid->model()->index(0, 0), grid->model()->index(1, 1)),
+                QItemSelectionModel::ClearAndSelect);
+            QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QApplication::clipboard()->text().section(u'\n', 0, 0),
+                     lines[1].section(u'\t', 0, 1));
+
+            QStringList captions;
+            for (QAction* action : grid->actions())
+                captions.append(action->text());
+            captions.removeAll(QString());
+            QStringList expected{"Copy", "Select All", "Export as CSV…"};
+            if (window != &prePay)
+                expected.append(QStringLiteral("Save Printout as PDF…"));
+            QCOMPARE(captions, expected);
+            inputs.services.fileDialogs.answers.enqueue(csv);
+            grid->actions()[3]->trigger();
+            QFile file(csv);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY(file.readLine().startsWith('"'));
+        }
     }
 
     // Tab and Shift+Tab move on from a grid; the arrows move inside it.

@@ -23,6 +23,7 @@
 #include "state/AppState.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -91,6 +92,8 @@ void collectTexts(const QWidget* window, QSet<QString>& texts) {
             texts.insert(asSeen(list->itemText(row)));
     }
     for (const auto* view : window->findChildren<QAbstractItemView*>()) {
+        for (const QAction* action : view->actions()) // its right-click menu
+            texts.insert(asSeen(action->text()));
         const QAbstractItemModel* model = view->model();
         if (!model)
             continue;

@@ -22,6 +22,7 @@
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -417,6 +418,24 @@ private slots:
         }
     }
 
+    // The grid's menu saves the printout's pages, header and all, as a PDF file instead of
+    // printing them.
+    void printoutIsSavedAsAPdfFile() {
+        press("SCalc");
+        services_.printer.printed.clear();
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("growth.pdf"));
+        services_.fileDialogs.answers.enqueue(path);
+        answerHeader();
+        gridView()->actions().constLast()->trigger();
+        QVERIFY(services_.printer.printed.isEmpty());
+        QCOMPARE(services_.fileDialogs.requests.constLast().fileName,
+                 QStringLiteral("Investment Growth.pdf"));
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+    }
+
     void exitClearsThePlannersState() {
         press("SCalc");
         press("SGraphs");
@@ -467,6 +486,10 @@ private:
     }
     void leaveTo(QWidget* next) { next->setFocus(Qt::TabFocusReason); }
     void printWithHeader() {
+        answerHeader();
+        press("SPrinter");
+    }
+    void answerHeader() {
         QTimer::singleShot(0, this, [] {
             auto* dialog = qobject_cast<PrinterHeaderInput*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
@@ -474,7 +497,6 @@ private:
             testing::typeInto(dialog, "InFName", QStringLiteral("Plan"));
             clickButton(dialog, "Acept");
         });
-        press("SPrinter");
     }
 
     AppState state_;

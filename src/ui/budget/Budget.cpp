@@ -11,6 +11,7 @@
 #include "common/Accessibility.h"
 #include "common/Beeper.h"
 #include "common/Fonts.h"
+#include "common/GridActions.h"
 #include "common/HelpPanel.h"
 #include "common/InputBox.h"
 #include "common/Messenger.h"
@@ -168,7 +169,6 @@ void Budget::buildHalf(Half& half, const BudgetHalfLayout& layout) {
     half.grid->setGeometry(twipsRect(120, 1980, 4380, 2370));
     half.grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     half.grid->setTabKeyNavigation(false); // Tab moves on to the next control; arrows move inside
-    half.grid->setSelectionMode(QAbstractItemView::SingleSelection);
     half.grid->setWordWrap(false);
     // Figures always fit their columns; a description too long for its column ends in an
     // ellipsis and shows whole as its tooltip.
@@ -184,6 +184,9 @@ void Budget::buildHalf(Half& half, const BudgetHalfLayout& layout) {
     for (int column = 0; column < 4; ++column)
         columns->resizeSection(column, fromTwips(GridColumnWidths[column]));
     keepCellsWhole(half.grid, DescriptionColumn);
+    attachGridActions(half.grid, services_,
+                      {layout.frame.caption.trimmed(), &state_.settings.CurrencySymbol,
+                       [this] { printStatement(ReportDestination::PdfFile); }});
 
     half.totalsLabel = addLabel(frame, layout.totalsLabel.name, layout.totalsLabel.caption,
                                 twipsRect(120, 4395, 1380, 390));
@@ -277,7 +280,7 @@ void Budget::buildCommonControls() {
         addButton(this, {"ExitBudget", "E&xit to Menu"}, twipsRect(7470, 5835, 1860, 420));
     connect(open, &QPushButton::clicked, this, &Budget::openFile);
     connect(save, &QPushButton::clicked, this, &Budget::saveFile);
-    connect(print, &QPushButton::clicked, this, &Budget::printStatement);
+    connect(print, &QPushButton::clicked, this, [this] { printStatement(); });
     connect(help2_, &QPushButton::clicked, this, &Budget::toggleHelp);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
@@ -296,7 +299,7 @@ void Budget::connectHalf(Half& half) {
             [this, &half] { addChangedRecord(half); });
 }
 
-void Budget::printStatement() {
+void Budget::printStatement(ReportDestination destination) {
     if (tables_.income.count() == 0 && tables_.expense.count() == 0) {
         services_.messenger.show(this, Message{report::BudgetNoDataText, QStringLiteral("Help")});
         return;
@@ -304,10 +307,12 @@ void Budget::printStatement() {
     // The tables are kept in the order on screen; the period is the one shown.
     const BudgetPeriod period =
         periodFromListText(freqPeriod_->currentText()).value_or(annualPeriod());
-    printTextReport(this, state_, services_, QStringLiteral("Budget Statement"),
-                    [this, &period](const report::ReportOptions& options) {
-                        return report::budgetStatement(tables_, period, options);
-                    });
+    printTextReport(
+        this, state_, services_, QStringLiteral("Budget Statement"),
+        [this, &period](const report::ReportOptions& options) {
+            return report::budgetStatement(tables_, period, options);
+        },
+        destination);
 }
 
 void Budget::toggleHelp() {

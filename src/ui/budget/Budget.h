@@ -3,6 +3,7 @@
 #include "budget/BudgetEditing.h"
 #include "budget/BudgetRecord.h"
 #include "budget/InRecNum.h"
+#include "printing/ReportPrinting.h"
 
 #include <QWidget>
 
@@ -102,7 +103,7 @@ private:
     // Replaces the records with the file's; the message naming the descriptions it shortened,
     // for the caller to show once the records are on screen (empty when none was).
     QString loadFile(const QString& path);
-    void printStatement();
+    void printStatement(ReportDestination destination = ReportDestination::Printer);
     std::optional<QString> chooseFile(bool save);
     bool holdsUnsavedRecords() const;
     bool userGoesBackToSave();

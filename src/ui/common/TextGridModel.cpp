@@ -38,7 +38,7 @@ Qt::Alignment TextGridModel::alignment(int column) const {
 QVariant TextGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return {};
-    if (role == Qt::DisplayRole)
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
         return cell(index.row(), index.column());
     if (role == Qt::TextAlignmentRole)
         return int(alignment(index.column()));

@@ -4,6 +4,7 @@
 #include "common/Beeper.h"
 #include "common/Colours.h"
 #include "common/Fonts.h"
+#include "common/GridActions.h"
 #include "common/InputBox.h"
 #include "common/Messenger.h"
 #include "common/Services.h"
@@ -36,7 +37,7 @@ QTableWidgetItem* cell(const QString& text) {
     auto* item = new QTableWidgetItem(text);
     item->setFont(fixedPitchFont()); // the amounts line up; the headings stay proportional
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    item->setFlags(Qt::ItemIsEnabled);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable); // selected to be copied
     return item;
 }
 
@@ -91,9 +92,12 @@ MortPrePay::MortPrePay(mortgage::ExtraPayments& extraPayments, int& ExtraCount, 
     pGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     pGrid_->verticalHeader()->setDefaultSectionSize(fromTwips(285));
     pGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    pGrid_->setFocusPolicy(Qt::NoFocus);
+    nameAfterCaption(pGrid_, QStringLiteral("Additional payments by year"));
+    pGrid_->setFocusPolicy(Qt::ClickFocus); // out of the Tab order, but it takes Ctrl+C
     showYears();
     keepCellsWhole(pGrid_);
+    attachGridActions(pGrid_, services_,
+                      {QStringLiteral("Additional Payments"), &state_.settings.CurrencySymbol});
 
     InputBoxRules year;
     year.filter = digitKeyFilter(services_.beeper);

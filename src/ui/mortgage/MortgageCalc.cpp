@@ -216,7 +216,7 @@ void MortgageCalc::showGraphs() {
     GraphsAll::openFrom(this, state_, services_);
 }
 
-void MortgageCalc::print() {
+void MortgageCalc::print(ReportDestination destination) {
     if (state_.graph.ResultCount == 0) {
         services_.messenger.show(this, Message{report::MortgageNoDataText, QStringLiteral("Help")});
         return;
@@ -224,9 +224,12 @@ void MortgageCalc::print() {
     const MortgageHandOff& last = state_.mortgage;
     const QString name = last.inputs.mode == Mode::Loan ? QStringLiteral("Personal Loan Table")
                                                         : QStringLiteral("Mortgage Table");
-    printTextReport(this, state_, services_, name, [&last](const report::ReportOptions& options) {
-        return report::mortgageTable(last.inputs, last.result, options);
-    });
+    printTextReport(
+        this, state_, services_, name,
+        [&last](const report::ReportOptions& options) {
+            return report::mortgageTable(last.inputs, last.result, options);
+        },
+        destination);
 }
 
 void MortgageCalc::exitToMenu() {

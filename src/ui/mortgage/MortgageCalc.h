@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mortgage/MortgageInputs.h"
+#include "printing/ReportPrinting.h"
 
 #include <QWidget>
 
@@ -60,7 +61,7 @@ private:
     void showAdditionalPayments();
     void toggleQuickHelp();
     void showGraphs();
-    void print();
+    void print(ReportDestination destination = ReportDestination::Printer);
     void exitToMenu();
 
     AppState& state_;

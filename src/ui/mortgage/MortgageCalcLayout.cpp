@@ -1,6 +1,7 @@
 #include "common/Accessibility.h"
 #include "common/Colours.h"
 #include "common/Fonts.h"
+#include "common/GridActions.h"
 #include "common/GridColumns.h"
 #include "common/HelpPanel.h"
 #include "common/InputBox.h"
@@ -13,6 +14,7 @@
 #include "mortgage/MortgagePresenter.h"
 #include "mortgage/MortgageTexts.h"
 #include "mortgage/PaymentFrequency.h"
+#include "state/AppState.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -193,7 +195,7 @@ void MortgageCalc::buildButtons() {
     connect(mDateNumber_, &QPushButton::clicked, this, &MortgageCalc::toggleDates);
     connect(addPrePay, &QPushButton::clicked, this, &MortgageCalc::showAdditionalPayments);
     connect(mGraphs_, &QPushButton::clicked, this, &MortgageCalc::showGraphs);
-    connect(mPrinter_, &QPushButton::clicked, this, &MortgageCalc::print);
+    connect(mPrinter_, &QPushButton::clicked, this, [this] { print(); });
     connect(mHelp_, &QPushButton::clicked, this, &MortgageCalc::toggleQuickHelp);
     connect(exit, &QPushButton::clicked, this, &MortgageCalc::exitToMenu);
 }
@@ -227,6 +229,9 @@ void MortgageCalc::buildGrid() {
     // Every payment's number and year: four and eight characters.
     widenToHold(mGrid_, 0, QString(12, QLatin1Char('0')), GridColumns - 1);
     keepCellsWhole(mGrid_);
+    attachGridActions(mGrid_, services_,
+                      {QStringLiteral("Payment Schedule"), &state_.settings.CurrencySymbol,
+                       [this] { print(ReportDestination::PdfFile); }});
 
     mTextBox_ = new HelpPanel(services_.beeper, this);
     mTextBox_->setObjectName(QStringLiteral("MTextBox"));

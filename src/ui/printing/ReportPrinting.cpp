@@ -17,12 +17,7 @@ namespace {
 
 namespace texts = report::print_messages;
 
-void offerPdf(QWidget* parent, Services& services, const PrintDocument& document,
-              const QString& problem) {
-    const Message question{texts::printFailed(problem), texts::Title, MessageButtons::YesNo,
-                           MessageIcon::Warning};
-    if (services.messenger.show(parent, question) != MessageAnswer::Yes)
-        return;
+void savePdf(QWidget* parent, Services& services, const PrintDocument& document) {
     const FileDialogRequest request{
         FileDialogKind::Save, texts::PdfFilter,
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
@@ -40,6 +35,14 @@ void offerPdf(QWidget* parent, Services& services, const PrintDocument& document
             parent, Message{*failure, texts::Title, MessageButtons::Ok, MessageIcon::Critical});
 }
 
+void offerPdf(QWidget* parent, Services& services, const PrintDocument& document,
+              const QString& problem) {
+    const Message question{texts::printFailed(problem), texts::Title, MessageButtons::YesNo,
+                           MessageIcon::Warning};
+    if (services.messenger.show(parent, question) == MessageAnswer::Yes)
+        savePdf(parent, services, document);
+}
+
 } // namespace
 
 void printDocument(QWidget* parent, Services& services, const PrintDocument& document) {
@@ -54,7 +57,7 @@ void printDocument(QWidget* parent, Services& services, const PrintDocument& doc
 }
 
 void printTextReport(QWidget* parent, AppState& state, Services& services, const QString& name,
-                     const ReportLayout& layOut) {
+                     const ReportLayout& layOut, ReportDestination destination) {
     const QString header = PrinterHeaderInput::ask(state, parent);
     if (report::cancelsPrintout(header))
         return;
@@ -66,7 +69,10 @@ void printTextReport(QWidget* parent, AppState& state, Services& services, const
         document.content =
             layOut(report::ReportOptions{header, fontChoice, state.settings.CurrencySymbol});
     }
-    printDocument(parent, services, document); // its own hourglass, normal again for questions
+    if (destination == ReportDestination::PdfFile)
+        savePdf(parent, services, document);
+    else
+        printDocument(parent, services, document); // its own hourglass, normal for questions
 }
 
 } // namespace pennywell::ui

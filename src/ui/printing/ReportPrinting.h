@@ -23,10 +23,15 @@ void printDocument(QWidget* parent, Services& services, const PrintDocument& doc
 // Lays out a report's pages for the header typed, the printer font and the currency symbol.
 using ReportLayout = std::function<report::PrintedReport(const report::ReportOptions& options)>;
 
+// Where a printout goes: to the default printer, or as the same pages into a PDF file chosen
+// by the user.
+enum class ReportDestination { Printer, PdfFile };
+
 // Every planner's print button once its own no-data check has passed: asks for the header
 // line and, unless the printout is abandoned, lays out the pages for the settings' printer
-// font and prints them as `name`.
+// font and prints them as `name`, or saves them as a PDF file.
 void printTextReport(QWidget* parent, AppState& state, Services& services, const QString& name,
-                     const ReportLayout& layOut);
+                     const ReportLayout& layOut,
+                     ReportDestination destination = ReportDestination::Printer);
 
 } // namespace pennywell::ui

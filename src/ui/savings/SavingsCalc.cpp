@@ -3,6 +3,7 @@
 #include "common/Accessibility.h"
 #include "common/Colours.h"
 #include "common/Fonts.h"
+#include "common/GridActions.h"
 #include "common/GridColumns.h"
 #include "common/HelpPanel.h"
 #include "common/InputBox.h"
@@ -148,7 +149,6 @@ void SavingsCalc::buildGrid() {
     nameAfterCaption(grid_, QStringLiteral("Growth year by year"));
     grid_->setFont(fixedPitchFont());
     grid_->setGeometry(twipsRect(2850, 60, 6510, 5715));
-    grid_->setSelectionMode(QAbstractItemView::NoSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setTabKeyNavigation(false); // Tab moves on to the next control; arrows move inside
     // The headings wrap in a smaller window font, named in full so the grid's font does not win.
@@ -165,6 +165,9 @@ void SavingsCalc::buildGrid() {
         grid_->setColumnWidth(column, fromTwips(GridDefaultColumnWidth + increments[column]));
     widenToHold(grid_, 0, QStringLiteral("Total:"), GrowthGridColumns - 1);
     keepCellsWhole(grid_);
+    attachGridActions(grid_, services_,
+                      {QStringLiteral("Investment Growth"), &state_.settings.CurrencySymbol,
+                       [this] { print(ReportDestination::PdfFile); }});
 
     helpPanel_ = new HelpPanel(services_.beeper, this);
     helpPanel_->setObjectName(QStringLiteral("STextBox"));
@@ -210,7 +213,7 @@ void SavingsCalc::buildButtons() {
 
     connect(calculateButton_, &QPushButton::clicked, this, &SavingsCalc::calculate);
     connect(graphButton_, &QPushButton::clicked, this, &SavingsCalc::showGraph);
-    connect(printButton_, &QPushButton::clicked, this, &SavingsCalc::print);
+    connect(printButton_, &QPushButton::clicked, this, [this] { print(); });
     connect(helpButton_, &QPushButton::clicked, this, &SavingsCalc::toggleHelp);
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
     connect(yearButton, &QPushButton::clicked, this, &SavingsCalc::openYearlyCalculator);
@@ -335,16 +338,17 @@ void SavingsCalc::showGraph() {
     GraphsAll::openFrom(this, state_, services_);
 }
 
-void SavingsCalc::print() {
+void SavingsCalc::print(ReportDestination destination) {
     if (state_.graph.ResultCount == 0) {
         showMessage(savings_texts::NoPrintData, savings_texts::HelpTitle);
         return;
     }
-    printTextReport(this, state_, services_, QStringLiteral("Investment Growth"),
-                    [this](const report::ReportOptions& options) {
-                        return report::savingsTable(state_.savings, state_.graph.ResultCount,
-                                                    options);
-                    });
+    printTextReport(
+        this, state_, services_, QStringLiteral("Investment Growth"),
+        [this](const report::ReportOptions& options) {
+            return report::savingsTable(state_.savings, state_.graph.ResultCount, options);
+        },
+        destination);
 }
 
 void SavingsCalc::openYearlyCalculator() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printing/ReportPrinting.h"
+
 #include <QWidget>
 #include <array>
 
@@ -43,7 +45,7 @@ private:
     void calculate();
     void toggleHelp();
     void showGraph();
-    void print();
+    void print(ReportDestination destination = ReportDestination::Printer);
     void openYearlyCalculator();
 
     AppState& state_;
