@@ -43,3 +43,20 @@ TEST(ProgramFolder, ABuildFolderShipsItsFilesBesideTheProgram) {
     ASSERT_TRUE(folder.isValid());
     EXPECT_EQ(pennywell::shippedFilesFolder(folder.path()), folder.path());
 }
+
+// An installed program's budget dialogs start in the documents folder, not in the hidden data
+// folder; a program kept in its own folder starts there; the folder used last wins either way.
+TEST(ProgramFolder, BudgetDialogsStartInTheFolderUsedLastOrTheDocuments) {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(pennywell::budgetDialogFolder(data, {}), documents);
+    EXPECT_EQ(pennywell::budgetDialogFolder(QStringLiteral("/opt/pw"), {}),
+              QStringLiteral("/opt/pw"));
+    QStringList recent;
+    for (int folder = 0; folder < 12; ++folder)
+        recent = pennywell::withRecentFolder(recent, QString::number(folder % 11));
+    EXPECT_EQ(recent.size(), 10);
+    EXPECT_EQ(recent.first(), QStringLiteral("0"));
+    EXPECT_EQ(recent.count(QStringLiteral("0")), 1);
+    EXPECT_EQ(pennywell::budgetDialogFolder(data, recent), QStringLiteral("0"));
+}

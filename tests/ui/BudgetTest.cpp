@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -22,6 +23,7 @@
 #include <QTest>
 #include <QTextDocumentFragment>
 #include <QTimer>
+#include <QUrl>
 
 using namespace pennywell;
 using namespace pennywell::ui;
@@ -413,6 +415,29 @@ private slots:
         QCOMPARE(services_->fileDialogs.requests.last().fileName, QStringLiteral("home.bgt"));
     }
 
+    // A budget file dropped on the window opens after the question about unsaved records; other
+    // drags are refused.
+    void aDroppedBudgetFileOpensAfterTheQuestion() {
+        addRecord(true, "Pension", "600", "12", "600");
+        QMimeData text;
+        text.setText(QStringLiteral("home.bgt"));
+        QMimeData file;
+        file.setUrls({QUrl::fromLocalFile(writeFile("home.BGT", ThreeIncomes))});
+        const QPoint centre = window_->rect().center();
+        QDragEnterEvent refused(centre, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window_, &refused);
+        QVERIFY(!refused.isAccepted());
+        QDragEnterEvent enter(centre, Qt::CopyAction, &file, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window_, &enter);
+        QVERIFY(enter.isAccepted());
+        services_->messenger.answers.enqueue(MessageAnswer::No); // do not go back to save
+        QDropEvent drop(centre, Qt::CopyAction, &file, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window_, &drop);
+        QTRY_COMPARE(cell("BGrid1", 0, 1), QStringLiteral("Apple"));
+        QCOMPARE(services_->messenger.shown.size(), 1);
+        QCOMPARE(services_->messenger.shown[0].title, QStringLiteral("Changed File in Memory"));
+    }
+
     void aFileGivenAtStartOpensAsFromTheDialog() {
         window_->openFileGiven(writeFile("home.bgt", ThreeIncomes));
         QCOMPARE(cell("BGrid1", 0, 1), QStringLiteral("Apple"));
@@ -420,6 +445,8 @@ private slots:
         child<QPushButton>("FilSave")->click(); // the dialog starts beside the file, on its name
         QCOMPARE(services_->fileDialogs.requests.last().folder, folder_->path());
         QCOMPARE(services_->fileDialogs.requests.last().fileName, QStringLiteral("home.bgt"));
+        QCOMPARE(services_->fileDialogs.requests.last().places, QStringList{folder_->path()});
+        QCOMPARE(services_->fileDialogs.requests.last().history, QStringList{folder_->path()});
 
         delete window_;
         window_ = new Budget(state_, services_->services);

@@ -3,6 +3,7 @@
 #include "budget/Budget.h"
 #include "budget/InRecNum.h"
 #include "common/Accessibility.h"
+#include "common/WindowPlacement.h"
 #include "graph/BarChart.h"
 #include "graph/GraphsAll.h"
 #include "help/HelpWindow.h"
@@ -386,6 +387,46 @@ private slots:
             QFile file(csv);
             QVERIFY(file.open(QIODevice::ReadOnly));
             QVERIFY(file.readLine().startsWith('"'));
+        }
+    }
+
+    // The planners and the graph open at their laid-out size, which is also their smallest;
+    // enlarged, the grid or chart takes the room, controls below it keep to the bottom and the
+    // others stay where they were.
+    void everyPlannerGrowsItsGrid() {
+        WindowInputs inputs;
+        MortgageCalc mortgage(inputs.state, inputs.services.services);
+        Budget budget(inputs.state, inputs.services.services);
+        SavingsCalc savings(inputs.state, inputs.services.services);
+        GraphsAll graph(inputs.state, inputs.services.services);
+        struct Case {
+            QWidget* window;
+            const char* grid;
+            double widthShare;
+            const char* above;
+            const char* below;
+        };
+        const Case cases[] = {{&mortgage, "MGrid", 1, "MCalc", nullptr},
+                              {&budget, "BGrid2", 0.5, "InExpDesc", "FilOpen"},
+                              {&savings, "SGrid", 1, "InLumpInv", "SCalc"},
+                              {&graph, "Graph1", 1, "Label1", "ExitBut"}};
+        for (const Case& test : cases) {
+            if (test.window != &graph)
+                placeAsMainWindow(test.window);
+            QVERIFY(showAndActivate(test.window));
+            QCOMPARE(test.window->minimumSize(), test.window->size());
+            QWidget* grid = child<QWidget>(test.window, test.grid);
+            const QRect gridBefore = grid->geometry();
+            const QPoint aboveBefore = child<QWidget>(test.window, test.above)->pos();
+            const QPoint belowBefore =
+                test.below ? child<QWidget>(test.window, test.below)->pos() : QPoint();
+            test.window->resize(test.window->size() + QSize(200, 100));
+            QTRY_COMPARE(grid->height(), gridBefore.height() + 100);
+            QCOMPARE(grid->width(), gridBefore.width() + int(200 * test.widthShare));
+            QCOMPARE(child<QWidget>(test.window, test.above)->pos(), aboveBefore);
+            if (test.below)
+                QCOMPARE(child<QWidget>(test.window, test.below)->pos().y(), belowBefore.y() + 100);
+            test.window->hide();
         }
     }
 

@@ -6,6 +6,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 namespace pennywell {
 
@@ -32,7 +33,8 @@ struct AppState {
     GraphHandOff graph;
     // Left by the mortgage planner's last calculation for its printout and graph.
     mortgage::MortgageHandOff mortgage;
-    SavingsState savings; // the savings planner's inputs and growth table
+    SavingsState savings;      // the savings planner's inputs and growth table
+    QStringList budgetFolders; // of the budget files opened or saved, latest first
 };
 
 } // namespace pennywell

@@ -30,4 +30,21 @@ QString resolveProgramFolder(const QString& executableFolder) {
     return userFolder;
 }
 
+QString budgetDialogFolder(const QString& programFolder, const QStringList& recentFolders) {
+    if (!recentFolders.isEmpty())
+        return recentFolders.constFirst();
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (programFolder == userFolder && !documents.isEmpty())
+        return documents;
+    return programFolder;
+}
+
+QStringList withRecentFolder(QStringList recentFolders, const QString& folder) {
+    constexpr int Kept = 10;
+    recentFolders.removeAll(folder);
+    recentFolders.prepend(folder);
+    return recentFolders.mid(0, Kept);
+}
+
 } // namespace pennywell

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace pennywell {
 
@@ -17,5 +18,13 @@ QString shippedFilesFolder(const QString& executableFolder);
 // written, the user's data folder, created if needed, so settings and budgets are never
 // silently lost and never written among the system's programs.
 QString resolveProgramFolder(const QString& executableFolder);
+
+// Where a budget file dialog starts: the folder used last, else the user's documents folder
+// when the program keeps its files in the user's data folder (a hidden folder people do not
+// look in), else the program's own folder.
+QString budgetDialogFolder(const QString& programFolder, const QStringList& recentFolders);
+
+// The folders of the budget files used, latest first, with `folder` added.
+QStringList withRecentFolder(QStringList recentFolders, const QString& folder);
 
 } // namespace pennywell

@@ -15,13 +15,16 @@
 #include "common/HelpPanel.h"
 #include "common/InputBox.h"
 #include "common/Messenger.h"
+#include "common/ResizableForm.h"
 #include "common/Services.h"
 #include "common/Twips.h"
 #include "common/WholeText.h"
+#include "common/WindowPlacement.h"
 #include "format/LeadingNumber.h"
 #include "printing/ReportPrinting.h"
 #include "report/BudgetStatement.h"
 #include "state/AppState.h"
+#include "state/ProgramFolder.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -113,7 +116,8 @@ const BudgetHalfLayout ExpenseHalf{
 } // namespace
 
 Budget::Budget(AppState& state, Services& services, QWidget* parent)
-    : QWidget(parent), state_(state), services_(services), currentFolder_(state.programFolder) {
+    : QWidget(parent), state_(state), services_(services),
+      currentFolder_(budgetDialogFolder(state.programFolder, state.budgetFolders)) {
     setObjectName(QStringLiteral("Budget"));
     setWindowTitle(QStringLiteral("Budget Calculations"));
     setAccessibleDescription(QStringLiteral("Income and expense records, their totals and the "
@@ -123,6 +127,22 @@ Budget::Budget(AppState& state, Services& services, QWidget* parent)
     buildHalf(expense_, ExpenseHalf);
     buildCommonControls();
     watchForRecovery();
+    makeResizable();
+    setAcceptDrops(true);
+}
+
+void Budget::makeResizable() {
+    // The two halves share the gained width; the controls below the grids stay at the bottom.
+    auto* form = new ResizableForm(this, mainWindowSize());
+    for (const Half* half : {&income_, &expense_}) {
+        QWidget* frame = half->grid->parentWidget();
+        const bool right = half == &expense_;
+        form->follow(frame, Growth{right ? 0.5 : 0.0, 0.5, 0, 1});
+        form->follow(half->grid, Growth{0, 0.5, 0, 1});
+        form->followAllBelow(frame, half->grid->geometry().bottom(), StaysAtBottom);
+    }
+    form->followAllBelow(this, income_.grid->parentWidget()->geometry().bottom(), StaysAtBottom);
+    form->follow(helpTxt_, TakesAllRoom);
 }
 
 void Budget::buildHalf(Half& half, const BudgetHalfLayout& layout) {

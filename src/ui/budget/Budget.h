@@ -48,6 +48,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A budget file dragged from a file manager opens as from "&Open File".
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // The controls and the committed box values of one side.
@@ -73,6 +76,7 @@ private:
     void buildHalf(Half& half, const BudgetHalfLayout& layout);
     void attachBoxes(Half& half);
     void buildCommonControls();
+    void makeResizable();
     void connectHalf(Half& half);
 
     BudgetTable& tableOf(const Half& half);
@@ -106,6 +110,8 @@ private:
     void printStatement(ReportDestination destination = ReportDestination::Printer);
     std::optional<QString> chooseFile(bool save);
     bool holdsUnsavedRecords() const;
+    // False when a pending change or the user's answer keeps the records on screen.
+    bool readyToReplaceRecords();
     bool userGoesBackToSave();
     void discardWork();
 

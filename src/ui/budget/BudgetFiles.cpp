@@ -8,10 +8,15 @@
 #include "common/Messenger.h"
 #include "common/Services.h"
 #include "state/AppState.h"
+#include "state/ProgramFolder.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QTableView>
+#include <QTimer>
+#include <QUrl>
 
 namespace pennywell::ui {
 
@@ -20,6 +25,15 @@ namespace messages = budget_messages;
 namespace {
 
 const QString BudgetFilter = QStringLiteral("Budget Database (*.bgt)|*.bgt");
+
+// The one budget file a drag brings; empty for anything else (text, several files, a link).
+QString draggedBudgetFile(const QMimeData* data) {
+    if (!data || data->urls().size() != 1)
+        return QString();
+    const QUrl url = data->urls().constFirst();
+    const QString path = url.isLocalFile() ? url.toLocalFile() : QString();
+    return path.endsWith(QStringLiteral(".bgt"), Qt::CaseInsensitive) ? path : QString();
+}
 
 } // namespace
 
@@ -38,12 +52,18 @@ bool Budget::userGoesBackToSave() {
 }
 
 std::optional<QString> Budget::chooseFile(bool save) {
+    // The sample budget lives in the program's folder, one click away in the side bar.
     const FileDialogRequest request{save ? FileDialogKind::Save : FileDialogKind::Open,
-                                    BudgetFilter, currentFolder_, currentFileName_};
+                                    BudgetFilter,
+                                    currentFolder_,
+                                    currentFileName_,
+                                    {state_.programFolder},
+                                    state_.budgetFolders};
     const std::optional<QString> chosen = services_.fileDialogs.choose(nullptr, request);
     if (chosen) {
         const QFileInfo file(*chosen);
         currentFolder_ = file.absolutePath();
+        state_.budgetFolders = withRecentFolder(state_.budgetFolders, currentFolder_);
         if (save)
             currentFileName_ = file.exists() ? file.fileName() : QString();
     }
@@ -74,13 +94,17 @@ void Budget::saveFile() {
     show(); // raised and given the keyboard by ActivateOnShow
 }
 
-void Budget::openFile() {
+bool Budget::readyToReplaceRecords() {
     // Opening replaces both tables, which would strand a pending change.
     if (changePending()) {
         message(messages::ChangePending, messages::HelpTitle);
-        return;
+        return false;
     }
-    if (holdsUnsavedRecords() && userGoesBackToSave())
+    return !(holdsUnsavedRecords() && userGoesBackToSave());
+}
+
+void Budget::openFile() {
+    if (!readyToReplaceRecords())
         return;
     hide();
     QString shortened;
@@ -95,10 +119,28 @@ void Budget::openFile() {
 void Budget::openFileGiven(const QString& path) {
     // The next Open or Save dialog starts beside it, as after choosing it in the dialog.
     currentFolder_ = QFileInfo(path).absolutePath();
+    state_.budgetFolders = withRecentFolder(state_.budgetFolders, currentFolder_);
     const QString shortened = loadFile(path);
     refresh();
     if (!shortened.isEmpty())
         message(shortened, messages::LoadFileTitle);
+}
+
+void Budget::dragEnterEvent(QDragEnterEvent* event) {
+    if (!draggedBudgetFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Budget::dropEvent(QDropEvent* event) {
+    const QString path = draggedBudgetFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The file manager waits until the drop is over, so the questions come after it.
+    QTimer::singleShot(0, this, [this, path] {
+        if (readyToReplaceRecords())
+            openFileGiven(path);
+    });
 }
 
 QString Budget::loadFile(const QString& path) {

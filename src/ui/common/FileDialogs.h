@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -13,7 +14,9 @@ struct FileDialogRequest {
     FileDialogKind kind = FileDialogKind::Open;
     QString filter; // "Description (*.ext)|*.ext"
     QString folder;
-    QString fileName; // preset in the dialog; may be empty
+    QString fileName;    // preset in the dialog; may be empty
+    QStringList places;  // folders added to the dialog's side bar
+    QStringList history; // folders used before, latest first
 };
 
 // The standard open and save dialogs; tests answer them from a script. An empty result

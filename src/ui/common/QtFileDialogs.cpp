@@ -4,6 +4,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QUrl>
 
 namespace pennywell::ui {
 namespace {
@@ -37,6 +38,11 @@ std::optional<QString> QtFileDialogs::choose(QWidget* parent, const FileDialogRe
     dialog.setDirectory(request.folder);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
+    QList<QUrl> places = dialog.sidebarUrls();
+    for (const QString& folder : request.places)
+        places.append(QUrl::fromLocalFile(folder));
+    dialog.setSidebarUrls(places);
+    dialog.setHistory(request.history);
     if (ModalLoop::exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

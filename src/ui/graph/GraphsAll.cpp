@@ -67,7 +67,7 @@ GraphsAll::GraphsAll(AppState& state, Services& services, QWidget* parent)
     buildButtons();
 
     setGeometry(twipsRect(FormLeft, FormTop, FormWidth, FormHeight));
-    setFixedSize(size());
+    setMinimumSize(size()); // larger, the chart takes the room
 
     // Load: the series of the caller, always shown in 2D first.
     series_ = graph::seriesFor(state_);
@@ -177,11 +177,14 @@ void GraphsAll::print() {
         const BusyCursor busy;
         // Taller for the drawing, so the chart fills more of the page.
         const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+        const QSize shownSize = size();
         setFixedHeight(int(PrintHeightShare * shownOn->geometry().height()));
         // The window manager's answer to the new height is handled before the drawing.
         ModalLoop::processEvents(*this);
         picture = formPicture();
-        setFixedHeight(fromTwips(FormHeight));
+        setMinimumHeight(fromTwips(FormHeight));
+        setMaximumHeight(QWIDGETSIZE_MAX);
+        resize(shownSize);
     }
     printDocument(this, services_, PrintDocument{QStringLiteral("Graph"), PrintedPicture{picture}});
 }

@@ -5,10 +5,12 @@
 #include "common/GridColumns.h"
 #include "common/HelpPanel.h"
 #include "common/InputBox.h"
+#include "common/ResizableForm.h"
 #include "common/Services.h"
 #include "common/TextGridModel.h"
 #include "common/Twips.h"
 #include "common/WholeText.h"
+#include "common/WindowPlacement.h"
 #include "mortgage/MortgageCalc.h"
 #include "mortgage/MortgageCalcCaptions.h"
 #include "mortgage/MortgagePresenter.h"
@@ -240,6 +242,10 @@ void MortgageCalc::buildGrid() {
     mTextBox_->setFont(fixedPitchFont());
     mTextBox_->setGeometry(area);
     mTextBox_->hide();
+
+    auto* form = new ResizableForm(this, mainWindowSize());
+    form->follow(mGrid_, TakesAllRoom);
+    form->follow(mTextBox_, TakesAllRoom);
 }
 
 } // namespace pennywell::ui

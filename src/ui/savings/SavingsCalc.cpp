@@ -9,10 +9,12 @@
 #include "common/InputBox.h"
 #include "common/Messenger.h"
 #include "common/ModalLoop.h"
+#include "common/ResizableForm.h"
 #include "common/Services.h"
 #include "common/TextGridModel.h"
 #include "common/Twips.h"
 #include "common/WholeText.h"
+#include "common/WindowPlacement.h"
 #include "graph/GraphSeries.h"
 #include "graph/GraphsAll.h"
 #include "printing/ReportPrinting.h"
@@ -96,6 +98,13 @@ SavingsCalc::SavingsCalc(AppState& state, Services& services, QWidget* parent)
     buildGrid();
     buildButtons();
     attachInputBehaviour();
+
+    // Below the grid, the buttons and the yearly calculator's caption stay at the bottom.
+    auto* form = new ResizableForm(this, mainWindowSize());
+    form->follow(grid_, TakesAllRoom);
+    form->follow(helpPanel_, TakesAllRoom);
+    form->follow(findChild<QWidget*>(QStringLiteral("Label7")), StaysAtBottom);
+    form->followAllBelow(this, grid_->geometry().bottom(), StaysAtBottom);
 }
 
 void SavingsCalc::buildInputBoxes() {
