@@ -6,6 +6,7 @@
 #include "format/NumberFormat.h"
 
 #include <QList>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <fuzzer/FuzzedDataProvider.h>
@@ -125,9 +126,14 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         return 0;
     }
     checkShape(value, pattern, text);
-    fuzzCheck(moneyText(QStringLiteral("$"), value, pattern, width).size() == width,
-              "money keeps the box's width");
-    fuzzCheck(percentText(value, pattern, width).size() == width + 1,
-              "a percentage keeps the box's width and its sign");
+    // A figure fills at least its box and is never cut: a longer one is shown whole.
+    const QString money = moneyText(QStringLiteral("$"), value, pattern, width);
+    fuzzCheck(money.size() == std::max<qsizetype>(width, text.size() + 1) &&
+                  money.endsWith(u'$' + text),
+              "money fills its box and keeps every character");
+    const QString percentage = percentText(value, pattern, width);
+    fuzzCheck(percentage.size() == std::max<qsizetype>(width, text.size()) + 1 &&
+                  percentage.endsWith(text + u'%'),
+              "a percentage fills its box, keeps every character and its sign");
     return 0;
 }
