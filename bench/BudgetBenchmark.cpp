@@ -1,9 +1,9 @@
 #include "WindowBenchSupport.h"
-#include "budget/Budget.h"
-#include "budget/BudgetFile.h"
-#include "budget/BudgetPresenter.h"
-#include "budget/BudgetRecovery.h"
-#include "state/AppState.h"
+#include "core/budget/BudgetFile.h"
+#include "core/budget/BudgetPresenter.h"
+#include "core/budget/BudgetRecovery.h"
+#include "core/state/AppState.h"
+#include "ui/budget/Budget.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "format/NumberFormat.h"
+#include "core/format/NumberFormat.h"
 
 #include <benchmark/benchmark.h>
 

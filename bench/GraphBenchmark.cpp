@@ -1,5 +1,5 @@
 #include "WindowBenchSupport.h"
-#include "graph/GraphsAll.h"
+#include "ui/graph/GraphsAll.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,5 +1,5 @@
-#include "mortgage/MortgageEngine.h"
-#include "mortgage/MortgagePresenter.h"
+#include "core/mortgage/MortgageEngine.h"
+#include "core/mortgage/MortgagePresenter.h"
 
 #include <benchmark/benchmark.h>
 

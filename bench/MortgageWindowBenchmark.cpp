@@ -1,6 +1,6 @@
 #include "WindowBenchSupport.h"
-#include "mortgage/MortgageCalc.h"
-#include "state/AppState.h"
+#include "core/state/AppState.h"
+#include "ui/mortgage/MortgageCalc.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "PrivateSpooler.h"
-#include "printing/PdfFile.h"
-#include "printing/SpoolerPrinter.h"
+#include "render/PdfFile.h"
+#include "ui/printing/SpoolerPrinter.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -13,7 +13,7 @@ namespace {
 bool spoolerStarted = false;
 
 // A schedule of 46 full pages at 63 lines per page, each line as wide as the widest report.
-PrintDocument longSchedule() {
+render::PrintDocument longSchedule() {
     report::PrintedReport schedule;
     schedule.fontChoice = 1;
     for (int pageNumber = 1; pageNumber <= 46; ++pageNumber) {
@@ -27,15 +27,15 @@ PrintDocument longSchedule() {
                      QStringLiteral("%1Page %2").arg(QString(39, u' ')).arg(pageNumber)});
         schedule.pages.append(page);
     }
-    return PrintDocument{QStringLiteral("Mortgage Table"), schedule};
+    return render::PrintDocument{QStringLiteral("Mortgage Table"), schedule};
 }
 
 } // namespace
 
 static void renderTheLongScheduleToPdf(benchmark::State& state) {
-    const PrintDocument schedule = longSchedule();
+    const render::PrintDocument schedule = longSchedule();
     for (auto _ : state)
-        benchmark::DoNotOptimize(pdfBytes(schedule));
+        benchmark::DoNotOptimize(render::pdfBytes(schedule));
 }
 BENCHMARK(renderTheLongScheduleToPdf)->Unit(benchmark::kMillisecond);
 
@@ -45,7 +45,7 @@ static void printTheLongScheduleOnASpooler(benchmark::State& state) {
         state.SkipWithError("no private spooler can be started here");
         return;
     }
-    const PrintDocument schedule = longSchedule();
+    const render::PrintDocument schedule = longSchedule();
     SpoolerPrinter printer;
     for (auto _ : state)
         if (printer.print(schedule))

@@ -1,5 +1,5 @@
-#include "mortgage/MortgageEngine.h"
-#include "report/MortgageTable.h"
+#include "core/mortgage/MortgageEngine.h"
+#include "core/report/MortgageTable.h"
 
 #include <benchmark/benchmark.h>
 

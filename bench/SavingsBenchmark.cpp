@@ -1,6 +1,6 @@
-#include "common/TextGridModel.h"
-#include "savings/GrowthCalculator.h"
-#include "savings/GrowthPresenter.h"
+#include "core/savings/GrowthCalculator.h"
+#include "core/savings/GrowthPresenter.h"
+#include "ui/common/TextGridModel.h"
 
 #include <benchmark/benchmark.h>
 

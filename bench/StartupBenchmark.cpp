@@ -6,8 +6,8 @@
 // menu is painted; `--every-window` then opens every window once and reports each step's time.
 // The memory figures are each process's peak resident set, as the kernel counted it.
 #include "WindowTour.h"
-#include "shell/Application.h"
-#include "shell/SessionBus.h"
+#include "ui/shell/Application.h"
+#include "ui/shell/SessionBus.h"
 
 #include <QApplication>
 #include <QDate>

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "common/Beeper.h"
-#include "common/FileDialogs.h"
-#include "common/HelpViewer.h"
-#include "common/Messenger.h"
-#include "common/Printer.h"
-#include "common/Services.h"
-#include "mortgage/MortgageEngine.h"
-#include "mortgage/PaymentFrequency.h"
-#include "state/AppState.h"
+#include "core/mortgage/MortgageEngine.h"
+#include "core/mortgage/PaymentFrequency.h"
+#include "core/state/AppState.h"
+#include "ui/common/Beeper.h"
+#include "ui/common/FileDialogs.h"
+#include "ui/common/HelpViewer.h"
+#include "ui/common/Messenger.h"
+#include "ui/common/Printer.h"
+#include "ui/common/Services.h"
 
 namespace pennywell::bench {
 
@@ -26,7 +26,7 @@ public:
     std::optional<QString> choose(QWidget*, const ui::FileDialogRequest&) override {
         return chosenFile;
     }
-    std::optional<QString> print(const ui::PrintDocument&) override { return std::nullopt; }
+    std::optional<QString> print(const render::PrintDocument&) override { return std::nullopt; }
 
     ui::MessageAnswer answer = ui::MessageAnswer::Ok;
     std::optional<QString> chosenFile; // none: the dialog is cancelled

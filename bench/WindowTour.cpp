@@ -1,15 +1,15 @@
 #include "WindowTour.h"
 
 #include "WindowBenchSupport.h"
-#include "budget/Budget.h"
-#include "budget/BudgetFile.h"
-#include "graph/GraphsAll.h"
-#include "help/HelpWindow.h"
-#include "help/ManualPages.h"
-#include "mortgage/MortgageCalc.h"
-#include "savings/SavingsCalc.h"
-#include "shell/Application.h"
-#include "shell/ChangeFnt.h"
+#include "core/budget/BudgetFile.h"
+#include "core/help/ManualPages.h"
+#include "ui/budget/Budget.h"
+#include "ui/graph/GraphsAll.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/mortgage/MortgageCalc.h"
+#include "ui/savings/SavingsCalc.h"
+#include "ui/shell/Application.h"
+#include "ui/shell/ChangeFnt.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 // Arbitrary bytes as a budget file: reading never crashes, and a file it accepts saves and
 // reopens to the same file, so a budget that opened once always opens again.
 #include "FuzzCheck.h"
-#include "budget/BudgetFile.h"
+#include "core/budget/BudgetFile.h"
 
 #include <cmath>
 

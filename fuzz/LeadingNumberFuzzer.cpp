@@ -1,7 +1,7 @@
 // Arbitrary box text through the leading-number rule: never a crash or a NaN, blanks count
 // for nothing wherever they stand, and a minus in front negates.
 #include "FuzzCheck.h"
-#include "format/LeadingNumber.h"
+#include "core/format/LeadingNumber.h"
 
 #include <cmath>
 

@@ -3,8 +3,8 @@
 // its boxes and grid: never a crash or undefined behaviour, and a result that holds together.
 #include "FuzzCheck.h"
 #include "FuzzInputs.h"
-#include "mortgage/MortgageEngine.h"
-#include "mortgage/MortgagePresenter.h"
+#include "core/mortgage/MortgageEngine.h"
+#include "core/mortgage/MortgagePresenter.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 // of the program: the text has the pattern's shape, reads back as the value it shows, and
 // the boxes' texts keep their widths.
 #include "FuzzCheck.h"
-#include "format/LeadingNumber.h"
-#include "format/NumberFormat.h"
+#include "core/format/LeadingNumber.h"
+#include "core/format/NumberFormat.h"
 
 #include <QList>
 #include <algorithm>

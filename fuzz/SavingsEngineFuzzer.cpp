@@ -3,9 +3,9 @@
 // frequency), then their texts: never a crash or undefined behaviour.
 #include "FuzzCheck.h"
 #include "FuzzInputs.h"
-#include "savings/GrowthPresenter.h"
-#include "savings/SavingsInputs.h"
-#include "savings/YearlyCalculator.h"
+#include "core/savings/GrowthPresenter.h"
+#include "core/savings/SavingsInputs.h"
+#include "core/savings/YearlyCalculator.h"
 
 using namespace pennywell;
 

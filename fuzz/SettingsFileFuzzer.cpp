@@ -3,7 +3,7 @@
 // files included, is the unit tests' part: through a real file every input would cost a
 // round trip to the disk.)
 #include "FuzzCheck.h"
-#include "settings/PersonalSettings.h"
+#include "core/settings/PersonalSettings.h"
 
 using namespace pennywell;
 

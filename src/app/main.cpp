@@ -1,9 +1,9 @@
-#include "budget/BudgetRecovery.h"
-#include "budget/SampleBudget.h"
-#include "files/FileName.h"
-#include "shell/Application.h"
-#include "shell/SessionBus.h"
-#include "state/ProgramFolder.h"
+#include "core/budget/BudgetRecovery.h"
+#include "core/budget/SampleBudget.h"
+#include "core/files/FileName.h"
+#include "core/state/ProgramFolder.h"
+#include "ui/shell/Application.h"
+#include "ui/shell/SessionBus.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,12 +1,12 @@
-#include "Command.h"
-#include "CommandOutput.h"
-#include "ReportOutput.h"
-#include "budget/BudgetFile.h"
-#include "budget/BudgetMessages.h"
-#include "budget/BudgetPresenter.h"
-#include "budget/BudgetSort.h"
-#include "format/TableText.h"
-#include "report/BudgetStatement.h"
+#include "cli/Command.h"
+#include "cli/CommandOutput.h"
+#include "cli/ReportOutput.h"
+#include "core/budget/BudgetFile.h"
+#include "core/budget/BudgetMessages.h"
+#include "core/budget/BudgetPresenter.h"
+#include "core/budget/BudgetSort.h"
+#include "core/format/TableText.h"
+#include "core/report/BudgetStatement.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>

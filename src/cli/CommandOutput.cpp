@@ -1,8 +1,8 @@
-#include "CommandOutput.h"
+#include "cli/CommandOutput.h"
 
-#include "Command.h"
-#include "settings/PersonalSettings.h"
-#include "state/ProgramFolder.h"
+#include "cli/Command.h"
+#include "core/settings/PersonalSettings.h"
+#include "core/state/ProgramFolder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "Command.h"
-#include "MortgageCommand.h"
-#include "SavingsCommand.h"
+#include "cli/Command.h"
+#include "cli/MortgageCommand.h"
+#include "cli/SavingsCommand.h"
 
 namespace pennywell::cli {
 

@@ -1,7 +1,7 @@
-#include "GraphOutput.h"
+#include "cli/GraphOutput.h"
 
-#include "graph/GraphAxis.h"
-#include "graph/GraphSeries.h"
+#include "core/graph/GraphAxis.h"
+#include "core/graph/GraphSeries.h"
 
 #include <QJsonArray>
 

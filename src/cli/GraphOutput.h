@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommandOutput.h"
+#include "cli/CommandOutput.h"
 
 namespace pennywell::graph {
 struct GraphSeries;

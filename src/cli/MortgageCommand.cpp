@@ -1,15 +1,15 @@
-#include "MortgageCommand.h"
+#include "cli/MortgageCommand.h"
 
-#include "CommandOutput.h"
-#include "GraphOutput.h"
-#include "ReportOutput.h"
-#include "format/KeyFilter.h"
-#include "format/LeadingNumber.h"
-#include "graph/GraphSeries.h"
-#include "mortgage/MortgageEngine.h"
-#include "mortgage/MortgagePresenter.h"
-#include "mortgage/MortgageTexts.h"
-#include "report/MortgageTable.h"
+#include "cli/CommandOutput.h"
+#include "cli/GraphOutput.h"
+#include "cli/ReportOutput.h"
+#include "core/format/KeyFilter.h"
+#include "core/format/LeadingNumber.h"
+#include "core/graph/GraphSeries.h"
+#include "core/mortgage/MortgageEngine.h"
+#include "core/mortgage/MortgagePresenter.h"
+#include "core/mortgage/MortgageTexts.h"
+#include "core/report/MortgageTable.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>

@@ -1,8 +1,8 @@
-#include "ReportOutput.h"
+#include "cli/ReportOutput.h"
 
-#include "Command.h"
-#include "ReportPdf.h"
-#include "files/FileName.h"
+#include "cli/Command.h"
+#include "cli/ReportPdf.h"
+#include "core/files/FileName.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>

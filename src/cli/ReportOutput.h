@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CommandOutput.h"
-#include "report/PrintedReport.h"
+#include "cli/CommandOutput.h"
+#include "core/report/PrintedReport.h"
 
 #include <optional>
 

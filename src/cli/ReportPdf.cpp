@@ -1,7 +1,7 @@
-#include "ReportPdf.h"
+#include "cli/ReportPdf.h"
 
-#include "Command.h"
-#include "printing/PdfFile.h"
+#include "cli/Command.h"
+#include "render/PdfFile.h"
 
 #include <QGuiApplication>
 
@@ -18,7 +18,7 @@ int writeReportPdf(const report::PrintedReport& report, const QString& name, con
         err << "pennywell-calc: cannot render a PDF without Qt Gui\n";
         return OutputFailed;
     }
-    const std::optional<QString> problem = ui::writePdfFile({name, report}, path);
+    const std::optional<QString> problem = render::writePdfFile({name, report}, path);
     if (problem) {
         err << "pennywell-calc: " << *problem << '\n';
         return OutputFailed;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/PrintedReport.h"
+#include "core/report/PrintedReport.h"
 
 #include <QTextStream>
 

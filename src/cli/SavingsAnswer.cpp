@@ -1,6 +1,6 @@
-#include "SavingsAnswer.h"
+#include "cli/SavingsAnswer.h"
 
-#include "Command.h"
+#include "cli/Command.h"
 
 namespace pennywell::cli {
 

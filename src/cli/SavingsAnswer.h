@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommandOutput.h"
+#include "cli/CommandOutput.h"
 
 #include <functional>
 

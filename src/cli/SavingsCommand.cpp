@@ -1,15 +1,15 @@
-#include "SavingsCommand.h"
+#include "cli/SavingsCommand.h"
 
-#include "CommandOutput.h"
-#include "GraphOutput.h"
-#include "ReportOutput.h"
-#include "SavingsAnswer.h"
-#include "graph/GraphSeries.h"
-#include "report/SavingsTable.h"
-#include "savings/GrowthCalculator.h"
-#include "savings/GrowthPresenter.h"
-#include "savings/SavingsInputs.h"
-#include "savings/SavingsTexts.h"
+#include "cli/CommandOutput.h"
+#include "cli/GraphOutput.h"
+#include "cli/ReportOutput.h"
+#include "cli/SavingsAnswer.h"
+#include "core/graph/GraphSeries.h"
+#include "core/report/SavingsTable.h"
+#include "core/savings/GrowthCalculator.h"
+#include "core/savings/GrowthPresenter.h"
+#include "core/savings/SavingsInputs.h"
+#include "core/savings/SavingsTexts.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>

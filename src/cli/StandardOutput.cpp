@@ -1,6 +1,6 @@
-#include "StandardOutput.h"
+#include "cli/StandardOutput.h"
 
-#include "Command.h"
+#include "cli/Command.h"
 
 #include <QIODevice>
 #include <cerrno>

@@ -1,10 +1,10 @@
-#include "CommandOutput.h"
-#include "SavingsAnswer.h"
-#include "SavingsCommand.h"
-#include "savings/GrowthPresenter.h"
-#include "savings/SavingsInputs.h"
-#include "savings/SavingsTexts.h"
-#include "savings/YearlyCalculator.h"
+#include "cli/CommandOutput.h"
+#include "cli/SavingsAnswer.h"
+#include "cli/SavingsCommand.h"
+#include "core/savings/GrowthPresenter.h"
+#include "core/savings/SavingsInputs.h"
+#include "core/savings/SavingsTexts.h"
+#include "core/savings/YearlyCalculator.h"
 
 #include <QCommandLineParser>
 #include <QJsonObject>

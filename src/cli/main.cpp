@@ -1,7 +1,7 @@
-#include "Command.h"
-#include "ReportPdf.h"
-#include "StandardOutput.h"
-#include "files/FileName.h"
+#include "cli/Command.h"
+#include "cli/ReportPdf.h"
+#include "cli/StandardOutput.h"
+#include "core/files/FileName.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "money/Currency.h"
+#include "core/money/Currency.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

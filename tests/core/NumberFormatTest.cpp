@@ -1,6 +1,6 @@
-#include "format/NumberFormat.h"
+#include "core/format/NumberFormat.h"
 
-#include "format/RightAlign.h"
+#include "core/format/RightAlign.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "settings/PersonalSettings.h"
+#include "core/settings/PersonalSettings.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "state/ProgramFolder.h"
+#include "core/state/ProgramFolder.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,10 +1,10 @@
-#include "budget/BudgetRecovery.h"
+#include "core/budget/BudgetRecovery.h"
 
 #include "TestServices.h"
 #include "WindowTestSupport.h"
-#include "budget/Budget.h"
-#include "budget/InRecNum.h"
-#include "state/AppState.h"
+#include "core/state/AppState.h"
+#include "ui/budget/Budget.h"
+#include "ui/budget/InRecNum.h"
 
 #include <QApplication>
 #include <QComboBox>

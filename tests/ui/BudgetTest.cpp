@@ -1,11 +1,11 @@
-#include "budget/Budget.h"
+#include "ui/budget/Budget.h"
 
 #include "../common/TinyFileSystem.h"
 #include "TestServices.h"
 #include "WindowTestSupport.h"
-#include "budget/InRecNum.h"
-#include "common/MnemonicFocus.h"
-#include "state/AppState.h"
+#include "core/state/AppState.h"
+#include "ui/budget/InRecNum.h"
+#include "ui/common/MnemonicFocus.h"
 
 #include <QApplication>
 #include <QClipboard>

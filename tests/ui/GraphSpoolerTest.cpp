@@ -2,11 +2,11 @@
 #include "PrivateSpooler.h"
 #include "TestServices.h"
 #include "WindowTestSupport.h"
-#include "graph/GraphsAll.h"
-#include "printing/SpoolerPrinter.h"
-#include "savings/GrowthCalculator.h"
-#include "savings/SavingsInputs.h"
-#include "state/AppState.h"
+#include "core/savings/GrowthCalculator.h"
+#include "core/savings/SavingsInputs.h"
+#include "core/state/AppState.h"
+#include "ui/graph/GraphsAll.h"
+#include "ui/printing/SpoolerPrinter.h"
 
 #include <QApplication>
 #include <QFile>

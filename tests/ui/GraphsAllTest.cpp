@@ -1,18 +1,18 @@
-#include "graph/GraphsAll.h"
+#include "ui/graph/GraphsAll.h"
 
 #include "DrawingRecorder.h"
 #include "TestServices.h"
 #include "WindowTestSupport.h"
-#include "common/ModalLoop.h"
-#include "graph/BarChart.h"
-#include "mortgage/MortgageCalc.h"
-#include "printing/PrintDocument.h"
-#include "printing/PrinterHeaderInput.h"
-#include "report/PrintedReport.h"
-#include "savings/GrowthCalculator.h"
-#include "savings/SavingsCalc.h"
-#include "savings/SavingsInputs.h"
-#include "state/AppState.h"
+#include "core/report/PrintedReport.h"
+#include "core/savings/GrowthCalculator.h"
+#include "core/savings/SavingsInputs.h"
+#include "core/state/AppState.h"
+#include "render/PrintDocument.h"
+#include "ui/common/ModalLoop.h"
+#include "ui/graph/BarChart.h"
+#include "ui/mortgage/MortgageCalc.h"
+#include "ui/printing/PrinterHeaderInput.h"
+#include "ui/savings/SavingsCalc.h"
 
 #include <QApplication>
 #include <QFile>
@@ -216,9 +216,9 @@ private slots:
             button(colour ? "ThreeDee" : "Sav2D")->click();
             answer({MessageAnswer::Yes, colour ? MessageAnswer::Yes : MessageAnswer::No});
             button("Ptr")->click();
-            const PrintDocument& printed = services_.printer.printed.last();
+            const render::PrintDocument& printed = services_.printer.printed.last();
             QCOMPARE(printed.name, QStringLiteral("Graph"));
-            const QPicture picture = std::get<PrintedPicture>(printed.content).picture;
+            const QPicture picture = std::get<render::PrintedPicture>(printed.content).picture;
             QCOMPARE(graphs_->colourPrint(), colour ? 1 : 0);
             const int screenHeight = graphs_->screen()->geometry().height();
             QCOMPARE(picture.boundingRect().size(),

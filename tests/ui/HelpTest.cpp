@@ -1,26 +1,26 @@
 #include "WindowTestSupport.h"
-#include "budget/Budget.h"
-#include "budget/InRecNum.h"
-#include "common/ModalLoop.h"
-#include "common/QtFileDialogs.h"
-#include "common/QtMessenger.h"
-#include "graph/GraphsAll.h"
-#include "help/HelpKey.h"
-#include "help/HelpWindow.h"
-#include "help/ManualPages.h"
-#include "help/ManualViewer.h"
-#include "mortgage/DaysInYear.h"
-#include "mortgage/MortDateInput.h"
-#include "mortgage/MortIRFTable.h"
-#include "mortgage/MortPrePay.h"
-#include "mortgage/MortgageCalc.h"
-#include "mortgage/MortgageInputs.h"
-#include "printing/PrinterHeaderInput.h"
-#include "savings/SavingsCalc.h"
-#include "savings/YearSaveCalc.h"
-#include "shell/ChangeFnt.h"
-#include "shell/MenuMain.h"
-#include "state/AppState.h"
+#include "core/help/ManualPages.h"
+#include "core/mortgage/DaysInYear.h"
+#include "core/mortgage/MortgageInputs.h"
+#include "core/state/AppState.h"
+#include "ui/budget/Budget.h"
+#include "ui/budget/InRecNum.h"
+#include "ui/common/ModalLoop.h"
+#include "ui/common/QtFileDialogs.h"
+#include "ui/common/QtMessenger.h"
+#include "ui/graph/GraphsAll.h"
+#include "ui/help/HelpKey.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/help/ManualViewer.h"
+#include "ui/mortgage/MortDateInput.h"
+#include "ui/mortgage/MortIRFTable.h"
+#include "ui/mortgage/MortPrePay.h"
+#include "ui/mortgage/MortgageCalc.h"
+#include "ui/printing/PrinterHeaderInput.h"
+#include "ui/savings/SavingsCalc.h"
+#include "ui/savings/YearSaveCalc.h"
+#include "ui/shell/ChangeFnt.h"
+#include "ui/shell/MenuMain.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -366,7 +366,7 @@ private slots:
         window->browser()->setSource(QUrl(QStringLiteral("savings.html")));
         clickButton(window, "HelpPrint");
 
-        const QList<PrintDocument>& printed = services_->printer.printed;
+        const QList<render::PrintDocument>& printed = services_->printer.printed;
         QCOMPARE(printed.size(), 2);
         QCOMPARE(printed.at(0).name, QStringLiteral("Planning your mortgage"));
         QCOMPARE(printedText(printed.at(0)), mortgage);
@@ -448,8 +448,8 @@ private slots:
     }
 
 private:
-    static QString printedText(const PrintDocument& printed) {
-        const auto* text = std::get_if<PrintedText>(&printed.content);
+    static QString printedText(const render::PrintDocument& printed) {
+        const auto* text = std::get_if<render::PrintedText>(&printed.content);
         return text && text->document ? text->document->toPlainText() : QString();
     }
 

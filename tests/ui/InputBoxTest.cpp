@@ -1,12 +1,12 @@
-#include "common/InputBox.h"
+#include "ui/common/InputBox.h"
 
 #include "TestServices.h"
 #include "WindowTestSupport.h"
-#include "common/MnemonicFocus.h"
-#include "format/LeadingNumber.h"
-#include "format/NumberFormat.h"
-#include "format/RightAlign.h"
-#include "state/AppState.h"
+#include "core/format/LeadingNumber.h"
+#include "core/format/NumberFormat.h"
+#include "core/format/RightAlign.h"
+#include "core/state/AppState.h"
+#include "ui/common/MnemonicFocus.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -63,7 +63,7 @@ std::optional<QString> RandomFileDialogs::choose(QWidget*, const FileDialogReque
     }
 }
 
-std::optional<QString> RandomPrinter::print(const PrintDocument&) {
+std::optional<QString> RandomPrinter::print(const render::PrintDocument&) {
     ++answered;
     if (random_.bounded(3) == 0)
         return QStringLiteral("The printer is out of paper.");

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/FileDialogs.h"
-#include "common/Messenger.h"
-#include "common/Printer.h"
+#include "ui/common/FileDialogs.h"
+#include "ui/common/Messenger.h"
+#include "ui/common/Printer.h"
 
 #include <QDir>
 #include <QPointer>
@@ -47,7 +47,7 @@ private:
 class RandomPrinter final : public Printer {
 public:
     explicit RandomPrinter(QRandomGenerator& random) : random_(random) {}
-    std::optional<QString> print(const PrintDocument& document) override;
+    std::optional<QString> print(const render::PrintDocument& document) override;
 
     int answered = 0;
 

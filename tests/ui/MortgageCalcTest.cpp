@@ -1,15 +1,15 @@
-#include "mortgage/MortgageCalc.h"
+#include "ui/mortgage/MortgageCalc.h"
 
 #include "TestServices.h"
 #include "WindowTestSupport.h"
-#include "common/MnemonicFocus.h"
-#include "common/Twips.h"
-#include "mortgage/MortPrePay.h"
-#include "mortgage/MortgageEngine.h"
-#include "mortgage/MortgagePresenter.h"
-#include "mortgage/MortgageTexts.h"
-#include "shell/Application.h"
-#include "state/AppState.h"
+#include "core/mortgage/MortgageEngine.h"
+#include "core/mortgage/MortgagePresenter.h"
+#include "core/mortgage/MortgageTexts.h"
+#include "core/state/AppState.h"
+#include "ui/common/MnemonicFocus.h"
+#include "ui/common/Twips.h"
+#include "ui/mortgage/MortPrePay.h"
+#include "ui/shell/Application.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,9 +1,9 @@
 #include "TestServices.h"
 #include "WindowTestSupport.h"
-#include "mortgage/MortDateInput.h"
-#include "mortgage/MortIRFTable.h"
-#include "mortgage/MortPrePay.h"
-#include "state/AppState.h"
+#include "core/state/AppState.h"
+#include "ui/mortgage/MortDateInput.h"
+#include "ui/mortgage/MortIRFTable.h"
+#include "ui/mortgage/MortPrePay.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,10 +2,10 @@
 #include "PrivateSpooler.h"
 #include "TestServices.h"
 #include "WindowTestSupport.h"
-#include "help/HelpWindow.h"
-#include "printing/ReportPrinting.h"
-#include "printing/SpoolerPrinter.h"
-#include "report/PrintMessages.h"
+#include "core/report/PrintMessages.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/printing/ReportPrinting.h"
+#include "ui/printing/SpoolerPrinter.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -34,7 +34,8 @@ private slots:
         pages.fontChoice = 1;
         pages.pages = {{QString(), QStringLiteral(" The Smiths"), QString(),
                         QStringLiteral("                               BUDGET STATEMENT")}};
-        printDocument(nullptr, services, PrintDocument{QStringLiteral("Budget Statement"), pages});
+        printDocument(nullptr, services,
+                      render::PrintDocument{QStringLiteral("Budget Statement"), pages});
 
         QCOMPARE(messages(scripted.messenger),
                  QStringList{QStringLiteral("Printer|There is no default printer.\r\n\r\n"

@@ -1,16 +1,16 @@
 #include "PdfText.h"
 #include "TestServices.h"
 #include "WindowTestSupport.h"
-#include "budget/Budget.h"
-#include "common/Twips.h"
-#include "mortgage/MortgageCalc.h"
-#include "printing/PageRenderer.h"
-#include "printing/PdfFile.h"
-#include "printing/PrinterHeaderInput.h"
-#include "printing/ReportPrinting.h"
-#include "report/PrintMessages.h"
-#include "savings/SavingsCalc.h"
-#include "state/AppState.h"
+#include "core/report/PrintMessages.h"
+#include "core/state/AppState.h"
+#include "render/PageRenderer.h"
+#include "render/PdfFile.h"
+#include "ui/budget/Budget.h"
+#include "ui/common/Twips.h"
+#include "ui/mortgage/MortgageCalc.h"
+#include "ui/printing/PrinterHeaderInput.h"
+#include "ui/printing/ReportPrinting.h"
+#include "ui/savings/SavingsCalc.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -126,18 +126,18 @@ private slots:
     void everyFontChoiceReadsBackColumnForColumn() {
         QFETCH(int, fontChoice);
         QFETCH(qreal, pointSize);
-        const QFont font = reportFont(fontChoice);
+        const QFont font = render::reportFont(fontChoice);
         QCOMPARE(font.pointSizeF(), pointSize);
         QVERIFY(!font.bold());
         QVERIFY(QFontInfo(font).fixedPitch());
 
         const report::PrintedReport report = reportOf(fontChoice, FullestPages[fontChoice]);
         const std::optional<QByteArray> pdf =
-            pdfBytes(PrintDocument{QStringLiteral("Try"), report});
+            render::pdfBytes(render::PrintDocument{QStringLiteral("Try"), report});
         QVERIFY(pdf);
         const QString path = writeTemporary(*folder_, QStringLiteral("font.pdf"), *pdf);
         const QRectF a4(0, 0, 595, 842);
-        const TextPageGeometry geometry = textPageGeometry(report, a4, a4);
+        const render::TextPageGeometry geometry = render::textPageGeometry(report, a4, a4);
         QCOMPARE(pdfTextPages(path, geometry.charWidth, geometry.left), visiblePages(report));
     }
 
@@ -156,7 +156,8 @@ private slots:
         QFETCH(QRectF, paper);
         const QRectF printable = paper.adjusted(18, 36, -18, -36);
         const report::PrintedReport report = reportOf(fontChoice, FullestPages[fontChoice]);
-        const TextPageGeometry geometry = textPageGeometry(report, paper, printable);
+        const render::TextPageGeometry geometry =
+            render::textPageGeometry(report, paper, printable);
         const qreal lastLineBottom =
             geometry.top + (FullestPages[fontChoice] - 1) * geometry.lineStep + geometry.lineHeight;
         QVERIFY(geometry.top >= printable.top());
@@ -165,13 +166,13 @@ private slots:
         QVERIFY(geometry.left >= printable.left());
         QVERIFY(geometry.left + 76 * geometry.charWidth <= printable.right() + 0.01);
         QVERIFY(geometry.lineStep > 0.9 * geometry.lineHeight); // tightened, still readable
-        QCOMPARE(geometry.font.pointSizeF(), reportFont(fontChoice).pointSizeF());
+        QCOMPARE(geometry.font.pointSizeF(), render::reportFont(fontChoice).pointSizeF());
     }
 
     // The drawing fills the width inside the margins at the top of the page, in its colours.
     void aDrawingIsScaledToThePageAsDrawn() {
-        const std::optional<QByteArray> pdf =
-            pdfBytes(PrintDocument{QStringLiteral("Graph"), PrintedPicture{redAndBlue()}});
+        const std::optional<QByteArray> pdf = render::pdfBytes(
+            render::PrintDocument{QStringLiteral("Graph"), render::PrintedPicture{redAndBlue()}});
         QVERIFY(pdf);
         const QString file = writeTemporary(*folder_, QStringLiteral("graph.pdf"), *pdf);
         QCOMPARE(pagePixel(file, 0.3), QColor(200, 30, 30));
@@ -184,14 +185,15 @@ private slots:
         const QPageSize label(QSizeF(60, 60), QPageSize::Point);
         auto text = std::make_shared<QTextDocument>();
         text->setPlainText(QStringLiteral("Budget"));
-        const std::optional<QByteArray> textPdf =
-            pdfBytes(PrintDocument{QStringLiteral("Label"), PrintedText{text}}, label);
+        const std::optional<QByteArray> textPdf = render::pdfBytes(
+            render::PrintDocument{QStringLiteral("Label"), render::PrintedText{text}}, label);
         QVERIFY(textPdf);
         QCOMPARE(pdfWords(writeTemporary(*folder_, QStringLiteral("label.pdf"), *textPdf)),
                  QStringList{QStringLiteral("Budget")});
 
-        const std::optional<QByteArray> picturePdf =
-            pdfBytes(PrintDocument{QStringLiteral("Graph"), PrintedPicture{redAndBlue()}}, label);
+        const std::optional<QByteArray> picturePdf = render::pdfBytes(
+            render::PrintDocument{QStringLiteral("Graph"), render::PrintedPicture{redAndBlue()}},
+            label);
         QVERIFY(picturePdf);
         const QColor pixel = pagePixel(
             writeTemporary(*folder_, QStringLiteral("label-graph.pdf"), *picturePdf), 0.3);
@@ -274,7 +276,7 @@ private slots:
         QCOMPARE(request.kind, FileDialogKind::Save);
         QCOMPARE(request.fileName, QStringLiteral("Mortgage Table.pdf"));
         QCOMPARE(request.filter, QStringLiteral("PDF Files (*.pdf)|*.pdf"));
-        const PrintDocument printed = document();
+        const render::PrintDocument printed = document();
         QCOMPARE(pdfTextPages(path, 6.0, 36),
                  visiblePages(std::get<report::PrintedReport>(printed.content)));
     }
@@ -347,13 +349,13 @@ private slots:
     }
 
 private:
-    static PrintDocument document() {
+    static render::PrintDocument document() {
         report::PrintedReport pages;
         pages.fontChoice = 1;
         pages.pages = {{QString(), QStringLiteral(" header"), QString(),
                         QStringLiteral("                               Mortgage Table")},
                        {QString(), QStringLiteral(" Total:      $1.00")}};
-        return PrintDocument{QStringLiteral("Mortgage Table"), pages};
+        return render::PrintDocument{QStringLiteral("Mortgage Table"), pages};
     }
 
     AppState state_;

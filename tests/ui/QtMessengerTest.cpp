@@ -1,4 +1,4 @@
-#include "common/QtMessenger.h"
+#include "ui/common/QtMessenger.h"
 
 #include <QApplication>
 #include <QMessageBox>

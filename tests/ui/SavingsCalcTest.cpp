@@ -1,15 +1,15 @@
-#include "savings/SavingsCalc.h"
+#include "ui/savings/SavingsCalc.h"
 
 #include "TestServices.h"
 #include "WindowTestSupport.h"
-#include "common/MnemonicFocus.h"
-#include "format/RightAlign.h"
-#include "graph/GraphsAll.h"
-#include "printing/PrintDocument.h"
-#include "printing/PrinterHeaderInput.h"
-#include "savings/SavingsHelpText.h"
-#include "savings/YearSaveCalc.h"
-#include "state/AppState.h"
+#include "core/format/RightAlign.h"
+#include "core/savings/SavingsHelpText.h"
+#include "core/state/AppState.h"
+#include "render/PrintDocument.h"
+#include "ui/common/MnemonicFocus.h"
+#include "ui/graph/GraphsAll.h"
+#include "ui/printing/PrinterHeaderInput.h"
+#include "ui/savings/YearSaveCalc.h"
 
 #include <QAbstractItemModel>
 #include <QClipboard>

@@ -1,13 +1,13 @@
 #include "../common/TinyFileSystem.h"
 #include "TestServices.h"
 #include "WindowTestSupport.h"
-#include "common/MnemonicFocus.h"
-#include "settings/PersonalSettings.h"
-#include "shell/Application.h"
-#include "shell/ChangeFnt.h"
-#include "shell/MenuMain.h"
-#include "shell/SessionBus.h"
-#include "state/AppState.h"
+#include "core/settings/PersonalSettings.h"
+#include "core/state/AppState.h"
+#include "ui/common/MnemonicFocus.h"
+#include "ui/shell/Application.h"
+#include "ui/shell/ChangeFnt.h"
+#include "ui/shell/MenuMain.h"
+#include "ui/shell/SessionBus.h"
 
 #include <QClipboard>
 #include <QDir>

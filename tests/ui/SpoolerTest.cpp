@@ -3,22 +3,22 @@
 #include "PrivateSpooler.h"
 #include "TestServices.h"
 #include "WindowTestSupport.h"
-#include "budget/Budget.h"
-#include "budget/BudgetFile.h"
-#include "budget/BudgetPeriod.h"
-#include "budget/BudgetSort.h"
-#include "help/HelpWindow.h"
-#include "mortgage/MortgageCalc.h"
-#include "printing/PageRenderer.h"
-#include "printing/PrinterHeaderInput.h"
-#include "printing/ReportPrinting.h"
-#include "printing/SpoolerPrinter.h"
-#include "report/BudgetStatement.h"
-#include "report/MortgageTable.h"
-#include "report/PrintMessages.h"
-#include "report/SavingsTable.h"
-#include "savings/SavingsCalc.h"
-#include "state/AppState.h"
+#include "core/budget/BudgetFile.h"
+#include "core/budget/BudgetPeriod.h"
+#include "core/budget/BudgetSort.h"
+#include "core/report/BudgetStatement.h"
+#include "core/report/MortgageTable.h"
+#include "core/report/PrintMessages.h"
+#include "core/report/SavingsTable.h"
+#include "core/state/AppState.h"
+#include "render/PageRenderer.h"
+#include "ui/budget/Budget.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/mortgage/MortgageCalc.h"
+#include "ui/printing/PrinterHeaderInput.h"
+#include "ui/printing/ReportPrinting.h"
+#include "ui/printing/SpoolerPrinter.h"
+#include "ui/savings/SavingsCalc.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -57,7 +57,8 @@ private slots:
                         QStringLiteral(" $ 100,000.00  10.125%        25"), QString(), QString(),
                         QStringLiteral("                                       Page 1")},
                        {QString(), QStringLiteral("  1  1      832.04      104.60    99,895.40")}};
-        QVERIFY(!SpoolerPrinter().print(PrintDocument{QStringLiteral("Mortgage Table"), pages}));
+        QVERIFY(!SpoolerPrinter().print(
+            render::PrintDocument{QStringLiteral("Mortgage Table"), pages}));
         QVERIFY2(PrivateSpooler::waitForJobs(), qPrintable(spooler_.errorLog()));
         QCOMPARE(printedPages(pages), expectedPages(pages));
     }
@@ -181,7 +182,7 @@ private:
         scripted.messenger.answers.enqueue(MessageAnswer::No);
         report::PrintedReport pages;
         pages.pages = {{QStringLiteral(" not printed")}};
-        printDocument(nullptr, services, PrintDocument{QStringLiteral("Savings"), pages});
+        printDocument(nullptr, services, render::PrintDocument{QStringLiteral("Savings"), pages});
         return messages(scripted.messenger);
     }
 
@@ -209,8 +210,8 @@ private:
         QPrinter printer(info, QPrinter::HighResolution);
         printer.setPageSize(info.defaultPageSize());
         const QPageLayout layout = printer.pageLayout();
-        const TextPageGeometry geometry =
-            textPageGeometry(pages, layout.fullRectPoints(), layout.paintRect(QPageLayout::Point));
+        const render::TextPageGeometry geometry = render::textPageGeometry(
+            pages, layout.fullRectPoints(), layout.paintRect(QPageLayout::Point));
         return pdfTextPages(spooler_.printedFile(), geometry.charWidth, geometry.left);
     }
 

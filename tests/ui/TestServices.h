@@ -1,11 +1,11 @@
 #pragma once
 
-#include "common/Beeper.h"
-#include "common/FileDialogs.h"
-#include "common/HelpViewer.h"
-#include "common/Messenger.h"
-#include "common/Printer.h"
-#include "common/Services.h"
+#include "ui/common/Beeper.h"
+#include "ui/common/FileDialogs.h"
+#include "ui/common/HelpViewer.h"
+#include "ui/common/Messenger.h"
+#include "ui/common/Printer.h"
+#include "ui/common/Services.h"
 
 #include <QApplication>
 #include <QList>
@@ -63,14 +63,14 @@ public:
 // answers from a queue of problems (printed when it is empty).
 class ScriptedPrinter final : public Printer {
 public:
-    std::optional<QString> print(const PrintDocument& document) override {
+    std::optional<QString> print(const render::PrintDocument& document) override {
         printed.append(document);
         const QCursor* cursor = QApplication::overrideCursor();
         busyWhilePrinting.append(cursor && cursor->shape() == Qt::WaitCursor);
         return problems.isEmpty() ? std::nullopt : problems.dequeue();
     }
 
-    QList<PrintDocument> printed;
+    QList<render::PrintDocument> printed;
     QList<bool> busyWhilePrinting;
     QQueue<std::optional<QString>> problems;
 };

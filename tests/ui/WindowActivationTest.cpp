@@ -1,10 +1,10 @@
 #include "TestServices.h"
 #include "WindowTestSupport.h"
-#include "budget/Budget.h"
-#include "common/ActivateOnShow.h"
-#include "shell/Application.h"
-#include "shell/MenuMain.h"
-#include "state/AppState.h"
+#include "core/state/AppState.h"
+#include "ui/budget/Budget.h"
+#include "ui/common/ActivateOnShow.h"
+#include "ui/shell/Application.h"
+#include "ui/shell/MenuMain.h"
 
 #include <QApplication>
 #include <QDialog>

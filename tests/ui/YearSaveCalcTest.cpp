@@ -1,11 +1,11 @@
-#include "savings/YearSaveCalc.h"
+#include "ui/savings/YearSaveCalc.h"
 
 #include "TestServices.h"
 #include "WindowTestSupport.h"
-#include "common/MnemonicFocus.h"
-#include "format/RightAlign.h"
-#include "savings/SavingsState.h"
-#include "state/AppState.h"
+#include "core/format/RightAlign.h"
+#include "core/savings/SavingsState.h"
+#include "core/state/AppState.h"
+#include "ui/common/MnemonicFocus.h"
 
 #include <QAbstractButton>
 #include <QClipboard>

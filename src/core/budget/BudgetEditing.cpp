@@ -1,6 +1,6 @@
-#include "budget/BudgetEditing.h"
+#include "core/budget/BudgetEditing.h"
 
-#include "format/LeadingNumber.h"
+#include "core/format/LeadingNumber.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "budget/BudgetRecord.h"
+#include "core/budget/BudgetRecord.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "budget/BudgetFile.h"
+#include "core/budget/BudgetFile.h"
 
-#include "files/AtomicWrite.h"
-#include "files/RegularFile.h"
-#include "files/TextDecoding.h"
+#include "core/files/AtomicWrite.h"
+#include "core/files/RegularFile.h"
+#include "core/files/TextDecoding.h"
 
 #include <QList>
 #include <algorithm>

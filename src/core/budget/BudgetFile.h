@@ -1,7 +1,7 @@
 #pragma once
 
-#include "budget/BudgetRecord.h"
-#include "files/SaveResult.h"
+#include "core/budget/BudgetRecord.h"
+#include "core/files/SaveResult.h"
 
 #include <QByteArray>
 #include <QString>

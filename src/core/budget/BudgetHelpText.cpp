@@ -1,4 +1,4 @@
-#include "budget/BudgetHelpText.h"
+#include "core/budget/BudgetHelpText.h"
 
 #include <QStringList>
 

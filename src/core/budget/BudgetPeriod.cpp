@@ -1,4 +1,4 @@
-#include "budget/BudgetPeriod.h"
+#include "core/budget/BudgetPeriod.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "budget/BudgetPresenter.h"
+#include "core/budget/BudgetPresenter.h"
 
-#include "budget/BudgetSort.h"
-#include "format/NumberFormat.h"
-#include "format/RightAlign.h"
+#include "core/budget/BudgetSort.h"
+#include "core/format/NumberFormat.h"
+#include "core/format/RightAlign.h"
 
 namespace pennywell {
 namespace {

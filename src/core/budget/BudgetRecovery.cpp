@@ -1,7 +1,7 @@
-#include "budget/BudgetRecovery.h"
+#include "core/budget/BudgetRecovery.h"
 
-#include "files/AtomicWrite.h"
-#include "files/RegularFile.h"
+#include "core/files/AtomicWrite.h"
+#include "core/files/RegularFile.h"
 
 #include <QDir>
 #include <QFile>

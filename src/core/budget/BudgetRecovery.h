@@ -1,6 +1,6 @@
 #pragma once
 
-#include "budget/BudgetRecoveryCopy.h"
+#include "core/budget/BudgetRecoveryCopy.h"
 
 #include <QObject>
 #include <QThreadPool>

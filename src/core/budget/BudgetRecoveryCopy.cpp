@@ -1,6 +1,6 @@
-#include "budget/BudgetRecoveryCopy.h"
+#include "core/budget/BudgetRecoveryCopy.h"
 
-#include "budget/BudgetFile.h"
+#include "core/budget/BudgetFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "budget/BudgetEditing.h"
-#include "budget/BudgetPeriod.h"
-#include "budget/BudgetRecord.h"
+#include "core/budget/BudgetEditing.h"
+#include "core/budget/BudgetPeriod.h"
+#include "core/budget/BudgetRecord.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "budget/BudgetPeriod.h"
-#include "budget/BudgetRecord.h"
+#include "core/budget/BudgetPeriod.h"
+#include "core/budget/BudgetRecord.h"
 
 namespace pennywell {
 

@@ -1,6 +1,6 @@
-#include "budget/DescriptionLength.h"
+#include "core/budget/DescriptionLength.h"
 
-#include "budget/BudgetMessages.h"
+#include "core/budget/BudgetMessages.h"
 
 #include <QStringList>
 

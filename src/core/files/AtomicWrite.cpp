@@ -1,8 +1,8 @@
-#include "files/AtomicWrite.h"
+#include "core/files/AtomicWrite.h"
 
-#include "files/FileName.h"
-#include "files/SaveLeftovers.h"
-#include "files/SaveTarget.h"
+#include "core/files/FileName.h"
+#include "core/files/SaveLeftovers.h"
+#include "core/files/SaveTarget.h"
 
 #include <cerrno>
 #include <fcntl.h>

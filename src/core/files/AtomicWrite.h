@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/SaveResult.h"
+#include "core/files/SaveResult.h"
 
 #include <QByteArray>
 #include <QString>

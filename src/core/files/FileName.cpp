@@ -1,4 +1,4 @@
-#include "files/FileName.h"
+#include "core/files/FileName.h"
 
 namespace pennywell {
 namespace {

@@ -1,6 +1,6 @@
-#include "files/RegularFile.h"
+#include "core/files/RegularFile.h"
 
-#include "files/FileName.h"
+#include "core/files/FileName.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-#include "files/SaveLeftovers.h"
+#include "core/files/SaveLeftovers.h"
 
 #include <QByteArrayList>
 #include <QRandomGenerator>

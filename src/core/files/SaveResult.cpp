@@ -1,4 +1,4 @@
-#include "files/SaveResult.h"
+#include "core/files/SaveResult.h"
 
 #include <cerrno>
 

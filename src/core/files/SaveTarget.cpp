@@ -1,4 +1,4 @@
-#include "files/SaveTarget.h"
+#include "core/files/SaveTarget.h"
 
 #include <cerrno>
 #include <climits>

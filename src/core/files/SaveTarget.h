@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/FileDescriptor.h"
-#include "files/SaveResult.h"
+#include "core/files/FileDescriptor.h"
+#include "core/files/SaveResult.h"
 
 #include <QByteArray>
 #include <sys/stat.h>

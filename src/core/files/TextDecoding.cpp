@@ -1,4 +1,4 @@
-#include "files/TextDecoding.h"
+#include "core/files/TextDecoding.h"
 
 namespace pennywell {
 namespace {

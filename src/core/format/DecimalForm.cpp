@@ -1,4 +1,4 @@
-#include "format/DecimalForm.h"
+#include "core/format/DecimalForm.h"
 
 #include <charconv>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "format/KeyFilter.h"
+#include "core/format/KeyFilter.h"
 
 namespace pennywell {
 namespace {

@@ -1,4 +1,4 @@
-#include "format/LeadingNumber.h"
+#include "core/format/LeadingNumber.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
-#include "format/NumberFormat.h"
+#include "core/format/NumberFormat.h"
 
-#include "format/DecimalForm.h"
-#include "format/RightAlign.h"
+#include "core/format/DecimalForm.h"
+#include "core/format/RightAlign.h"
 
 #include <cmath>
 #include <string>

@@ -1,4 +1,4 @@
-#include "format/RightAlign.h"
+#include "core/format/RightAlign.h"
 
 namespace pennywell {
 

@@ -1,4 +1,4 @@
-#include "format/TableText.h"
+#include "core/format/TableText.h"
 
 #include <QRegularExpression>
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "graph/GraphAxis.h"
+#include "core/graph/GraphAxis.h"
 
-#include "format/NumberFormat.h"
+#include "core/format/NumberFormat.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "graph/GraphSeries.h"
+#include "core/graph/GraphSeries.h"
 
-#include "mortgage/MortgageInputs.h"
-#include "mortgage/MortgageResult.h"
-#include "state/AppState.h"
+#include "core/mortgage/MortgageInputs.h"
+#include "core/mortgage/MortgageResult.h"
+#include "core/state/AppState.h"
 
 #include <array>
 #include <cmath>

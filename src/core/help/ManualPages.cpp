@@ -1,6 +1,6 @@
-#include "help/ManualPages.h"
+#include "core/help/ManualPages.h"
 
-#include "state/AppState.h"
+#include "core/state/AppState.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "mortgage/DaysInYear.h"
+#include "core/mortgage/DaysInYear.h"
 
 #include <array>
 

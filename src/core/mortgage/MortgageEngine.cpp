@@ -1,7 +1,7 @@
-#include "mortgage/MortgageEngine.h"
+#include "core/mortgage/MortgageEngine.h"
 
-#include "mortgage/PaymentDates.h"
-#include "mortgage/RateConversion.h"
+#include "core/mortgage/PaymentDates.h"
+#include "core/mortgage/RateConversion.h"
 
 #include <algorithm>
 #include <cmath>

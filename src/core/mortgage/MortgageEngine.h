@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mortgage/MortgageInputs.h"
-#include "mortgage/MortgageResult.h"
+#include "core/mortgage/MortgageInputs.h"
+#include "core/mortgage/MortgageResult.h"
 
 namespace pennywell::mortgage {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "mortgage/MortgageInputs.h"
-#include "mortgage/MortgagePresenter.h"
-#include "mortgage/MortgageResult.h"
+#include "core/mortgage/MortgageInputs.h"
+#include "core/mortgage/MortgagePresenter.h"
+#include "core/mortgage/MortgageResult.h"
 
 #include <QString>
 

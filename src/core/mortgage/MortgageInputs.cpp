@@ -1,6 +1,6 @@
-#include "mortgage/MortgageInputs.h"
+#include "core/mortgage/MortgageInputs.h"
 
-#include "mortgage/PaymentFrequency.h"
+#include "core/mortgage/PaymentFrequency.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "money/Currency.h"
-#include "mortgage/DaysInYear.h"
+#include "core/money/Currency.h"
+#include "core/mortgage/DaysInYear.h"
 
 #include <QDate>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "mortgage/MortgagePresenter.h"
+#include "core/mortgage/MortgagePresenter.h"
 
-#include "format/NumberFormat.h"
-#include "format/RightAlign.h"
-#include "mortgage/PaymentDates.h"
+#include "core/format/NumberFormat.h"
+#include "core/format/RightAlign.h"
+#include "core/mortgage/PaymentDates.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "money/Currency.h"
-#include "mortgage/MortgageInputs.h"
-#include "mortgage/PaymentFrequency.h"
+#include "core/money/Currency.h"
+#include "core/mortgage/MortgageInputs.h"
+#include "core/mortgage/PaymentFrequency.h"
 
 #include <QDate>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "mortgage/MortgageTexts.h"
+#include "core/mortgage/MortgageTexts.h"
 
-#include "format/NumberFormat.h"
-#include "format/RightAlign.h"
+#include "core/format/NumberFormat.h"
+#include "core/format/RightAlign.h"
 
 namespace pennywell::mortgage {
 namespace {

@@ -1,4 +1,4 @@
-#include "mortgage/PaymentDates.h"
+#include "core/mortgage/PaymentDates.h"
 
 namespace pennywell::mortgage {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mortgage/PaymentFrequency.h"
+#include "core/mortgage/PaymentFrequency.h"
 
 #include <QDate>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "mortgage/PaymentFrequency.h"
+#include "core/mortgage/PaymentFrequency.h"
 
 namespace pennywell::mortgage {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mortgage/DaysInYear.h"
+#include "core/mortgage/DaysInYear.h"
 
 #include <QString>
 #include <QStringList>

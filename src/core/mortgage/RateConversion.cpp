@@ -1,4 +1,4 @@
-#include "mortgage/RateConversion.h"
+#include "core/mortgage/RateConversion.h"
 
 #include <cmath>
 

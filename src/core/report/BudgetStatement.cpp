@@ -1,8 +1,8 @@
-#include "report/BudgetStatement.h"
+#include "core/report/BudgetStatement.h"
 
-#include "budget/BudgetMessages.h"
-#include "budget/BudgetPresenter.h"
-#include "format/NumberFormat.h"
+#include "core/budget/BudgetMessages.h"
+#include "core/budget/BudgetPresenter.h"
+#include "core/format/NumberFormat.h"
 
 namespace pennywell::report {
 namespace {

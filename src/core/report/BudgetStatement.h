@@ -1,8 +1,8 @@
 #pragma once
 
-#include "budget/BudgetPeriod.h"
-#include "budget/BudgetRecord.h"
-#include "report/Printout.h"
+#include "core/budget/BudgetPeriod.h"
+#include "core/budget/BudgetRecord.h"
+#include "core/report/Printout.h"
 
 namespace pennywell::report {
 

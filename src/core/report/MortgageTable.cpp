@@ -1,6 +1,6 @@
-#include "report/MortgageTable.h"
+#include "core/report/MortgageTable.h"
 
-#include "format/NumberFormat.h"
+#include "core/format/NumberFormat.h"
 
 #include <algorithm>
 #include <cmath>

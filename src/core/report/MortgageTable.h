@@ -1,9 +1,9 @@
 #pragma once
 
-#include "mortgage/MortgageInputs.h"
-#include "mortgage/MortgagePresenter.h"
-#include "mortgage/MortgageResult.h"
-#include "report/Printout.h"
+#include "core/mortgage/MortgageInputs.h"
+#include "core/mortgage/MortgagePresenter.h"
+#include "core/mortgage/MortgageResult.h"
+#include "core/report/Printout.h"
 
 namespace pennywell::report {
 

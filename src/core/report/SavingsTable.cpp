@@ -1,6 +1,6 @@
-#include "report/SavingsTable.h"
+#include "core/report/SavingsTable.h"
 
-#include "format/NumberFormat.h"
+#include "core/format/NumberFormat.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/Printout.h"
-#include "savings/SavingsState.h"
+#include "core/report/Printout.h"
+#include "core/savings/SavingsState.h"
 
 namespace pennywell::report {
 

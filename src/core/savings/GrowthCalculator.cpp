@@ -1,4 +1,4 @@
-#include "savings/GrowthCalculator.h"
+#include "core/savings/GrowthCalculator.h"
 
 #include <cmath>
 

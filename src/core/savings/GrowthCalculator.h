@@ -1,6 +1,6 @@
 #pragma once
 
-#include "savings/SavingsState.h"
+#include "core/savings/SavingsState.h"
 
 namespace pennywell {
 

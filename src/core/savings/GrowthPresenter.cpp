@@ -1,6 +1,6 @@
-#include "savings/GrowthPresenter.h"
+#include "core/savings/GrowthPresenter.h"
 
-#include "format/NumberFormat.h"
+#include "core/format/NumberFormat.h"
 
 #include <algorithm>
 

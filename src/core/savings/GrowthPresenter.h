@@ -1,6 +1,6 @@
 #pragma once
 
-#include "savings/GrowthCalculator.h"
+#include "core/savings/GrowthCalculator.h"
 
 #include <QList>
 #include <QString>

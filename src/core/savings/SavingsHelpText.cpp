@@ -1,4 +1,4 @@
-#include "savings/SavingsHelpText.h"
+#include "core/savings/SavingsHelpText.h"
 
 #include <array>
 

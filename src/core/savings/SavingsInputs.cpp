@@ -1,10 +1,10 @@
-#include "savings/SavingsInputs.h"
+#include "core/savings/SavingsInputs.h"
 
-#include "format/KeyFilter.h"
-#include "format/LeadingNumber.h"
-#include "format/NumberFormat.h"
-#include "format/RightAlign.h"
-#include "savings/GrowthCalculator.h"
+#include "core/format/KeyFilter.h"
+#include "core/format/LeadingNumber.h"
+#include "core/format/NumberFormat.h"
+#include "core/format/RightAlign.h"
+#include "core/savings/GrowthCalculator.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "money/Currency.h"
-#include "savings/SavingsState.h"
+#include "core/money/Currency.h"
+#include "core/savings/SavingsState.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,6 +1,6 @@
-#include "savings/YearlyCalculator.h"
+#include "core/savings/YearlyCalculator.h"
 
-#include "format/NumberFormat.h"
+#include "core/format/NumberFormat.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "money/Currency.h"
+#include "core/money/Currency.h"
 
 namespace pennywell {
 

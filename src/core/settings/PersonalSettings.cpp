@@ -1,8 +1,8 @@
-#include "settings/PersonalSettings.h"
+#include "core/settings/PersonalSettings.h"
 
-#include "files/AtomicWrite.h"
-#include "files/RegularFile.h"
-#include "files/TextDecoding.h"
+#include "core/files/AtomicWrite.h"
+#include "core/files/RegularFile.h"
+#include "core/files/TextDecoding.h"
 
 #include <algorithm>
 #include <optional>

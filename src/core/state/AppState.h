@@ -1,8 +1,8 @@
 #pragma once
 
-#include "mortgage/MortgageHandOff.h"
-#include "savings/SavingsState.h"
-#include "settings/PersonalSettings.h"
+#include "core/mortgage/MortgageHandOff.h"
+#include "core/savings/SavingsState.h"
+#include "core/settings/PersonalSettings.h"
 
 #include <QDate>
 #include <QString>

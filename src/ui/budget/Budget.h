@@ -1,9 +1,9 @@
 #pragma once
 
-#include "budget/BudgetEditing.h"
-#include "budget/BudgetRecord.h"
-#include "budget/InRecNum.h"
-#include "printing/ReportPrinting.h"
+#include "core/budget/BudgetEditing.h"
+#include "core/budget/BudgetRecord.h"
+#include "ui/budget/InRecNum.h"
+#include "ui/printing/ReportPrinting.h"
 
 #include <QWidget>
 

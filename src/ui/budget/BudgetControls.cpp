@@ -1,9 +1,9 @@
-#include "budget/BudgetControls.h"
+#include "ui/budget/BudgetControls.h"
 
-#include "common/Colours.h"
-#include "common/Fonts.h"
-#include "common/InputBox.h"
-#include "common/WholeText.h"
+#include "ui/common/Colours.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/InputBox.h"
+#include "ui/common/WholeText.h"
 
 #include <QComboBox>
 #include <QLabel>

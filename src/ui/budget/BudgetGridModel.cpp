@@ -1,7 +1,7 @@
-#include "budget/BudgetGridModel.h"
+#include "ui/budget/BudgetGridModel.h"
 
-#include "budget/BudgetMessages.h"
-#include "budget/DescriptionLength.h"
+#include "core/budget/BudgetMessages.h"
+#include "core/budget/DescriptionLength.h"
 
 #include <QBrush>
 #include <QPalette>

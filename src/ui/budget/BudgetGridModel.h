@@ -1,7 +1,7 @@
 #pragma once
 
-#include "budget/BudgetPresenter.h"
-#include "common/TextGridModel.h"
+#include "core/budget/BudgetPresenter.h"
+#include "ui/common/TextGridModel.h"
 
 namespace pennywell::ui {
 

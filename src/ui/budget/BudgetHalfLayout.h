@@ -1,7 +1,7 @@
 #pragma once
 
-#include "budget/BudgetControls.h"
-#include "budget/BudgetRecord.h"
+#include "core/budget/BudgetRecord.h"
+#include "ui/budget/BudgetControls.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
-#include "budget/Budget.h"
-#include "budget/BudgetHalfLayout.h"
-#include "budget/BudgetRecovery.h"
-#include "common/Messenger.h"
-#include "common/Services.h"
-#include "state/AppState.h"
+#include "core/budget/BudgetRecovery.h"
+#include "core/state/AppState.h"
+#include "ui/budget/Budget.h"
+#include "ui/budget/BudgetHalfLayout.h"
+#include "ui/common/Messenger.h"
+#include "ui/common/Services.h"
 
 #include <QComboBox>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
-#include "budget/Budget.h"
-#include "budget/BudgetHalfLayout.h"
-#include "budget/BudgetMessages.h"
-#include "budget/BudgetPresenter.h"
-#include "common/BusyCursor.h"
-#include "common/InputBox.h"
-#include "state/AppState.h"
+#include "core/budget/BudgetMessages.h"
+#include "core/budget/BudgetPresenter.h"
+#include "core/state/AppState.h"
+#include "ui/budget/Budget.h"
+#include "ui/budget/BudgetHalfLayout.h"
+#include "ui/common/BusyCursor.h"
+#include "ui/common/InputBox.h"
 
 #include <QKeySequence>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
-#include "budget/InRecNum.h"
+#include "ui/budget/InRecNum.h"
 
-#include "common/Accessibility.h"
-#include "common/Fonts.h"
-#include "common/InputBox.h"
-#include "common/Twips.h"
-#include "format/LeadingNumber.h"
+#include "core/format/LeadingNumber.h"
+#include "ui/common/Accessibility.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/InputBox.h"
+#include "ui/common/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

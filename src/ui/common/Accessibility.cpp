@@ -1,4 +1,4 @@
-#include "common/Accessibility.h"
+#include "ui/common/Accessibility.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "common/ActivateOnShow.h"
+#include "ui/common/ActivateOnShow.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "common/Beeper.h"
+#include "ui/common/Beeper.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "common/Colours.h"
+#include "ui/common/Colours.h"
 
 #include <QColor>
 #include <QPalette>

@@ -1,6 +1,6 @@
-#include "common/Fonts.h"
+#include "ui/common/Fonts.h"
 
-#include "common/Twips.h"
+#include "ui/common/Twips.h"
 
 namespace pennywell::ui {
 

@@ -1,11 +1,11 @@
-#include "common/GridActions.h"
+#include "ui/common/GridActions.h"
 
-#include "common/FileDialogs.h"
-#include "common/Messenger.h"
-#include "common/Services.h"
-#include "files/AtomicWrite.h"
-#include "format/TableMessages.h"
-#include "format/TableText.h"
+#include "core/files/AtomicWrite.h"
+#include "core/format/TableMessages.h"
+#include "core/format/TableText.h"
+#include "ui/common/FileDialogs.h"
+#include "ui/common/Messenger.h"
+#include "ui/common/Services.h"
 
 #include <QAction>
 #include <QClipboard>

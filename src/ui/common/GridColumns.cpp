@@ -1,4 +1,4 @@
-#include "common/GridColumns.h"
+#include "ui/common/GridColumns.h"
 
 #include <QFontMetricsF>
 #include <QStyle>

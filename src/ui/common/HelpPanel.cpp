@@ -1,6 +1,6 @@
-#include "common/HelpPanel.h"
+#include "ui/common/HelpPanel.h"
 
-#include "common/Beeper.h"
+#include "ui/common/Beeper.h"
 
 #include <QKeyEvent>
 

@@ -1,9 +1,9 @@
-#include "common/InputBox.h"
+#include "ui/common/InputBox.h"
 
-#include "common/Beeper.h"
-#include "common/WholeText.h"
-#include "format/KeyFilter.h"
-#include "state/AppState.h"
+#include "core/format/KeyFilter.h"
+#include "core/state/AppState.h"
+#include "ui/common/Beeper.h"
+#include "ui/common/WholeText.h"
 
 #include <QAction>
 #include <QComboBox>

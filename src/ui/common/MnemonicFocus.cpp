@@ -1,4 +1,4 @@
-#include "common/MnemonicFocus.h"
+#include "ui/common/MnemonicFocus.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

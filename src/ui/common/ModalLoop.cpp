@@ -1,4 +1,4 @@
-#include "common/ModalLoop.h"
+#include "ui/common/ModalLoop.h"
 
 #include <QCoreApplication>
 #include <QDialog>

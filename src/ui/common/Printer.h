@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/PrintDocument.h"
+#include "render/PrintDocument.h"
 
 #include <optional>
 
@@ -12,7 +12,7 @@ public:
     virtual ~Printer() = default;
     // Hands the document to the default printer. Returns the problem to tell the user, or
     // nullopt once the spooler has accepted the job.
-    virtual std::optional<QString> print(const PrintDocument& document) = 0;
+    virtual std::optional<QString> print(const render::PrintDocument& document) = 0;
 };
 
 } // namespace pennywell::ui

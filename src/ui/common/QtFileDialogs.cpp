@@ -1,6 +1,6 @@
-#include "common/QtFileDialogs.h"
+#include "ui/common/QtFileDialogs.h"
 
-#include "common/ModalLoop.h"
+#include "ui/common/ModalLoop.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

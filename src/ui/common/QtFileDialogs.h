@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/FileDialogs.h"
+#include "ui/common/FileDialogs.h"
 
 namespace pennywell::ui {
 

@@ -1,6 +1,6 @@
-#include "common/QtMessenger.h"
+#include "ui/common/QtMessenger.h"
 
-#include "common/ModalLoop.h"
+#include "ui/common/ModalLoop.h"
 
 #include <QMessageBox>
 

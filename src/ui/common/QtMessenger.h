@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Messenger.h"
+#include "ui/common/Messenger.h"
 
 namespace pennywell::ui {
 

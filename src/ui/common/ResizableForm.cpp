@@ -1,4 +1,4 @@
-#include "common/ResizableForm.h"
+#include "ui/common/ResizableForm.h"
 
 #include <QEvent>
 #include <QWidget>

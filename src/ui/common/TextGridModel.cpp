@@ -1,4 +1,4 @@
-#include "common/TextGridModel.h"
+#include "ui/common/TextGridModel.h"
 
 namespace pennywell::ui {
 

@@ -1,4 +1,4 @@
-#include "common/Twips.h"
+#include "ui/common/Twips.h"
 
 #include <QFontInfo>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "common/WholeText.h"
+#include "ui/common/WholeText.h"
 
 #include <QComboBox>
 #include <QEvent>

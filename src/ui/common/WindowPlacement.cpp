@@ -1,6 +1,6 @@
-#include "common/WindowPlacement.h"
+#include "ui/common/WindowPlacement.h"
 
-#include "common/Twips.h"
+#include "ui/common/Twips.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
-#include "graph/BarChart.h"
+#include "ui/graph/BarChart.h"
 
-#include "graph/BarChartAccessible.h"
-#include "graph/BarChartPainter.h"
+#include "ui/graph/BarChartAccessible.h"
+#include "ui/graph/BarChartPainter.h"
 
 #include <QAccessible>
 #include <QHelpEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graph/BarChartGeometry.h"
+#include "ui/graph/BarChartGeometry.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "graph/BarChartAccessible.h"
+#include "ui/graph/BarChartAccessible.h"
 
-#include "graph/BarChart.h"
+#include "ui/graph/BarChart.h"
 
 #include <QAccessibleWidget>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "graph/BarChartGeometry.h"
+#include "ui/graph/BarChartGeometry.h"
 
 #include <QFontMetricsF>
 #include <algorithm>

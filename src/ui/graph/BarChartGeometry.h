@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graph/GraphAxis.h"
+#include "core/graph/GraphAxis.h"
 
 #include <QFont>
 #include <QList>

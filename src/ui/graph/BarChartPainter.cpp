@@ -1,4 +1,4 @@
-#include "graph/BarChartPainter.h"
+#include "ui/graph/BarChartPainter.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,14 +1,14 @@
-#include "graph/GraphsAll.h"
+#include "ui/graph/GraphsAll.h"
 
-#include "common/BusyCursor.h"
-#include "common/Messenger.h"
-#include "common/ModalLoop.h"
-#include "common/Services.h"
-#include "common/Twips.h"
-#include "graph/BarChart.h"
-#include "printing/PrintDocument.h"
-#include "printing/ReportPrinting.h"
-#include "state/AppState.h"
+#include "core/state/AppState.h"
+#include "render/PrintDocument.h"
+#include "ui/common/BusyCursor.h"
+#include "ui/common/Messenger.h"
+#include "ui/common/ModalLoop.h"
+#include "ui/common/Services.h"
+#include "ui/common/Twips.h"
+#include "ui/graph/BarChart.h"
+#include "ui/printing/ReportPrinting.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -186,7 +186,8 @@ void GraphsAll::print() {
         setMaximumHeight(QWIDGETSIZE_MAX);
         resize(shownSize);
     }
-    printDocument(this, services_, PrintDocument{QStringLiteral("Graph"), PrintedPicture{picture}});
+    printDocument(this, services_,
+                  render::PrintDocument{QStringLiteral("Graph"), render::PrintedPicture{picture}});
 }
 
 QPicture GraphsAll::formPicture() {

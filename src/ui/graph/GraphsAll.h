@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graph/GraphSeries.h"
+#include "core/graph/GraphSeries.h"
 
 #include <QPicture>
 #include <QWidget>

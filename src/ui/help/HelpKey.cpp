@@ -1,8 +1,8 @@
-#include "help/HelpKey.h"
+#include "ui/help/HelpKey.h"
 
-#include "common/HelpViewer.h"
-#include "help/ManualPages.h"
-#include "state/AppState.h"
+#include "core/help/ManualPages.h"
+#include "core/state/AppState.h"
+#include "ui/common/HelpViewer.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

@@ -1,9 +1,9 @@
-#include "help/HelpWindow.h"
+#include "ui/help/HelpWindow.h"
 
-#include "common/Beeper.h"
-#include "common/Services.h"
-#include "help/ManualPages.h"
-#include "printing/ReportPrinting.h"
+#include "core/help/ManualPages.h"
+#include "ui/common/Beeper.h"
+#include "ui/common/Services.h"
+#include "ui/printing/ReportPrinting.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -191,8 +191,9 @@ void HelpWindow::findNext(bool backwards) {
 
 void HelpWindow::printPage() {
     // The printer lays the page out again for paper, so it gets a copy of its own.
-    const PrintDocument page{pageTitle(), PrintedText{std::shared_ptr<const QTextDocument>(
-                                              browser_->document()->clone())}};
+    const render::PrintDocument page{
+        pageTitle(),
+        render::PrintedText{std::shared_ptr<const QTextDocument>(browser_->document()->clone())}};
     printDocument(this, services_, page);
 }
 

@@ -1,8 +1,8 @@
-#include "help/ManualViewer.h"
+#include "ui/help/ManualViewer.h"
 
-#include "common/Messenger.h"
-#include "help/HelpWindow.h"
-#include "help/ManualPages.h"
+#include "core/help/ManualPages.h"
+#include "ui/common/Messenger.h"
+#include "ui/help/HelpWindow.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/HelpViewer.h"
-#include "common/Services.h"
+#include "ui/common/HelpViewer.h"
+#include "ui/common/Services.h"
 
 #include <memory>
 

@@ -1,14 +1,14 @@
-#include "mortgage/MortDateInput.h"
+#include "ui/mortgage/MortDateInput.h"
 
-#include "common/Accessibility.h"
-#include "common/Colours.h"
-#include "common/Fonts.h"
-#include "common/InputBox.h"
-#include "common/Messenger.h"
-#include "common/Services.h"
-#include "common/Twips.h"
-#include "mortgage/PaymentDates.h"
-#include "state/AppState.h"
+#include "core/mortgage/PaymentDates.h"
+#include "core/state/AppState.h"
+#include "ui/common/Accessibility.h"
+#include "ui/common/Colours.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/InputBox.h"
+#include "ui/common/Messenger.h"
+#include "ui/common/Services.h"
+#include "ui/common/Twips.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "mortgage/MortIRFTable.h"
+#include "ui/mortgage/MortIRFTable.h"
 
-#include "common/Twips.h"
+#include "ui/common/Twips.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mortgage/MortgageInputs.h"
+#include "core/mortgage/MortgageInputs.h"
 
 #include <QDialog>
 

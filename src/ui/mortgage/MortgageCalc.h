@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mortgage/MortgageInputs.h"
-#include "printing/ReportPrinting.h"
+#include "core/mortgage/MortgageInputs.h"
+#include "ui/printing/ReportPrinting.h"
 
 #include <QWidget>
 

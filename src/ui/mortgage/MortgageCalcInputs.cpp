@@ -1,11 +1,11 @@
-#include "common/Beeper.h"
-#include "common/InputBox.h"
-#include "common/Messenger.h"
-#include "common/Services.h"
-#include "format/LeadingNumber.h"
-#include "mortgage/MortgageCalc.h"
-#include "mortgage/MortgageTexts.h"
-#include "state/AppState.h"
+#include "core/format/LeadingNumber.h"
+#include "core/mortgage/MortgageTexts.h"
+#include "core/state/AppState.h"
+#include "ui/common/Beeper.h"
+#include "ui/common/InputBox.h"
+#include "ui/common/Messenger.h"
+#include "ui/common/Services.h"
+#include "ui/mortgage/MortgageCalc.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

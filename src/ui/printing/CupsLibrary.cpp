@@ -1,4 +1,4 @@
-#include "printing/CupsLibrary.h"
+#include "ui/printing/CupsLibrary.h"
 
 #include <dlfcn.h>
 #include <optional>

@@ -1,8 +1,8 @@
-#include "printing/PrinterHeaderInput.h"
+#include "ui/printing/PrinterHeaderInput.h"
 
-#include "common/InputBox.h"
-#include "common/ModalLoop.h"
-#include "common/Twips.h"
+#include "ui/common/InputBox.h"
+#include "ui/common/ModalLoop.h"
+#include "ui/common/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

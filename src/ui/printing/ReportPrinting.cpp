@@ -1,14 +1,14 @@
-#include "printing/ReportPrinting.h"
+#include "ui/printing/ReportPrinting.h"
 
-#include "common/BusyCursor.h"
-#include "common/FileDialogs.h"
-#include "common/Messenger.h"
-#include "common/Printer.h"
-#include "common/Services.h"
-#include "printing/PdfFile.h"
-#include "printing/PrinterHeaderInput.h"
-#include "report/PrintMessages.h"
-#include "state/AppState.h"
+#include "core/report/PrintMessages.h"
+#include "core/state/AppState.h"
+#include "render/PdfFile.h"
+#include "ui/common/BusyCursor.h"
+#include "ui/common/FileDialogs.h"
+#include "ui/common/Messenger.h"
+#include "ui/common/Printer.h"
+#include "ui/common/Services.h"
+#include "ui/printing/PrinterHeaderInput.h"
 
 #include <QStandardPaths>
 
@@ -17,7 +17,7 @@ namespace {
 
 namespace texts = report::print_messages;
 
-void savePdf(QWidget* parent, Services& services, const PrintDocument& document) {
+void savePdf(QWidget* parent, Services& services, const render::PrintDocument& document) {
     const FileDialogRequest request{
         FileDialogKind::Save, texts::PdfFilter,
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
@@ -28,14 +28,14 @@ void savePdf(QWidget* parent, Services& services, const PrintDocument& document)
     std::optional<QString> failure;
     {
         const BusyCursor busy;
-        failure = writePdfFile(document, *path);
+        failure = render::writePdfFile(document, *path);
     }
     if (failure)
         services.messenger.show(
             parent, Message{*failure, texts::Title, MessageButtons::Ok, MessageIcon::Critical});
 }
 
-void offerPdf(QWidget* parent, Services& services, const PrintDocument& document,
+void offerPdf(QWidget* parent, Services& services, const render::PrintDocument& document,
               const QString& problem) {
     const Message question{texts::printFailed(problem), texts::Title, MessageButtons::YesNo,
                            MessageIcon::Warning};
@@ -45,7 +45,7 @@ void offerPdf(QWidget* parent, Services& services, const PrintDocument& document
 
 } // namespace
 
-void printDocument(QWidget* parent, Services& services, const PrintDocument& document) {
+void printDocument(QWidget* parent, Services& services, const render::PrintDocument& document) {
     std::optional<QString> problem;
     {
         const BusyCursor busy;
@@ -61,7 +61,7 @@ void printTextReport(QWidget* parent, AppState& state, Services& services, const
     const QString header = PrinterHeaderInput::ask(state, parent);
     if (report::cancelsPrintout(header))
         return;
-    PrintDocument document{name, report::PrintedReport()};
+    render::PrintDocument document{name, report::PrintedReport()};
     {
         const BusyCursor busy; // from the font set-up to the end of the printout
         const int fontChoice = state.settings.PrinterFontChoice;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "printing/PrintDocument.h"
-#include "report/Printout.h"
+#include "core/report/Printout.h"
+#include "render/PrintDocument.h"
 
 #include <functional>
 
@@ -18,7 +18,7 @@ struct Services;
 // Sends the document to the default printer with the hourglass showing. When it cannot be
 // printed the user is told why and offered the same pages as a PDF file; the planner's data
 // is never touched either way.
-void printDocument(QWidget* parent, Services& services, const PrintDocument& document);
+void printDocument(QWidget* parent, Services& services, const render::PrintDocument& document);
 
 // Lays out a report's pages for the header typed, the printer font and the currency symbol.
 using ReportLayout = std::function<report::PrintedReport(const report::ReportOptions& options)>;

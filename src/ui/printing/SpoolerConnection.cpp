@@ -1,4 +1,4 @@
-#include "printing/SpoolerConnection.h"
+#include "ui/printing/SpoolerConnection.h"
 
 #include <QElapsedTimer>
 #include <QFile>

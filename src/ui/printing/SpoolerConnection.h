@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/CupsLibrary.h"
+#include "ui/printing/CupsLibrary.h"
 
 #include <QPageLayout>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "printing/SpoolerPrinter.h"
+#include "ui/printing/SpoolerPrinter.h"
 
-#include "files/AtomicWrite.h"
-#include "printing/PdfFile.h"
-#include "printing/SpoolerConnection.h"
-#include "report/PrintMessages.h"
+#include "core/files/AtomicWrite.h"
+#include "core/report/PrintMessages.h"
+#include "render/PdfFile.h"
+#include "ui/printing/SpoolerConnection.h"
 
 #include <QDir>
 #include <QTemporaryFile>
@@ -29,7 +29,7 @@ std::optional<QString> writeSpoolFile(QTemporaryFile& file, const QByteArray& pd
 
 } // namespace
 
-std::optional<QString> SpoolerPrinter::print(const PrintDocument& document) {
+std::optional<QString> SpoolerPrinter::print(const render::PrintDocument& document) {
     SpoolerConnection spooler(Patience);
     const SpoolerConnection::Destination printer =
         spooler.connected() ? spooler.defaultDestination() : nullptr;
@@ -41,7 +41,7 @@ std::optional<QString> SpoolerPrinter::print(const PrintDocument& document) {
         return texts::NoDefaultPrinter;
 
     QByteArray pdf;
-    if (std::optional<QString> problem = renderPdf(document, *paper, pdf))
+    if (std::optional<QString> problem = render::renderPdf(document, *paper, pdf))
         return problem;
     QTemporaryFile spoolFile(QDir::temp().filePath(QStringLiteral("pennywell-XXXXXX.pdf")));
     if (std::optional<QString> problem = writeSpoolFile(spoolFile, pdf))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Printer.h"
+#include "ui/common/Printer.h"
 
 #include <chrono>
 
@@ -14,7 +14,7 @@ class SpoolerPrinter final : public Printer {
 public:
     static constexpr std::chrono::milliseconds Patience{5000};
 
-    std::optional<QString> print(const PrintDocument& document) override;
+    std::optional<QString> print(const render::PrintDocument& document) override;
 };
 
 } // namespace pennywell::ui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/ReportPrinting.h"
+#include "ui/printing/ReportPrinting.h"
 
 #include <QWidget>
 #include <array>

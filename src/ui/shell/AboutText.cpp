@@ -1,4 +1,4 @@
-#include "shell/AboutText.h"
+#include "ui/shell/AboutText.h"
 
 namespace pennywell::ui {
 

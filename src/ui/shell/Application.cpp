@@ -1,14 +1,14 @@
-#include "shell/Application.h"
+#include "ui/shell/Application.h"
 
-#include "budget/Budget.h"
-#include "common/Accessibility.h"
-#include "common/ActivateOnShow.h"
-#include "common/MnemonicFocus.h"
-#include "common/ModalLoop.h"
-#include "help/HelpKey.h"
-#include "mortgage/MortgageCalc.h"
-#include "savings/SavingsCalc.h"
-#include "settings/PersonalSettings.h"
+#include "core/settings/PersonalSettings.h"
+#include "ui/budget/Budget.h"
+#include "ui/common/Accessibility.h"
+#include "ui/common/ActivateOnShow.h"
+#include "ui/common/MnemonicFocus.h"
+#include "ui/common/ModalLoop.h"
+#include "ui/help/HelpKey.h"
+#include "ui/mortgage/MortgageCalc.h"
+#include "ui/savings/SavingsCalc.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "common/Beeper.h"
-#include "common/QtFileDialogs.h"
-#include "common/QtMessenger.h"
-#include "common/Services.h"
-#include "help/ManualViewer.h"
-#include "printing/SpoolerPrinter.h"
-#include "shell/Backdrop.h"
-#include "shell/MenuMain.h"
-#include "state/AppState.h"
+#include "core/state/AppState.h"
+#include "ui/common/Beeper.h"
+#include "ui/common/QtFileDialogs.h"
+#include "ui/common/QtMessenger.h"
+#include "ui/common/Services.h"
+#include "ui/help/ManualViewer.h"
+#include "ui/printing/SpoolerPrinter.h"
+#include "ui/shell/Backdrop.h"
+#include "ui/shell/MenuMain.h"
 
 #include <QDate>
 

@@ -1,7 +1,7 @@
-#include "shell/Backdrop.h"
+#include "ui/shell/Backdrop.h"
 
-#include "common/WindowPlacement.h"
-#include "shell/OutOfTaskbar.h"
+#include "ui/common/WindowPlacement.h"
+#include "ui/shell/OutOfTaskbar.h"
 
 #include <QCloseEvent>
 

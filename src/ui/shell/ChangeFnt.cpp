@@ -1,12 +1,12 @@
-#include "shell/ChangeFnt.h"
+#include "ui/shell/ChangeFnt.h"
 
-#include "common/Accessibility.h"
-#include "common/Fonts.h"
-#include "common/InputBox.h"
-#include "common/Twips.h"
-#include "format/RightAlign.h"
-#include "settings/PersonalSettings.h"
-#include "state/AppState.h"
+#include "core/format/RightAlign.h"
+#include "core/settings/PersonalSettings.h"
+#include "core/state/AppState.h"
+#include "ui/common/Accessibility.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/InputBox.h"
+#include "ui/common/Twips.h"
 
 #include <QButtonGroup>
 #include <QDir>

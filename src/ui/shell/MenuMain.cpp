@@ -1,16 +1,16 @@
-#include "shell/MenuMain.h"
+#include "ui/shell/MenuMain.h"
 
-#include "common/Fonts.h"
-#include "common/HelpViewer.h"
-#include "common/Messenger.h"
-#include "common/ModalLoop.h"
-#include "common/Services.h"
-#include "common/Twips.h"
-#include "common/WindowPlacement.h"
-#include "help/ManualPages.h"
-#include "shell/AboutText.h"
-#include "shell/ChangeFnt.h"
-#include "state/AppState.h"
+#include "core/help/ManualPages.h"
+#include "core/state/AppState.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/HelpViewer.h"
+#include "ui/common/Messenger.h"
+#include "ui/common/ModalLoop.h"
+#include "ui/common/Services.h"
+#include "ui/common/Twips.h"
+#include "ui/common/WindowPlacement.h"
+#include "ui/shell/AboutText.h"
+#include "ui/shell/ChangeFnt.h"
 
 #include <QCloseEvent>
 #include <QLabel>

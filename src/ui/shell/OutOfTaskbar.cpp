@@ -1,4 +1,4 @@
-#include "shell/OutOfTaskbar.h"
+#include "ui/shell/OutOfTaskbar.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "shell/SessionBus.h"
+#include "ui/shell/SessionBus.h"
 
 #include <sys/stat.h>
 

@@ -1,7 +1,7 @@
-#include "budget/BudgetEditing.h"
+#include "core/budget/BudgetEditing.h"
 
 #include "BudgetTestRecords.h"
-#include "budget/DescriptionLength.h"
+#include "core/budget/DescriptionLength.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "budget/BudgetFile.h"
+#include "core/budget/BudgetFile.h"
 
 #include "BudgetTestRecords.h"
 

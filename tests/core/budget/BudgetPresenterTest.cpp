@@ -1,4 +1,4 @@
-#include "budget/BudgetPresenter.h"
+#include "core/budget/BudgetPresenter.h"
 
 #include "BudgetTestRecords.h"
 

@@ -1,7 +1,7 @@
-#include "budget/BudgetRecoveryCopy.h"
+#include "core/budget/BudgetRecoveryCopy.h"
 
 #include "BudgetTestRecords.h"
-#include "budget/BudgetFile.h"
+#include "core/budget/BudgetFile.h"
 
 #include <gtest/gtest.h>
 

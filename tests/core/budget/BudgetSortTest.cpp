@@ -1,4 +1,4 @@
-#include "budget/BudgetSort.h"
+#include "core/budget/BudgetSort.h"
 
 #include "BudgetTestRecords.h"
 

@@ -1,4 +1,4 @@
-#include "budget/SampleBudget.h"
+#include "core/budget/SampleBudget.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "files/FileName.h"
+#include "core/files/FileName.h"
 
 #include <QList>
 #include <gtest/gtest.h>

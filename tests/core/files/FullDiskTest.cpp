@@ -1,6 +1,6 @@
 #include "../../common/TinyFileSystem.h"
-#include "budget/BudgetFile.h"
-#include "settings/PersonalSettings.h"
+#include "core/budget/BudgetFile.h"
+#include "core/settings/PersonalSettings.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "budget/BudgetFile.h"
-#include "files/AtomicWrite.h"
-#include "files/RegularFile.h"
-#include "settings/PersonalSettings.h"
+#include "core/budget/BudgetFile.h"
+#include "core/files/AtomicWrite.h"
+#include "core/files/RegularFile.h"
+#include "core/settings/PersonalSettings.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "files/SaveLeftovers.h"
+#include "core/files/SaveLeftovers.h"
 
-#include "budget/BudgetFile.h"
+#include "core/budget/BudgetFile.h"
 
 #include <QDateTime>
 #include <QDir>

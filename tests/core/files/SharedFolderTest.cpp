@@ -1,5 +1,5 @@
-#include "budget/BudgetMessages.h"
-#include "files/AtomicWrite.h"
+#include "core/budget/BudgetMessages.h"
+#include "core/files/AtomicWrite.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "graph/GraphAxis.h"
+#include "core/graph/GraphAxis.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "graph/GraphSeries.h"
+#include "core/graph/GraphSeries.h"
 
-#include "mortgage/MortgageEngine.h"
+#include "core/mortgage/MortgageEngine.h"
+#include "core/savings/GrowthCalculator.h"
+#include "core/state/AppState.h"
 #include "mortgage/MortgageTestInputs.h"
-#include "savings/GrowthCalculator.h"
-#include "state/AppState.h"
 
 #include <gtest/gtest.h>
 

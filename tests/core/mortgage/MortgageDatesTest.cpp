@@ -1,6 +1,6 @@
 #include "MortgageTestInputs.h"
-#include "mortgage/MortgageEngine.h"
-#include "mortgage/PaymentDates.h"
+#include "core/mortgage/MortgageEngine.h"
+#include "core/mortgage/PaymentDates.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "mortgage/MortgageEngine.h"
+#include "core/mortgage/MortgageEngine.h"
 
 #include "MortgageTestInputs.h"
 

@@ -1,8 +1,8 @@
-#include "mortgage/MortgagePresenter.h"
+#include "core/mortgage/MortgagePresenter.h"
 
 #include "MortgageTestInputs.h"
-#include "mortgage/MortgageEngine.h"
-#include "mortgage/MortgageTexts.h"
+#include "core/mortgage/MortgageEngine.h"
+#include "core/mortgage/MortgageTexts.h"
 
 #include <gtest/gtest.h>
 

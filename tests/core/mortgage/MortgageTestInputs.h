@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mortgage/MortgageInputs.h"
-#include "mortgage/PaymentFrequency.h"
+#include "core/mortgage/MortgageInputs.h"
+#include "core/mortgage/PaymentFrequency.h"
 
 #include <QDate>
 

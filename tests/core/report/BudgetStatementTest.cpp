@@ -1,7 +1,7 @@
-#include "report/BudgetStatement.h"
+#include "core/report/BudgetStatement.h"
 
-#include "budget/BudgetPresenter.h"
 #include "budget/BudgetTestRecords.h"
+#include "core/budget/BudgetPresenter.h"
 #include "report/QStringPrinting.h"
 #include "report/ReportTestPages.h"
 

@@ -1,7 +1,7 @@
-#include "report/MortgageTable.h"
+#include "core/report/MortgageTable.h"
 
-#include "format/NumberFormat.h"
-#include "mortgage/MortgageEngine.h"
+#include "core/format/NumberFormat.h"
+#include "core/mortgage/MortgageEngine.h"
 #include "mortgage/MortgageTestInputs.h"
 #include "report/ReportTestPages.h"
 

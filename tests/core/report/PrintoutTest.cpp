@@ -1,4 +1,4 @@
-#include "report/Printout.h"
+#include "core/report/Printout.h"
 
 #include "report/QStringPrinting.h"
 #include "report/ReportTestPages.h"

@@ -1,10 +1,10 @@
-#include "report/SavingsTable.h"
+#include "core/report/SavingsTable.h"
 
-#include "format/NumberFormat.h"
+#include "core/format/NumberFormat.h"
+#include "core/savings/GrowthCalculator.h"
+#include "core/savings/SavingsInputs.h"
 #include "report/QStringPrinting.h"
 #include "report/ReportTestPages.h"
-#include "savings/GrowthCalculator.h"
-#include "savings/SavingsInputs.h"
 
 #include <gtest/gtest.h>
 

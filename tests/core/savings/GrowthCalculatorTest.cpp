@@ -1,6 +1,6 @@
-#include "savings/GrowthCalculator.h"
+#include "core/savings/GrowthCalculator.h"
 
-#include "savings/GrowthPresenter.h"
+#include "core/savings/GrowthPresenter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "savings/SavingsInputs.h"
+#include "core/savings/SavingsInputs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "savings/YearlyCalculator.h"
+#include "core/savings/YearlyCalculator.h"
 
-#include "savings/SavingsInputs.h"
+#include "core/savings/SavingsInputs.h"
 
 #include <gtest/gtest.h>
 

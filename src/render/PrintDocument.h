@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/PrintedReport.h"
+#include "core/report/PrintedReport.h"
 
 #include <QPicture>
 #include <QString>
@@ -9,7 +9,7 @@
 
 class QTextDocument;
 
-namespace pennywell::ui {
+namespace pennywell::render {
 
 // One drawing on one page (the graph screen), scaled to fit, lines and text kept sharp at
 // any resolution. It is drawn in the colours it is to print in (shades of grey for black and
@@ -33,4 +33,4 @@ struct PrintDocument {
     QString defaultPdfName() const { return name + QStringLiteral(".pdf"); }
 };
 
-} // namespace pennywell::ui
+} // namespace pennywell::render

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/PrintDocument.h"
+#include "render/PrintDocument.h"
 
 #include <QFont>
 #include <QRectF>
@@ -8,7 +8,7 @@
 
 class QPagedPaintDevice;
 
-namespace pennywell::ui {
+namespace pennywell::render {
 
 // The face a report is printed in for a font choice: "Courier New" at 10, 11 or 12 point for
 // choices 1 to 3, and at 10 point for the standard choice 0, so the columns line up whatever
@@ -36,4 +36,4 @@ TextPageGeometry textPageGeometry(const report::PrintedReport& report, const QRe
 // be painted on (nullopt when every page was drawn).
 std::optional<QString> renderDocument(const PrintDocument& document, QPagedPaintDevice& device);
 
-} // namespace pennywell::ui
+} // namespace pennywell::render

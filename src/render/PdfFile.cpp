@@ -1,14 +1,14 @@
-#include "printing/PdfFile.h"
+#include "render/PdfFile.h"
 
-#include "files/AtomicWrite.h"
-#include "printing/PageRenderer.h"
-#include "report/PrintMessages.h"
+#include "core/files/AtomicWrite.h"
+#include "core/report/PrintMessages.h"
+#include "render/PageRenderer.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QPdfWriter>
 
-namespace pennywell::ui {
+namespace pennywell::render {
 
 std::optional<QString> renderPdf(const PrintDocument& document, const QPageLayout& layout,
                                  QByteArray& pdf) {
@@ -41,4 +41,4 @@ std::optional<QString> writePdfFile(const PrintDocument& document, const QString
     return std::nullopt;
 }
 
-} // namespace pennywell::ui
+} // namespace pennywell::render

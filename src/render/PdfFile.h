@@ -1,13 +1,13 @@
 #pragma once
 
-#include "printing/PrintDocument.h"
+#include "render/PrintDocument.h"
 
 #include <QByteArray>
 #include <QPageLayout>
 #include <QPageSize>
 #include <optional>
 
-namespace pennywell::ui {
+namespace pennywell::render {
 
 // Renders the document into `pdf` on the paper and printable area of `layout`, through the
 // printer's renderer. Returns the problem to tell the user, or nullopt when every page was drawn.
@@ -23,4 +23,4 @@ std::optional<QByteArray> pdfBytes(const PrintDocument& document,
 // problem to tell the user, or nullopt when the file was written.
 std::optional<QString> writePdfFile(const PrintDocument& document, const QString& path);
 
-} // namespace pennywell::ui
+} // namespace pennywell::render

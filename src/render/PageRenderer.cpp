@@ -1,6 +1,6 @@
-#include "printing/PageRenderer.h"
+#include "render/PageRenderer.h"
 
-#include "report/PrintMessages.h"
+#include "core/report/PrintMessages.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace pennywell::ui {
+namespace pennywell::render {
 namespace {
 
 constexpr qreal PreferredMargin = 36; // half an inch, in points
@@ -222,4 +222,4 @@ std::optional<QString> renderDocument(const PrintDocument& document, QPagedPaint
     return std::nullopt;
 }
 
-} // namespace pennywell::ui
+} // namespace pennywell::render
