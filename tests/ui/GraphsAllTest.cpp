@@ -1,6 +1,7 @@
 #include "ui/graph/GraphsAll.h"
 
 #include "DrawingRecorder.h"
+#include "PdfText.h"
 #include "TestServices.h"
 #include "WindowTestSupport.h"
 #include "core/report/PrintedReport.h"
@@ -14,6 +15,7 @@
 #include "ui/printing/PrinterHeaderInput.h"
 #include "ui/savings/SavingsCalc.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QHelpEvent>
@@ -281,6 +283,26 @@ private slots:
         const QByteArray bytes = written.readAll();
         QVERIFY(bytes.startsWith("%PDF"));
         QCOMPARE(services_.messenger.shown.size(), 6); // nothing more to tell
+    }
+
+    // The form's menu saves the printout's page as a PDF file after the same two questions,
+    // printing nothing.
+    void theMenuSavesThePrintoutAsAPdf() {
+        open();
+        QAction* savePdf = graphs_->actions().value(0);
+        QCOMPARE(savePdf->text(), QStringLiteral("Save Printout as PDF…"));
+        const QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("chart.pdf"));
+        services_.fileDialogs.answers.enqueue(pdf);
+        answer({MessageAnswer::Yes, MessageAnswer::No});
+        savePdf->trigger();
+        QVERIFY(services_.printer.printed.isEmpty());
+        QCOMPARE(services_.fileDialogs.requests.constLast().fileName, QStringLiteral("Graph.pdf"));
+        QCOMPARE(services_.messenger.shown.size(), 2); // the questions only
+        const QStringList words = pdfWords(pdf);
+        QVERIFY2(wordsNotPrinted(words, "Investment value at end of each Year Show Graph in 2D")
+                     .isEmpty(),
+                 qPrintable(words.join(u' ')));
     }
 
     void savingsPlannerGetsItsGridBackAfterTheGraph() {

@@ -1,5 +1,6 @@
 #include "ui/graph/GraphsAll.h"
 
+#include "core/format/TableMessages.h"
 #include "core/state/AppState.h"
 #include "render/PrintDocument.h"
 #include "ui/common/BusyCursor.h"
@@ -10,6 +11,7 @@
 #include "ui/graph/BarChart.h"
 #include "ui/printing/ReportPrinting.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
@@ -65,6 +67,7 @@ GraphsAll::GraphsAll(AppState& state, Services& services, QWidget* parent)
     titleFont.setPointSize(titleFont.pointSize() + 2);
     label1_->setFont(titleFont);
     buildButtons();
+    offerPdfFromMenu();
 
     setGeometry(twipsRect(FormLeft, FormTop, FormWidth, FormHeight));
     setMinimumSize(size()); // larger, the chart takes the room
@@ -108,8 +111,17 @@ void GraphsAll::buildButtons() {
 
     connect(sav2D_, &QPushButton::clicked, this, &GraphsAll::drawTwoDee);
     connect(threeDeeButton_, &QPushButton::clicked, this, &GraphsAll::switchToThreeDee);
-    connect(ptr_, &QPushButton::clicked, this, &GraphsAll::print);
+    connect(ptr_, &QPushButton::clicked, this, [this] { print(ReportDestination::Printer); });
     connect(exitBut_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+// Right-click anywhere on the form, or the menu key on any of its buttons: the chart and the
+// buttons pass the request on to the form.
+void GraphsAll::offerPdfFromMenu() {
+    auto* savePdf = new QAction(table_messages::SavePdfCaption, this);
+    connect(savePdf, &QAction::triggered, this, [this] { print(ReportDestination::PdfFile); });
+    addAction(savePdf);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void GraphsAll::resizeEvent(QResizeEvent* event) {
@@ -157,7 +169,7 @@ void GraphsAll::switchToThreeDee() {
     chartStyle_ = ThreeDeeStyle;
 }
 
-void GraphsAll::print() {
+void GraphsAll::print(ReportDestination destination) {
     const MessageAnswer go = services_.messenger.show(
         this, Message{QStringLiteral("Continue with Printout."), PrinterTitle,
                       MessageButtons::YesNo, MessageIcon::Question});
@@ -172,22 +184,28 @@ void GraphsAll::print() {
     else
         drawTwoDee();
 
-    QPicture picture;
-    {
-        const BusyCursor busy;
-        // Taller for the drawing, so the chart fills more of the page.
-        const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
-        const QSize shownSize = size();
-        setFixedHeight(int(PrintHeightShare * shownOn->geometry().height()));
-        // The window manager's answer to the new height is handled before the drawing.
-        ModalLoop::processEvents(*this);
-        picture = formPicture();
-        setMinimumHeight(fromTwips(FormHeight));
-        setMaximumHeight(QWIDGETSIZE_MAX);
-        resize(shownSize);
-    }
-    printDocument(this, services_,
-                  render::PrintDocument{QStringLiteral("Graph"), render::PrintedPicture{picture}});
+    const render::PrintDocument document{QStringLiteral("Graph"),
+                                         render::PrintedPicture{stretchedPicture()}};
+    if (destination == ReportDestination::PdfFile)
+        savePrintoutAsPdf(this, services_, document);
+    else
+        printDocument(this, services_, document);
+}
+
+// The form made taller for the drawing, so the chart fills more of the page, and then given
+// back the user's size.
+QPicture GraphsAll::stretchedPicture() {
+    const BusyCursor busy;
+    const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QSize shownSize = size();
+    setFixedHeight(int(PrintHeightShare * shownOn->geometry().height()));
+    // The window manager's answer to the new height is handled before the drawing.
+    ModalLoop::processEvents(*this);
+    QPicture picture = formPicture();
+    setMinimumHeight(fromTwips(FormHeight));
+    setMaximumHeight(QWIDGETSIZE_MAX);
+    resize(shownSize);
+    return picture;
 }
 
 QPicture GraphsAll::formPicture() {

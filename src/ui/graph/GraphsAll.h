@@ -16,9 +16,11 @@ namespace pennywell::ui {
 
 class BarChart;
 struct Services;
+enum class ReportDestination;
 
 // "GraphsAll": the yearly amounts of the planner that opened it, as bars in two or three
-// dimensions, printed as a drawing of the whole form. It only reads the planner's results.
+// dimensions, printed as a drawing of the whole form, or saved as that page in a PDF file from
+// the form's context menu. It only reads the planner's results.
 class GraphsAll : public QWidget {
     Q_OBJECT
 public:
@@ -40,10 +42,12 @@ protected:
 
 private:
     void buildButtons();
+    void offerPdfFromMenu();
     void placeControls();
     void drawTwoDee();
     void switchToThreeDee();
-    void print();
+    void print(ReportDestination destination);
+    QPicture stretchedPicture();
 
     AppState& state_;
     Services& services_;

@@ -17,11 +17,24 @@ namespace {
 
 namespace texts = report::print_messages;
 
-void savePdf(QWidget* parent, Services& services, const render::PrintDocument& document) {
+void offerPdf(QWidget* parent, Services& services, const render::PrintDocument& document,
+              const QString& problem) {
+    const Message question{texts::printFailed(problem), texts::Title, MessageButtons::YesNo,
+                           MessageIcon::Warning};
+    if (services.messenger.show(parent, question) == MessageAnswer::Yes)
+        savePrintoutAsPdf(parent, services, document);
+}
+
+} // namespace
+
+void savePrintoutAsPdf(QWidget* parent, Services& services, const render::PrintDocument& document) {
     const FileDialogRequest request{
-        FileDialogKind::Save, texts::PdfFilter,
+        FileDialogKind::Save,
+        texts::PdfFilter,
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        document.defaultPdfName()};
+        document.defaultPdfName(),
+        {},
+        {}};
     const std::optional<QString> path = services.fileDialogs.choose(parent, request);
     if (!path)
         return;
@@ -34,16 +47,6 @@ void savePdf(QWidget* parent, Services& services, const render::PrintDocument& d
         services.messenger.show(
             parent, Message{*failure, texts::Title, MessageButtons::Ok, MessageIcon::Critical});
 }
-
-void offerPdf(QWidget* parent, Services& services, const render::PrintDocument& document,
-              const QString& problem) {
-    const Message question{texts::printFailed(problem), texts::Title, MessageButtons::YesNo,
-                           MessageIcon::Warning};
-    if (services.messenger.show(parent, question) == MessageAnswer::Yes)
-        savePdf(parent, services, document);
-}
-
-} // namespace
 
 void printDocument(QWidget* parent, Services& services, const render::PrintDocument& document) {
     std::optional<QString> problem;
@@ -70,7 +73,7 @@ void printTextReport(QWidget* parent, AppState& state, Services& services, const
             layOut(report::ReportOptions{header, fontChoice, state.settings.CurrencySymbol});
     }
     if (destination == ReportDestination::PdfFile)
-        savePdf(parent, services, document);
+        savePrintoutAsPdf(parent, services, document);
     else
         printDocument(parent, services, document); // its own hourglass, normal for questions
 }

@@ -20,6 +20,10 @@ struct Services;
 // is never touched either way.
 void printDocument(QWidget* parent, Services& services, const render::PrintDocument& document);
 
+// Asks where to save the document's pages and writes them there as a PDF file in one step;
+// a file that cannot be written is told and leaves any earlier one as it was.
+void savePrintoutAsPdf(QWidget* parent, Services& services, const render::PrintDocument& document);
+
 // Lays out a report's pages for the header typed, the printer font and the currency symbol.
 using ReportLayout = std::function<report::PrintedReport(const report::ReportOptions& options)>;
 
