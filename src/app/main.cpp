@@ -1,6 +1,7 @@
 #include "core/budget/BudgetRecovery.h"
 #include "core/budget/SampleBudget.h"
 #include "core/files/FileName.h"
+#include "core/state/FolderHistory.h"
 #include "core/state/ProgramFolder.h"
 #include "ui/shell/Application.h"
 #include "ui/shell/SessionBus.h"
@@ -69,6 +70,9 @@ int main(int argc, char* argv[]) {
 
     pennywell::ui::Application pennywell;
     pennywell.state().recoveryFolder = pennywell::budgetRecoveryFolder();
+    pennywell.state().folderHistoryFile = pennywell::folderHistoryFile();
+    pennywell.state().budgetFolders =
+        pennywell::readFolderHistory(pennywell.state().folderHistoryFile);
     pennywell.start(programFolder, QDate::currentDate(), parser.positionalArguments().value(0));
     noBusLaunch.restore(); // the windows are shown: accessibility has looked for its bus
     return QApplication::exec();

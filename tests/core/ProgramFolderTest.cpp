@@ -1,9 +1,14 @@
 #include "core/state/ProgramFolder.h"
 
+#include "core/files/FileName.h"
+#include "core/state/FolderHistory.h"
+
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using pennywell::resolveProgramFolder;
 
@@ -59,4 +64,28 @@ TEST(ProgramFolder, BudgetDialogsStartInTheFolderUsedLastOrTheDocuments) {
     EXPECT_EQ(recent.first(), QStringLiteral("0"));
     EXPECT_EQ(recent.count(QStringLiteral("0")), 1);
     EXPECT_EQ(pennywell::budgetDialogFolder(data, recent), QStringLiteral("0"));
+}
+
+// The folder history comes back as it was kept, a name in another code page byte for byte;
+// whatever else the file holds (binary junk, relative names, folders that are gone, a name
+// that is not a folder) is passed over, and a file that cannot be read gives no history.
+TEST(ProgramFolder, TheFolderHistoryComesBackAndDamageIsPassedOver) {
+    QTemporaryDir temporary;
+    ASSERT_TRUE(temporary.isValid());
+    const QDir root(temporary.path());
+    const QString foreign = root.filePath(pennywell::fileNameFromBytes("Caf\xe9"));
+    ASSERT_EQ(::mkdir(pennywell::fileNameBytes(foreign).constData(), 0700), 0);
+    ASSERT_TRUE(root.mkpath(QStringLiteral("b")));
+    const QString history = root.filePath(QStringLiteral("state/budget-folders"));
+    const QStringList kept{foreign, root.filePath(QStringLiteral("b"))};
+    ASSERT_TRUE(pennywell::writeFolderHistory(history, kept));
+    EXPECT_EQ(pennywell::readFolderHistory(history), kept);
+
+    QFile damaged(history);
+    ASSERT_TRUE(damaged.open(QIODevice::Append));
+    damaged.write(QByteArray("\0\xff\x01\n", 4) + "relative\n" + root.filePath("gone").toUtf8() +
+                  "\n" + history.toUtf8() + "\n\n" + root.filePath("b").toUtf8() + '\0' + "x\n");
+    damaged.close();
+    EXPECT_EQ(pennywell::readFolderHistory(history), kept);
+    EXPECT_TRUE(pennywell::readFolderHistory(root.path()).isEmpty()); // a folder, not a file
 }

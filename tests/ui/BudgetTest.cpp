@@ -4,6 +4,7 @@
 #include "TestServices.h"
 #include "WindowTestSupport.h"
 #include "core/state/AppState.h"
+#include "core/state/FolderHistory.h"
 #include "ui/budget/InRecNum.h"
 #include "ui/common/MnemonicFocus.h"
 
@@ -456,6 +457,22 @@ private slots:
                                                "Filename and/or Directory"));
         QCOMPARE(cell("BGrid1", 0, 1), QString());
         QVERIFY(window_->isVisible());
+    }
+
+    // The folder used last is where the dialogs start after a restart too.
+    void theFolderUsedLastIsKeptForTheNextRun() {
+        const QTemporaryDir other;
+        const QString kept = QDir(folder_->path()).filePath(QStringLiteral("state/folders"));
+        state_.folderHistoryFile = kept;
+        window_->openFileGiven(QDir(other.path()).filePath(QStringLiteral("x.bgt")));
+        delete window_;
+        state_ = AppState(); // the next run, as the program starts it
+        state_.budgetFolders = readFolderHistory(kept);
+        window_ = new Budget(state_, services_->services);
+        activate();
+        child<QPushButton>("FilOpen")->click();
+        QCOMPARE(services_->fileDialogs.requests.last().folder, other.path());
+        QCOMPARE(services_->fileDialogs.requests.last().history, QStringList{other.path()});
     }
 
     void cancelledDialogsKeepTheRecords() {

@@ -35,6 +35,7 @@ struct AppState {
     mortgage::MortgageHandOff mortgage;
     SavingsState savings;      // the savings planner's inputs and growth table
     QStringList budgetFolders; // of the budget files opened or saved, latest first
+    QString folderHistoryFile; // where budgetFolders are kept between runs; empty: nowhere
 };
 
 } // namespace pennywell

@@ -109,6 +109,7 @@ private:
     QString loadFile(const QString& path);
     void printStatement(ReportDestination destination = ReportDestination::Printer);
     std::optional<QString> chooseFile(bool save);
+    void rememberFolder(const QString& folder);
     bool holdsUnsavedRecords() const;
     // False when a pending change or the user's answer keeps the records on screen.
     bool readyToReplaceRecords();

@@ -3,6 +3,7 @@
 #include "core/budget/BudgetRecovery.h"
 #include "core/budget/DescriptionLength.h"
 #include "core/state/AppState.h"
+#include "core/state/FolderHistory.h"
 #include "core/state/ProgramFolder.h"
 #include "ui/budget/Budget.h"
 #include "ui/common/BusyCursor.h"
@@ -62,12 +63,20 @@ std::optional<QString> Budget::chooseFile(bool save) {
     const std::optional<QString> chosen = services_.fileDialogs.choose(nullptr, request);
     if (chosen) {
         const QFileInfo file(*chosen);
-        currentFolder_ = file.absolutePath();
-        state_.budgetFolders = withRecentFolder(state_.budgetFolders, currentFolder_);
+        rememberFolder(file.absolutePath());
         if (save)
             currentFileName_ = file.exists() ? file.fileName() : QString();
     }
     return chosen;
+}
+
+void Budget::rememberFolder(const QString& folder) {
+    currentFolder_ = folder;
+    state_.budgetFolders = withRecentFolder(state_.budgetFolders, folder);
+    // Only where the next run's dialogs start is at stake, not worth a message: a history that
+    // cannot be kept leaves them starting where they would the first time.
+    if (!state_.folderHistoryFile.isEmpty())
+        writeFolderHistory(state_.folderHistoryFile, state_.budgetFolders);
 }
 
 void Budget::saveFile() {
@@ -118,8 +127,7 @@ void Budget::openFile() {
 
 void Budget::openFileGiven(const QString& path) {
     // The next Open or Save dialog starts beside it, as after choosing it in the dialog.
-    currentFolder_ = QFileInfo(path).absolutePath();
-    state_.budgetFolders = withRecentFolder(state_.budgetFolders, currentFolder_);
+    rememberFolder(QFileInfo(path).absolutePath());
     const QString shortened = loadFile(path);
     refresh();
     if (!shortened.isEmpty())
