@@ -35,6 +35,7 @@
 #include <QTest>
 #include <functional>
 #include <memory>
+#include <numeric>
 
 using namespace pennywell;
 using namespace pennywell::ui;
@@ -420,14 +421,35 @@ private slots:
             const QPoint aboveBefore = child<QWidget>(test.window, test.above)->pos();
             const QPoint belowBefore =
                 test.below ? child<QWidget>(test.window, test.below)->pos() : QPoint();
+            const QList<int> columnsBefore = columnWidths(grid);
             test.window->resize(test.window->size() + QSize(200, 100));
             QTRY_COMPARE(grid->height(), gridBefore.height() + 100);
             QCOMPARE(grid->width(), gridBefore.width() + int(200 * test.widthShare));
             QCOMPARE(child<QWidget>(test.window, test.above)->pos(), aboveBefore);
             if (test.below)
                 QCOMPARE(child<QWidget>(test.window, test.below)->pos().y(), belowBefore.y() + 100);
+            // The columns take the gained width; the budget's descriptions take all of it.
+            const QList<int> columns = columnWidths(grid);
+            for (int column = 0; column < columns.size(); ++column)
+                QCOMPARE(columns[column] - columnsBefore[column] > 0,
+                         test.window != &budget || column == 1);
+            QCOMPARE(std::accumulate(columns.begin(), columns.end(), 0),
+                     std::accumulate(columnsBefore.begin(), columnsBefore.end(), 0) +
+                         (columns.isEmpty() ? 0 : grid->width() - gridBefore.width()));
+            test.window->resize(test.window->minimumSize());
+            QTRY_COMPARE(grid->size(), gridBefore.size());
+            QCOMPARE(columnWidths(grid), columnsBefore);
             test.window->hide();
         }
+    }
+
+    // None for the chart.
+    static QList<int> columnWidths(QWidget* grid) {
+        QList<int> widths;
+        if (const auto* table = qobject_cast<QTableView*>(grid))
+            for (int column = 0; column < table->model()->columnCount(); ++column)
+                widths.append(table->columnWidth(column));
+        return widths;
     }
 
     // Tab and Shift+Tab move on from a grid; the arrows move inside it.

@@ -16,6 +16,7 @@
 #include "ui/common/Beeper.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/GridActions.h"
+#include "ui/common/GridColumns.h"
 #include "ui/common/HelpPanel.h"
 #include "ui/common/InputBox.h"
 #include "ui/common/Messenger.h"
@@ -204,6 +205,7 @@ void Budget::buildHalf(Half& half, const BudgetHalfLayout& layout) {
     for (int column = 0; column < 4; ++column)
         columns->resizeSection(column, fromTwips(GridColumnWidths[column]));
     keepCellsWhole(half.grid, DescriptionColumn);
+    shareGainedWidth(half.grid, DescriptionColumn); // more of each description shows
     attachGridActions(half.grid, services_,
                       {layout.frame.caption.trimmed(), &state_.settings.CurrencySymbol,
                        [this] { printStatement(ReportDestination::PdfFile); }});

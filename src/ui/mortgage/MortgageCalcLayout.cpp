@@ -231,6 +231,7 @@ void MortgageCalc::buildGrid() {
     // Every payment's number and year: four and eight characters.
     widenToHold(mGrid_, 0, QString(12, QLatin1Char('0')), GridColumns - 1);
     keepCellsWhole(mGrid_);
+    shareGainedWidth(mGrid_);
     attachGridActions(mGrid_, services_,
                       {QStringLiteral("Payment Schedule"), &state_.settings.CurrencySymbol,
                        [this] { print(ReportDestination::PdfFile); }});

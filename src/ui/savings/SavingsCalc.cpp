@@ -174,6 +174,7 @@ void SavingsCalc::buildGrid() {
         grid_->setColumnWidth(column, fromTwips(GridDefaultColumnWidth + increments[column]));
     widenToHold(grid_, 0, QStringLiteral("Total:"), GrowthGridColumns - 1);
     keepCellsWhole(grid_);
+    shareGainedWidth(grid_);
     attachGridActions(grid_, services_,
                       {QStringLiteral("Investment Growth"), &state_.settings.CurrencySymbol,
                        [this] { print(ReportDestination::PdfFile); }});
