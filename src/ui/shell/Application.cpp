@@ -2,7 +2,6 @@
 
 #include "core/settings/PersonalSettings.h"
 #include "ui/budget/Budget.h"
-#include "ui/common/Accessibility.h"
 #include "ui/common/ActivateOnShow.h"
 #include "ui/common/MnemonicFocus.h"
 #include "ui/common/ModalLoop.h"
@@ -39,7 +38,6 @@ Application::Application() {
     MnemonicFocus::install();
     ModalLoop::install();
     ActivateOnShow::install();
-    installAccessibleInterfaces();
     HelpKey::install(state_, manualViewer_);
     // quit() would first ask every window to close, and the backdrop and the menu refuse that
     // (they live for the whole run), which cancels it; exit() ends the event loop at once.

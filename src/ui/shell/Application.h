@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/state/AppState.h"
+#include "ui/common/Accessibility.h"
 #include "ui/common/Beeper.h"
 #include "ui/common/QtFileDialogs.h"
 #include "ui/common/QtMessenger.h"
@@ -33,6 +34,11 @@ public:
     MenuMain& menu() { return menu_; }
 
 private:
+    // Qt keeps the interface it first made for a window, already while the window is being
+    // built, so ours are installed before the windows below are made.
+    struct AccessibleInterfacesFirst {
+        AccessibleInterfacesFirst() { installAccessibleInterfaces(); }
+    } accessibleInterfaces_;
     AppState state_;
     QtMessenger messenger_;
     SystemBeeper beeper_;
