@@ -7,6 +7,7 @@
 // The memory figures are each process's peak resident set, as the kernel counted it.
 #include "WindowTour.h"
 #include "ui/shell/Application.h"
+#include "ui/shell/FontConfigAhead.h"
 #include "ui/shell/SessionBus.h"
 
 #include <QApplication>
@@ -49,9 +50,11 @@ private:
 
 // The program as main() starts it, on a fresh folder of its own.
 int runProgram(int argc, char** argv, bool everyWindow) {
+    pennywell::ui::FontConfigAhead fonts;
     pennywell::ui::NoSessionBusLaunch noBusLaunch;
     QApplication application(argc, argv);
     const QTemporaryDir folder;
+    fonts.wait();
     pennywell::ui::Application program;
     FirstPaint painted([&] {
         if (write(STDOUT_FILENO, Painted, sizeof Painted - 1) < 0)

@@ -4,6 +4,7 @@
 #include "core/state/FolderHistory.h"
 #include "core/state/ProgramFolder.h"
 #include "ui/shell/Application.h"
+#include "ui/shell/FontConfigAhead.h"
 #include "ui/shell/SessionBus.h"
 
 #include <QApplication>
@@ -56,6 +57,7 @@ int main(int argc, char* argv[]) {
     describeCommandLine(parser);
     answerWithoutWindow(parser, argc, argv);
 
+    pennywell::ui::FontConfigAhead fonts;
     pennywell::ui::NoSessionBusLaunch noBusLaunch;
     QApplication application(argc, argv);
     parser.process(argumentList(argc, argv)); // what is left: an unknown option ends here
@@ -68,6 +70,7 @@ int main(int argc, char* argv[]) {
     const QString programFolder = pennywell::resolveProgramFolder(executableFolder);
     pennywell::provideSampleBudget(pennywell::shippedFilesFolder(executableFolder), programFolder);
 
+    fonts.wait();
     pennywell::ui::Application pennywell;
     pennywell.state().recoveryFolder = pennywell::budgetRecoveryFolder();
     pennywell.state().folderHistoryFile = pennywell::folderHistoryFile();

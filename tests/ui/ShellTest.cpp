@@ -61,10 +61,14 @@ private slots:
         QCOMPARE(backdrop->windowTitle(), QStringLiteral("Pennywell Win9"));
         QCOMPARE(backdrop->geometry(), application.menu().geometry());
 
-        // The print spooler's library and the twenty it brings wait for the first printout.
+        // The print spooler's library and the twenty it brings wait for the first printout, and
+        // the icon is read without loading every image plugin to find one that reads PNG.
         QFile mapped(QStringLiteral("/proc/self/maps"));
         QVERIFY(mapped.open(QIODevice::ReadOnly));
-        QVERIFY(!mapped.readAll().contains("libcups"));
+        const QByteArray libraries = mapped.readAll();
+        QVERIFY(!libraries.contains("libcups"));
+        QVERIFY(!libraries.contains("/imageformats/"));
+        QCOMPARE(QApplication::windowIcon().availableSizes().size(), 7); // every picture read
     }
 
     // Outside a desktop session the start tells the D-Bus library there is no bus, so it
