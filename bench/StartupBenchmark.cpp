@@ -62,7 +62,8 @@ int runProgram(int argc, char** argv, bool everyWindow) {
         if (everyWindow)
             for (const pennywell::bench::TourStep& step :
                  pennywell::bench::openEveryWindow(program))
-                std::printf("  %-45s %8.1f ms\n", qPrintable(step.what), step.milliseconds);
+                std::printf("  %-45s %8.1f ms %8.1f ms processor\n", qPrintable(step.what),
+                            step.time.milliseconds, step.time.processorMilliseconds);
         std::fflush(stdout);
         QCoreApplication::exit(0);
     });

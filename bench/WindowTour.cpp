@@ -21,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <random>
+#include <time.h>
 
 namespace pennywell::bench {
 namespace {
@@ -42,12 +43,19 @@ void paintShownWindows() {
             window->repaint();
 }
 
-double timed(const std::function<void()>& step) {
+double threadProcessorMilliseconds() {
+    timespec used{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &used);
+    return double(used.tv_sec) * 1e3 + double(used.tv_nsec) / 1e6;
+}
+
+StepTime timed(const std::function<void()>& step) {
     QElapsedTimer clock;
     clock.start();
+    const double processorBefore = threadProcessorMilliseconds();
     step();
     paintShownWindows();
-    return double(clock.nsecsElapsed()) / 1e6;
+    return {double(clock.nsecsElapsed()) / 1e6, threadProcessorMilliseconds() - processorBefore};
 }
 
 void press(QWidget* window, const char* name) {

@@ -9,9 +9,16 @@ class Application;
 
 namespace pennywell::bench {
 
+// On a busy machine the wall time waits for the processor; the time the program's own thread
+// used is steadier.
+struct StepTime {
+    double milliseconds;
+    double processorMilliseconds;
+};
+
 struct TourStep {
     QString what;
-    double milliseconds;
+    StepTime time;
 };
 
 // Opens every window once as a person would, each filled with the most it shows (the largest
