@@ -2,11 +2,13 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
+#include <QSet>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTableView>
@@ -209,28 +211,55 @@ private:
     }
 
     QList<WidestCell> widestCells(int columns) const {
+        QList<WidestCell> widest(columns);
+        for (int column = 0; column < columns; ++column)
+            if (column != yielding_) // free text: it gives way, however long it is
+                widest[column] = widestCell(column);
+        return widest;
+    }
+
+    // Measuring a text means shaping it, and a schedule of every payment has some twelve
+    // thousand cells. In a fixed-pitch font each printable ASCII character takes the same
+    // advance, so of the cells in the grid's font that hold only those, the longest alone is
+    // measured; of the others, each different text once.
+    WidestCell widestCell(int column) const {
         const QAbstractItemModel* model = grid_->model();
         const QFontMetricsF gridMetrics(full_);
-        QList<WidestCell> widest(columns);
-        for (int column = 0; column < columns; ++column) {
-            if (column == yielding_) // free text: it gives way, however long it is
-                continue;
-            qreal widestAdvance = 0;
-            for (int row = 0; row < model->rowCount(); ++row) {
-                const QModelIndex index = model->index(row, column);
-                const QString text = index.data(Qt::DisplayRole).toString();
-                const QVariant font = index.data(Qt::FontRole);
-                const qreal advance =
-                    font.isValid() ? QFontMetricsF(font.value<QFont>()).horizontalAdvance(text)
-                                   : gridMetrics.horizontalAdvance(text);
-                if (advance > widestAdvance) {
-                    widestAdvance = advance;
-                    widest[column] = {text, font.isValid() ? std::optional(font.value<QFont>())
-                                                           : std::nullopt};
-                }
+        const bool evenPitch = QFontInfo(full_).fixedPitch();
+        WidestCell widest;
+        qreal widestAdvance = 0;
+        const auto measure = [&](const QString& text, const std::optional<QFont>& font) {
+            const qreal advance = font ? QFontMetricsF(*font).horizontalAdvance(text)
+                                       : gridMetrics.horizontalAdvance(text);
+            if (advance > widestAdvance) {
+                widestAdvance = advance;
+                widest = {text, font};
+            }
+        };
+        QString longestEven;
+        QSet<QString> measured;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QModelIndex index = model->index(row, column);
+            const QString text = index.data(Qt::DisplayRole).toString();
+            const QVariant font = index.data(Qt::FontRole);
+            if (font.isValid()) {
+                measure(text, font.value<QFont>());
+            } else if (evenPitch && isPrintableAscii(text)) {
+                if (text.size() > longestEven.size())
+                    longestEven = text;
+            } else if (!measured.contains(text)) { // a text met again is no wider than before
+                measured.insert(text);
+                measure(text, std::nullopt);
             }
         }
+        if (!longestEven.isEmpty())
+            measure(longestEven, std::nullopt);
         return widest;
+    }
+
+    static bool isPrintableAscii(const QString& text) {
+        return std::all_of(text.begin(), text.end(),
+                           [](QChar character) { return character >= u' ' && character <= u'~'; });
     }
 
     // Each column as wide as its widest text with the cell's margins and the grid line, and
