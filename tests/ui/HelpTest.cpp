@@ -238,6 +238,20 @@ private slots:
         window->close();
     }
 
+    // However wide the window, a line of the page is no longer than a printed page's; in a
+    // narrower window it follows the window.
+    void thePageLinesAreNoLongerThanAPrintedPage() {
+        ManualViewer viewer(services_->messenger, services_->beeper, services_->fileDialogs,
+                            services_->printer);
+        viewer.showPage(help::ContentsPage);
+        QTextBrowser* page = viewer.window()->browser();
+        viewer.window()->showNormal();
+        viewer.window()->resize(2000, 600);
+        QTRY_COMPARE(page->lineWrapColumnOrWidth(), 8 * page->logicalDpiX());
+        viewer.window()->resize(viewer.window()->minimumSizeHint().width(), 600);
+        QTRY_VERIFY(page->lineWrapColumnOrWidth() <= page->viewport()->width());
+    }
+
     void aMissingPageIsReportedAndTheProgramGoesOn() {
         ManualViewer viewer(services_->messenger, services_->beeper, services_->fileDialogs,
                             services_->printer);

@@ -40,16 +40,28 @@ QUrl manualUrl(const QString& page) {
 const QString HelpTitle = QStringLiteral("Pennywell Win9 Help");
 
 // The page, its lines no longer than a printed page's however wide the screen: a line across a
-// whole wide screen is hard to follow back to its start.
+// whole wide screen is hard to follow back to its start. Each change of the line width lays the
+// whole page out again, so the page starts at the longest line, which a maximised window keeps.
 class ManualPage final : public QTextBrowser {
+public:
+    ManualPage() {
+        setLineWrapMode(FixedPixelWidth);
+        setLineWrapColumnOrWidth(longestLine());
+    }
+
 protected:
     void resizeEvent(QResizeEvent* event) override {
-        constexpr int MaxLineInches = 8;
         const int available = contentsRect().width() -
                               style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-        setLineWrapMode(FixedPixelWidth);
-        setLineWrapColumnOrWidth(std::min(available, MaxLineInches * logicalDpiX()));
+        if (const int width = std::min(available, longestLine()); width != lineWrapColumnOrWidth())
+            setLineWrapColumnOrWidth(width);
         QTextBrowser::resizeEvent(event);
+    }
+
+private:
+    int longestLine() const {
+        constexpr int MaxLineInches = 8;
+        return MaxLineInches * logicalDpiX();
     }
 };
 
