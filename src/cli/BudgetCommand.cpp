@@ -178,7 +178,7 @@ int printStatement(const BudgetRequest& request, std::optional<BudgetTables>& ta
     return writeReport(
         report::budgetStatement(*tables, request.period,
                                 {wanted.HeaderLine, wanted.fontChoice, userCurrencySymbol()}),
-        QStringLiteral("Budget Statement"), wanted, format, out, err);
+        report::BudgetReportName, wanted, format, out, err);
 }
 
 int runBudget(const QStringList& arguments, QTextStream& out, QTextStream& err) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state/PlannerMessage.h"
+
 #include <QJsonObject>
 #include <QList>
 #include <QStringList>
@@ -33,10 +35,7 @@ int userPrinterFontChoice();
 int badUsage(QTextStream& err, const QString& problem, const QString& usage);
 
 // A calculation the window refuses: the message box it would show.
-struct Refusal {
-    QString title;
-    QString text;
-};
+using Refusal = PlannerMessage;
 QJsonObject refusalJson(const Refusal& refusal);
 
 void writeJson(QTextStream& out, const QJsonObject& document);

@@ -5,11 +5,9 @@
 #include "cli/ReportOutput.h"
 #include "core/format/KeyFilter.h"
 #include "core/format/LeadingNumber.h"
+#include "core/format/TableText.h"
 #include "core/graph/GraphSeries.h"
-#include "core/mortgage/MortgageEngine.h"
-#include "core/mortgage/MortgagePresenter.h"
-#include "core/mortgage/MortgageTexts.h"
-#include "core/report/MortgageTable.h"
+#include "core/mortgage/MortgageSession.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -48,7 +46,7 @@ QString listRow(const QString& option, const QString& name, const QStringList& n
 }
 
 // Additional payments as the dialog takes them: a year of the term and an amount.
-void addExtraPayment(MortgageInputs& inputs, const QString& text, int TermYears) {
+void addExtraPayment(ExtraPaymentEntry& entry, const QString& text) {
     const qsizetype equals = text.indexOf(u'=');
     if (equals < 0)
         throw UsageError{QStringLiteral("--extra: expected YEAR=AMOUNT")};
@@ -57,12 +55,12 @@ void addExtraPayment(MortgageInputs& inputs, const QString& text, int TermYears)
     const Currency amount =
         boxValue(QStringLiteral("extra"), text.mid(equals + 1), FilterAmountKey);
     // Past the term, or past the table of additional payments when the term is over its limit.
-    if (year > lastExtraPaymentYear(TermYears))
-        throw UsageError{QStringLiteral("--extra: Year number does not exist.")};
-    if (year <= 0)
-        throw UsageError{QStringLiteral("--extra: Must have a valid year number.")};
-    inputs.extraPayments[std::size_t(year)] = {Currency::fromUnits(std::int64_t(year) * 10000),
-                                               amount};
+    std::optional<PlannerMessage> refusal = entry.chooseYear(year);
+    if (!refusal)
+        refusal = entry.amountRefusal(year);
+    if (refusal)
+        throw UsageError{"--extra:" + refusal->text};
+    entry.enter(amount);
 }
 
 struct Request {
@@ -110,10 +108,11 @@ Request parseRequest(QCommandLineParser& parser) {
         if (!inputs.FirstPayDate.isValid())
             throw UsageError{QStringLiteral("--first-date: expected yyyy-mm-dd")};
     }
-    const int TermYears = int(std::lround(termYears(inputs)));
+    ExtraPaymentEntry extras(inputs.extraPayments, inputs.ExtraCount,
+                             int(std::lround(termYears(inputs))));
     for (const QString& extra : parser.values("extra"))
-        addExtraPayment(inputs, extra, TermYears);
-    inputs.ExtraCount = extraPaymentYears(inputs.extraPayments, TermYears);
+        addExtraPayment(extras, extra);
+    extras.accept();
     const std::optional<OutputFormat> format = outputFormat(parser);
     if (!format)
         throw UsageError{QStringLiteral("--format: expected text|csv|json|pdf")};
@@ -184,10 +183,6 @@ void writeText(QTextStream& out, const MortgageInputs& inputs, const QString& sy
         out << gridLine(grid.rows[row]) << '\n';
 }
 
-QString rawNumber(Currency value) {
-    return QString::number(value.toDouble(), 'f', 4);
-}
-
 void writeCsv(QTextStream& out, const MortgageResult& result) {
     const bool annual = result.view == View::Annual;
     const bool dates = result.DateView == 1;
@@ -196,9 +191,11 @@ void writeCsv(QTextStream& out, const MortgageResult& result) {
         << (dates ? ",date" : "") << '\n';
     for (int r = 1; r <= result.RowCount; ++r) {
         const PayRow& row = result.PayTable[std::size_t(r)];
-        out << r << ',' << rawNumber(row.interest) << ',' << rawNumber(row.principal) << ','
-            << rawNumber(row.balance) << ',' << rawNumber(row.cumulativeInterest) << ','
-            << rawNumber(row.cumulativePrincipal);
+        out << r << ',' << plainNumber(row.interest, StoredDecimals) << ','
+            << plainNumber(row.principal, StoredDecimals) << ','
+            << plainNumber(row.balance, StoredDecimals) << ','
+            << plainNumber(row.cumulativeInterest, StoredDecimals) << ','
+            << plainNumber(row.cumulativePrincipal, StoredDecimals);
         if (dates)
             out << ',' << row.date.toString(Qt::ISODate);
         out << '\n';
@@ -208,30 +205,31 @@ void writeCsv(QTextStream& out, const MortgageResult& result) {
 int report(const Request& request, QTextStream& out, QTextStream& err) {
     const MortgageInputs& inputs = request.inputs;
     // A refused calculation shows the boxes it got to and an empty grid, as the window does.
-    const auto refuse = [&](const FailureMessage& message, const MortgageBoxes& boxes) -> int {
+    const auto refuse = [&](const PlannerMessage& message, const MortgageBoxes& boxes) -> int {
         if (request.report.wanted)
-            return writeReportRefusal({message.title, message.text}, request.format, out, err);
+            return writeReportRefusal(message, request.format, out, err);
         if (request.format == OutputFormat::Json) {
             QJsonObject document = request.graph ? graphJson(graph::GraphSeries())
                                                  : scheduleJson(boxes, freshGrid(inputs.mode));
-            document.insert("error", refusalJson({message.title, message.text}));
+            document.insert("error", refusalJson(message));
             writeJson(out, document);
         } else {
             err << message.title << ": " << message.text << '\n';
         }
         return CalculationRefused;
     };
-    const TermLimit limit = termLimit(inputs.mode);
-    if (inputs.term.toDouble() > limit.limit)
-        return refuse({QStringLiteral("Help"), limit.message}, MortgageBoxes());
-
-    const MortgageResult result = calculateMortgage(inputs);
     const QString symbol = userCurrencySymbol();
-    const MortgageBoxes boxes = boxTexts(result, symbol);
-    if (!result.succeeded())
-        return refuse(failureMessage(result.failure, inputs.mode), boxes);
+    MortgageHandOff last;
+    GraphHandOff results;
+    MortgageSession session(inputs.mode, last, results, symbol);
+    session.inputs() = inputs;
+    const MortgageOutcome outcome = session.calculate();
+    const MortgageBoxes& boxes = outcome.boxes;
+    if (outcome.message)
+        return refuse(*outcome.message, boxes);
+    const MortgageResult& result = last.result;
     if (request.graph) {
-        const graph::GraphSeries series = graph::mortgageSeries(result, inputs.principal);
+        const graph::GraphSeries series = session.graphSeries();
         if (request.format == OutputFormat::Json)
             writeJson(out, graphJson(series));
         else
@@ -241,23 +239,20 @@ int report(const Request& request, QTextStream& out, QTextStream& err) {
     if (request.report.wanted) {
         const ReportRequest& wanted = request.report;
         const DateStyle dates{QLocale(), request.format == OutputFormat::Json};
-        const QString name = inputs.mode == Mode::Loan ? QStringLiteral("Personal Loan Table")
-                                                       : QStringLiteral("Mortgage Table");
-        return writeReport(report::mortgageTable(inputs, result,
-                                                 {wanted.HeaderLine, wanted.fontChoice, symbol},
-                                                 dates),
-                           name, wanted, request.format, out, err);
+        return writeReport(
+            session.printedReport({wanted.HeaderLine, wanted.fontChoice, symbol}, dates),
+            session.reportName(), wanted, request.format, out, err);
     }
     switch (request.format) {
     case OutputFormat::Json:
-        writeJson(out, scheduleJson(boxes, filledGrid(result, symbol, {QLocale(), true})));
+        writeJson(out, scheduleJson(boxes, session.grid({QLocale(), true})));
         break;
     case OutputFormat::Csv:
         writeCsv(out, result);
         break;
     case OutputFormat::Text:
     case OutputFormat::Pdf: // refused without --report
-        writeText(out, inputs, symbol, boxes, filledGrid(result, symbol, {QLocale(), false}));
+        writeText(out, inputs, symbol, boxes, session.grid({QLocale(), false}));
         break;
     }
     return Success;

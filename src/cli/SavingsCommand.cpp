@@ -4,11 +4,9 @@
 #include "cli/GraphOutput.h"
 #include "cli/ReportOutput.h"
 #include "cli/SavingsAnswer.h"
-#include "core/graph/GraphSeries.h"
 #include "core/report/SavingsTable.h"
-#include "core/savings/GrowthCalculator.h"
-#include "core/savings/GrowthPresenter.h"
 #include "core/savings/SavingsInputs.h"
+#include "core/savings/SavingsSession.h"
 #include "core/savings/SavingsTexts.h"
 
 #include <QCommandLineParser>
@@ -83,6 +81,35 @@ QString csvText(const GrowthResult& result) {
     return text;
 }
 
+struct TypedBoxes {
+    QStringList texts; // every box, as it shows its value
+    std::optional<Refusal> refusal;
+    QString problem; // a value no box takes: the command line is wrong
+};
+
+// A freshly opened window, then each given value typed into its box and the box left.
+TypedBoxes typeIntoBoxes(const QCommandLineParser& parser, SavingsSession& session) {
+    session.open();
+    TypedBoxes boxes;
+    for (const BoxOption& option : boxOptions()) {
+        const bool typed = parser.isSet(option.name);
+        const QString value = parser.value(option.name);
+        if (typed && !isTypeableAmount(value, takesNegativeRate(option.slot)))
+            return {{}, {}, "invalid value for --" + option.name + ": " + value};
+        // The box refuses a value beyond the currency's range: the command line is wrong.
+        if (typed && option.slot != TermSlot && !committedValue(value))
+            return {{}, {}, "--" + option.name + ": the value is too large"};
+        if (typed) {
+            const BoxCommit committed = session.commit(option.slot, value);
+            if (!boxes.refusal)
+                boxes.refusal = committed.message;
+        }
+        boxes.texts.append(
+            session.boxText(option.slot, option.slot == LumpSumSlot && !typed ? 15 : 13));
+    }
+    return boxes;
+}
+
 int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
     for (const BoxOption& option : boxOptions())
@@ -98,67 +125,41 @@ int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err)
     if (!report.problem.isEmpty())
         return badUsage(err, report.problem, usage());
 
-    // A freshly opened window, then each given value typed into its box and the box left.
-    SavingsState savings = openingSavingsState();
-    auto& entries = savings.EntryValues;
-    QStringList boxTexts;
-    std::optional<Refusal> refusal;
+    SavingsState savings;
+    GraphHandOff results;
     const QString symbol = userCurrencySymbol();
-    for (const BoxOption& option : boxOptions()) {
-        const bool typed = parser.isSet(option.name);
-        const QString value = parser.value(option.name);
-        if (typed && !isTypeableAmount(value, takesNegativeRate(option.slot)))
-            return badUsage(err, "invalid value for --" + option.name + ": " + value, usage());
-        Currency& stored = entries[std::size_t(option.slot)];
-        if (typed && option.slot == TermSlot) {
-            const TermEntry term = committedTerm(value);
-            if (term.overLimit && !refusal)
-                refusal = Refusal{savings_texts::HelpTitle, savings_texts::TermBoxLimit};
-            stored = term.years;
-        } else if (typed) {
-            // The box refuses a value beyond the currency's range: the command line is wrong.
-            const auto committed = committedValue(value);
-            if (!committed)
-                return badUsage(err, "--" + option.name + ": the value is too large", usage());
-            stored = *committed;
-        }
-        boxTexts.append(savingsBoxText(option.slot, stored, symbol,
-                                       option.slot == LumpSumSlot && !typed ? 15 : 13));
-    }
+    SavingsSession session(savings, results, symbol);
+    const TypedBoxes typed = typeIntoBoxes(parser, session);
+    if (!typed.problem.isEmpty())
+        return badUsage(err, typed.problem, usage());
+    const QStringList& boxTexts = typed.texts;
+    std::optional<Refusal> refusal = typed.refusal;
 
-    GrowthGrid grid = freshGrowthGrid();
-    GrowthResult result;
+    SavingsOutcome outcome{GrowthResult(), freshGrowthGrid(), std::nullopt};
     if (!refusal) {
-        result = calculateGrowth(growthInputsFrom(savings));
-        grid = presentGrowth(result, symbol);
-        if (result.outcome == GrowthOutcome::TermOverLimit)
-            refusal = Refusal{savings_texts::HelpTitle, savings_texts::TermCalculationLimit};
-        else if (result.outcome == GrowthOutcome::Overflow)
-            refusal = Refusal{savings_texts::HelpTitle, savings_texts::WrongEntry};
+        outcome = session.calculate();
+        refusal = outcome.message;
     }
+    const GrowthResult& result = outcome.result;
+    const GrowthGrid& grid = outcome.grid;
 
     if (parser.isSet("graph")) {
         // Nothing to draw is refused as the graph button refuses it.
-        if (!refusal && result.resultCount == 0)
-            refusal = Refusal{savings_texts::AdvisoryTitle, savings_texts::NoGraphData};
-        const graph::GraphSeries series =
-            refusal
-                ? graph::GraphSeries()
-                : graph::savingsSeries(result.table, result.resultCount, savings_texts::GraphTitle);
+        if (!refusal)
+            refusal = session.graphRefusal();
+        const graph::GraphSeries series = refusal ? graph::GraphSeries() : session.graphSeries();
         return writeSavingsAnswer(
             format, graphJson(series), refusal,
             [&](OutputFormat plain) { return graphText(plain, series, symbol); }, out, err);
     }
     if (report.request.wanted) {
-        if (!refusal && result.resultCount == 0)
-            refusal = Refusal{savings_texts::HelpTitle, savings_texts::NoPrintData};
+        if (!refusal)
+            refusal = session.printRefusal();
         if (refusal)
             return writeReportRefusal(*refusal, format, out, err);
-        savings.growthTable = result.table;
         const ReportRequest& wanted = report.request;
-        return writeReport(report::savingsTable(savings, result.resultCount,
-                                                {wanted.HeaderLine, wanted.fontChoice, symbol}),
-                           QStringLiteral("Investment Growth"), wanted, format, out, err);
+        return writeReport(session.printedReport({wanted.HeaderLine, wanted.fontChoice, symbol}),
+                           report::SavingsReportName, wanted, format, out, err);
     }
 
     const auto plainOutput = [&](OutputFormat plain) {

@@ -4,7 +4,7 @@
 #include "core/savings/GrowthPresenter.h"
 #include "core/savings/SavingsInputs.h"
 #include "core/savings/SavingsTexts.h"
-#include "core/savings/YearlyCalculator.h"
+#include "core/savings/YearlySession.h"
 
 #include <QCommandLineParser>
 #include <QJsonObject>
@@ -52,24 +52,26 @@ int runYearly(const QStringList& arguments, QTextStream& out, QTextStream& err) 
         chosen = &FrequencyOptions[name - std::begin(FrequencyNames)];
     }
 
-    const Currency deposit = *committedValue(parser.value(QStringLiteral("deposit")));
-    const Currency rate = *committedValue(parser.value(QStringLiteral("rate")));
-    std::optional<Refusal> refusal;
-    const YearlyResult result = calculateYearly(deposit, rate, chosen->frequency);
-    if (result.outcome == YearlyOutcome::Overflow)
-        refusal = Refusal{savings_texts::HelpTitle, savings_texts::WrongEntry};
+    SavingsState savings;
     const QString symbol = userCurrencySymbol();
-    const bool calculated = !refusal && result.outcome == YearlyOutcome::Calculated;
-    const QString resultText = calculated ? savingsAmountBoxText(symbol, result.amount) : QString();
+    YearlySession session(savings, symbol);
+    session.commit(YearlyDepositSlot, parser.value(QStringLiteral("deposit")));
+    session.commit(YearlyRateSlot, parser.value(QStringLiteral("rate")));
+    const Currency deposit = savings.EntryValues[YearlyDepositSlot];
+    const Currency rate = savings.EntryValues[YearlyRateSlot];
+    const YearlyAnswer answer = session.calculate(chosen->frequency);
+    const std::optional<Refusal> refusal = answer.message;
+    const bool calculated = answer.result.outcome == YearlyOutcome::Calculated;
+    const QString& resultText = answer.shown;
 
     const auto plainOutput = [&](OutputFormat plain) {
         if (plain == OutputFormat::Csv)
             return "deposit,rate,investments,amount\n" + plainNumber(deposit) + u',' +
                    plainNumber(rate) + u',' + QString::number(int(chosen->frequency)) + u',' +
-                   (calculated ? plainNumber(result.amount) : QString()) + u'\n';
+                   (calculated ? plainNumber(answer.result.amount) : QString()) + u'\n';
         using namespace savings_texts;
-        return fixedWidthTable({{DepositLabel.simplified(), savingsAmountBoxText(symbol, deposit)},
-                                {YearlyRateLabel.simplified(), yearlyRateBoxText(rate)},
+        return fixedWidthTable({{DepositLabel.simplified(), session.boxText(YearlyDepositSlot)},
+                                {YearlyRateLabel.simplified(), session.boxText(YearlyRateSlot)},
                                 {FrequencyLabel.simplified(), QString::fromLatin1(chosen->caption)},
                                 {YearlyResultLabel.simplified(), resultText}},
                                false);

@@ -61,6 +61,17 @@ QString plainFigure(const QString& shown, const QString& currencySymbol) {
     return match.captured(1) + whole + match.captured(3);
 }
 
+QString plainNumber(Currency value, int fewestDecimals) {
+    const std::int64_t units = value.units();
+    // Negated unsigned, so the most negative value has a magnitude too.
+    const std::uint64_t magnitude = units < 0 ? 0 - std::uint64_t(units) : std::uint64_t(units);
+    QString fraction = QString::number(magnitude % Currency::UnitsPerWhole).rightJustified(4, u'0');
+    while (fraction.size() > fewestDecimals && fraction.endsWith(u'0'))
+        fraction.chop(1);
+    return (units < 0 ? QStringLiteral("-") : QString()) +
+           QString::number(magnitude / Currency::UnitsPerWhole) + u'.' + fraction;
+}
+
 QString quotedCsvText(const QString& text) {
     QString quoted = text;
     quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));

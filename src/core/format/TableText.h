@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/money/Currency.h"
+
 #include <QList>
 #include <QStringList>
 
@@ -11,6 +13,11 @@ struct ShownTable {
     QStringList headings;
     QList<QStringList> rows;
 };
+
+// A currency value as a plain number in the same form, to its stored precision: trailing zeros
+// dropped down to `fewestDecimals` decimals ("1234.5000" with StoredDecimals, "1234.50" with 2).
+inline constexpr int StoredDecimals = 4;
+QString plainNumber(Currency value, int fewestDecimals = 2);
 
 // The number a shown figure stands for, without the currency symbol or grouping and with a
 // "." before its decimals ("$1,234.50" gives "1234.50", ".00" gives "0.00"); empty when the

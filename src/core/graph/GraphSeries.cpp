@@ -18,10 +18,6 @@ struct PointRow {
 };
 using PointTable = std::array<PointRow, PointRows>;
 
-Currency whole(int number) {
-    return Currency::fromUnits(std::int64_t(number) * Currency::UnitsPerWhole);
-}
-
 QString labelText(Currency label) {
     return QString::number(label.toDouble(), 'g', 15);
 }
@@ -53,24 +49,25 @@ GraphSeries savingsSeries(const GrowthTable& table, int resultCount, const QStri
 
 GraphSeries mortgageSeries(const mortgage::MortgageResult& result, Currency principal) {
     const int N = result.PaymentsPerYear;
-    const int n = std::min(int(std::nearbyint(result.YearsToFinal + 0.49)), PointRows - 2);
+    const int n = std::min(result.scheduleYears(), PointRows - 2);
     PointTable points{};
-    points[1] = {whole(1), principal};
+    points[1] = {Currency::fromWhole(1), principal};
     if (result.view == mortgage::View::All) {
-        const Currency paidOff = whole(1);
+        const Currency paidOff = Currency::fromWhole(1);
         for (int y = 1; y <= n; ++y) {
             // Block 1 is rows 1..N; each later block starts on the last row of the one before.
             const int first = y == 1 ? 1 : (y - 1) * N;
             for (int row = first; row <= y * N; ++row) {
                 const Currency balance = balanceAt(result.PayTable, row);
-                points[std::size_t(y + 1)] = {whole(y + 1), balance};
+                points[std::size_t(y + 1)] = {Currency::fromWhole(y + 1), balance};
                 if (balance <= paidOff)
                     break;
             }
         }
     } else {
         for (int i = 1; i <= n; ++i)
-            points[std::size_t(i + 1)] = {whole(i + 1), balanceAt(result.PayTable, i)};
+            points[std::size_t(i + 1)] = {Currency::fromWhole(i + 1),
+                                          balanceAt(result.PayTable, i)};
     }
 
     GraphSeries series{result.GraphTitle, {}};

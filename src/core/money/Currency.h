@@ -14,6 +14,10 @@ public:
     constexpr Currency() = default;
 
     static constexpr Currency fromUnits(std::int64_t units) { return Currency(units); }
+    // A whole number of currency units: a year, a count, a round default amount.
+    static constexpr Currency fromWhole(int number) {
+        return Currency(std::int64_t(number) * UnitsPerWhole);
+    }
     // Multiplies by 10,000 in double and rounds half to even; empty when the value is not
     // finite or does not fit.
     static std::optional<Currency> fromDouble(double value);

@@ -96,7 +96,7 @@ bool summariseYears(MortgageResult& result, int years, const MortgageInputs& inp
     for (int y = 1; y <= years; ++y) {
         PayRow& row = result.PayTable[std::size_t(y)];
         const PayRow& year = yearTable[std::size_t(y)];
-        row.number = Currency::fromUnits(std::int64_t(y) * Currency::UnitsPerWhole);
+        row.number = Currency::fromWhole(y);
         if (inputs.DateView == 1)
             row.date = yearDate(inputs.FirstPayDate, y);
         row.interest = year.interest;
@@ -207,7 +207,7 @@ MortgageResult calculateMortgage(const MortgageInputs& inputs) {
         CP += principal;
 
         PayRow& row = table.emplace_back();
-        row.number = Currency::fromUnits(std::int64_t(j) * Currency::UnitsPerWhole);
+        row.number = Currency::fromWhole(j);
         if (!store(interest, row.interest) || !store(principal, row.principal) ||
             !store(B, row.balance) || !store(CI, row.cumulativeInterest) ||
             !store(CP, row.cumulativePrincipal))
@@ -230,7 +230,7 @@ MortgageResult calculateMortgage(const MortgageInputs& inputs) {
 
     result.paymentsMade = n;
     result.YearsToFinal = double(n) / N;
-    const int years = int(std::nearbyint(result.YearsToFinal + 0.49));
+    const int years = result.scheduleYears();
     if (inputs.view == View::Annual) {
         if (!summariseYears(result, years, inputs))
             return failed(std::move(result), Failure::WrongEntry);

@@ -28,9 +28,9 @@ MortgageInputs defaultInputs(Mode mode) {
     MortgageInputs inputs;
     inputs.mode = mode;
     const bool loan = mode == Mode::Loan;
-    inputs.principal = Currency::fromUnits((loan ? 20000 : 100000) * Currency::UnitsPerWhole);
+    inputs.principal = Currency::fromWhole(loan ? 20000 : 100000);
     inputs.ratePercent = Currency::fromUnits(101250);
-    inputs.term = Currency::fromUnits((loan ? 48 : 25) * Currency::UnitsPerWhole);
+    inputs.term = Currency::fromWhole(loan ? 48 : 25);
     inputs.compoundingRow = compoundingRows().first();
     inputs.frequencyRow = frequencyRows().first();
     return inputs;

@@ -6,6 +6,7 @@
 
 #include <QDate>
 #include <QString>
+#include <cmath>
 #include <vector>
 
 namespace pennywell::mortgage {
@@ -76,6 +77,10 @@ struct MortgageResult {
     int ResultCount = 0; // 0 until a calculation succeeds
 
     bool succeeded() const { return failure == Failure::None; }
+
+    // The years the schedule spans: a part year at the end counts as a whole one once it is more
+    // than about a hundredth of a year.
+    int scheduleYears() const { return int(std::nearbyint(YearsToFinal + 0.49)); }
 };
 
 } // namespace pennywell::mortgage

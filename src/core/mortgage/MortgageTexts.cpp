@@ -110,7 +110,7 @@ TermLimit termLimit(Mode mode) {
     return {double(MortgageYearLimit), QStringLiteral("Wrong entry, 40 Years limit.")};
 }
 
-FailureMessage failureMessage(Failure failure, Mode mode) {
+PlannerMessage failureMessage(Failure failure, Mode mode) {
     if (failure == Failure::TermLimit)
         return {modeTexts(mode, QString()).caption, termLimit(Mode::Mortgage).message};
     return {QStringLiteral("Help"), QStringLiteral("Wrong entry, try again")};

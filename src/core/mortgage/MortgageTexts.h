@@ -2,6 +2,7 @@
 
 #include "core/mortgage/MortgageInputs.h"
 #include "core/mortgage/MortgageResult.h"
+#include "core/state/PlannerMessage.h"
 
 #include <QString>
 #include <QStringList>
@@ -33,6 +34,26 @@ inline const QString DaysInYearLabel = QStringLiteral(" Days      in year.");
 
 const QStringList& rateList();
 
+// Captions of the input labels, the same for mortgages and loans.
+inline const QString CompoundingLabel = QStringLiteral(" Interest compound     periods per year.");
+inline const QString FrequencyLabel = QStringLiteral(" Frequency and type   of each payment.");
+inline const QString ShowPaymentsLabel = QStringLiteral(" Show payments.");
+// The captions the date button switches between.
+inline const QString ViewDateCaption = QStringLiteral("&View payment date");
+inline const QString ViewNumberCaption = QStringLiteral("&View payment No.");
+
+// The date dialog's caption and its refusal of a date it cannot read.
+inline const QString FirstDateLabel = QStringLiteral(" Type in the date of   the first payment");
+inline const QString DateEntryErrorTitle = QStringLiteral("Entry error");
+inline const QString NotADate = QStringLiteral("Not a valid date, try again. ");
+
+// "Show Graph" before anything was calculated (title "Advisory").
+inline const QString NoGraphData = QStringLiteral("No Data to work with. Calculate.");
+
+// The additional-payments dialog's refusals (title "Help").
+inline const QString YearDoesNotExist = QStringLiteral(" Year number does not exist.");
+inline const QString NoValidYear = QStringLiteral(" Must have a valid year number.");
+
 // The boxes as rewritten when they are left after an edit.
 QString principalBoxText(const QString& currencySymbol, double principal);
 QString rateBoxText(double ratePercent);
@@ -46,12 +67,8 @@ struct TermLimit {
 };
 TermLimit termLimit(Mode mode);
 
-// The message and title of a refused calculation; the term-limit title is the window caption.
-struct FailureMessage {
-    QString title;
-    QString text;
-};
-FailureMessage failureMessage(Failure failure, Mode mode);
+// The message of a refused calculation; the term-limit title is the window caption.
+PlannerMessage failureMessage(Failure failure, Mode mode);
 
 // The quick-help panel, its paragraphs joined by CR LF.
 QString quickHelpText(Mode mode);

@@ -6,6 +6,9 @@
 
 namespace pennywell::report {
 
+// The print job's name.
+inline const QString BudgetReportName = QStringLiteral("Budget Statement");
+
 // The message of "To Printer" while both tables are empty (title "Help").
 inline const QString BudgetNoDataText = QStringLiteral("No data to print.");
 

@@ -114,8 +114,7 @@ void printHeaderBlock(Printout& out, const MortgageInputs& inputs, const Mortgag
 
 // The rows the grid shows: every payment, or the years to the final payment.
 int printedRows(const MortgageResult& result) {
-    const int rows = result.view == View::All ? result.ResultCount - 1
-                                              : int(std::nearbyint(result.YearsToFinal + 0.49));
+    const int rows = result.view == View::All ? result.ResultCount - 1 : result.scheduleYears();
     return std::clamp(rows, 0, int(result.PayTable.size()) - 1);
 }
 

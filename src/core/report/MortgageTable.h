@@ -7,6 +7,12 @@
 
 namespace pennywell::report {
 
+// The print job's name.
+inline QString mortgageReportName(mortgage::Mode mode) {
+    return mode == mortgage::Mode::Loan ? QStringLiteral("Personal Loan Table")
+                                        : QStringLiteral("Mortgage Table");
+}
+
 // The message of "To Printer" before anything was calculated (title "Help").
 inline const QString MortgageNoDataText = QStringLiteral(" No data to Print. Calculate.");
 

@@ -5,6 +5,9 @@
 
 namespace pennywell::report {
 
+// The print job's name, and the name the table's exports are offered under.
+inline const QString SavingsReportName = QStringLiteral("Investment Growth");
+
 // The message of "To Printer" before anything was calculated (title "Help").
 inline const QString SavingsNoDataText = QStringLiteral("No data to print. Calculate.");
 

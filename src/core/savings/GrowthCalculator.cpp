@@ -5,10 +5,6 @@
 namespace pennywell {
 namespace {
 
-Currency wholeNumber(int value) {
-    return Currency::fromUnits(std::int64_t(value) * Currency::UnitsPerWhole);
-}
-
 // Runs the years into the result's table; false when a value leaves the currency range.
 bool fillTable(const GrowthInputs& in, int years, GrowthResult& result) {
     GrowthTable& table = result.table;
@@ -30,7 +26,7 @@ bool fillTable(const GrowthInputs& in, int years, GrowthResult& result) {
     const auto firstCell = Currency::fromDouble(value);
     if (!firstCell)
         return false;
-    table[1] = {Currency(), wholeNumber(1), *invested, *interest, *firstCell, Currency()};
+    table[1] = {Currency(), Currency::fromWhole(1), *invested, *interest, *firstCell, Currency()};
 
     Currency total = *invested;
     Currency annual = in.annualAmount;
@@ -51,8 +47,8 @@ bool fillTable(const GrowthInputs& in, int years, GrowthResult& result) {
         if (!cell || !newTotal)
             return false;
         total = *newTotal;
-        table[std::size_t(year)] = {Currency(), wholeNumber(year), annual, *earned,
-                                    *cell,      Currency()};
+        table[std::size_t(year)] = {Currency(), Currency::fromWhole(year), annual, *earned, *cell,
+                                    Currency()};
     }
 
     const int shown = result.yearsShown;
@@ -62,8 +58,8 @@ bool fillTable(const GrowthInputs& in, int years, GrowthResult& result) {
     const auto gain = finalValue->minus(total);
     if (!gain)
         return false;
-    table[std::size_t(shown + 1)] = {Currency(), wholeNumber(shown), total,
-                                     *gain,      *finalValue,        Currency()};
+    table[std::size_t(shown + 1)] = {
+        Currency(), Currency::fromWhole(shown), total, *gain, *finalValue, Currency()};
     return true;
 }
 

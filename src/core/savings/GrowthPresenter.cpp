@@ -55,14 +55,4 @@ GrowthGrid presentGrowth(const GrowthResult& result, const QString& currencySymb
     return grid;
 }
 
-QString plainNumber(Currency value) {
-    const std::int64_t units = value.units();
-    const std::uint64_t magnitude = units < 0 ? 0 - std::uint64_t(units) : std::uint64_t(units);
-    QString fraction = QString::number(magnitude % Currency::UnitsPerWhole).rightJustified(4, u'0');
-    while (fraction.size() > 2 && fraction.endsWith(u'0'))
-        fraction.chop(1);
-    return (units < 0 ? QStringLiteral("-") : QString()) +
-           QString::number(magnitude / Currency::UnitsPerWhole) + u'.' + fraction;
-}
-
 } // namespace pennywell

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/format/TableText.h"
 #include "core/savings/GrowthCalculator.h"
 
 #include <QList>
@@ -24,8 +25,5 @@ GrowthGrid freshGrowthGrid();
 // The grid after a calculation: year rows, one empty row, the "Total:" row and empty rows up
 // to the grid's size. A refused calculation leaves every cell empty.
 GrowthGrid presentGrowth(const GrowthResult& result, const QString& currencySymbol);
-
-// A currency value as a plain number for spreadsheets: no grouping, two to four decimals.
-QString plainNumber(Currency value);
 
 } // namespace pennywell

@@ -14,10 +14,6 @@ namespace {
 constexpr char16_t MoneyPattern[] = u"###,###.00";
 constexpr char16_t RatePattern[] = u"###.00";
 
-Currency wholeNumber(double value) {
-    return Currency::fromUnits(std::int64_t(value) * Currency::UnitsPerWhole);
-}
-
 } // namespace
 
 std::optional<Currency> committedValue(QStringView text) {
@@ -33,15 +29,16 @@ TermEntry committedTerm(QStringView text) {
     } else if (!(years >= 0)) {
         years = 0; // only a pasted text can hold a sign
     }
-    entry.years = wholeNumber(std::nearbyint(years)); // ties to even, as the calculation rounds
+    entry.years =
+        Currency::fromWhole(int(std::nearbyint(years))); // ties to even, as the calculation rounds
     return entry;
 }
 
 SavingsState openingSavingsState() {
     SavingsState savings;
-    savings.EntryValues[AnnualAmountSlot] = wholeNumber(1000);
-    savings.EntryValues[RateSlot] = wholeNumber(20);
-    savings.EntryValues[TermSlot] = wholeNumber(25);
+    savings.EntryValues[AnnualAmountSlot] = Currency::fromWhole(1000);
+    savings.EntryValues[RateSlot] = Currency::fromWhole(20);
+    savings.EntryValues[TermSlot] = Currency::fromWhole(25);
     return savings;
 }
 

@@ -25,6 +25,10 @@ inline const QString InflationLabel =
     QStringLiteral(" Adjust for Annual             Inflation Rate (%).     ");
 inline const QString TermLabel = QStringLiteral(" Time in Years.");
 
+// Below the years box; its last line, "each:", reads on to the Year button beside it.
+inline const QString YearButtonLabel =
+    QStringLiteral(" Calculate for Amounts      Invested throughout         each:");
+
 // Captions of the yearly dialog.
 inline const QString DepositLabel = QStringLiteral(" Amount of each Investment");
 inline const QString YearlyRateLabel = QStringLiteral(" Annual Interest/Growth (%)");

@@ -322,17 +322,17 @@ void Budget::connectHalf(Half& half) {
 }
 
 void Budget::printStatement(ReportDestination destination) {
-    if (tables_.income.count() == 0 && tables_.expense.count() == 0) {
-        services_.messenger.show(this, Message{report::BudgetNoDataText, QStringLiteral("Help")});
+    if (const auto refusal = document_.printRefusal()) {
+        message(*refusal);
         return;
     }
     // The tables are kept in the order on screen; the period is the one shown.
     const BudgetPeriod period =
         periodFromListText(freqPeriod_->currentText()).value_or(annualPeriod());
     printTextReport(
-        this, state_, services_, QStringLiteral("Budget Statement"),
+        this, state_, services_, report::BudgetReportName,
         [this, &period](const report::ReportOptions& options) {
-            return report::budgetStatement(tables_, period, options);
+            return report::budgetStatement(document_.tables(), period, options);
         },
         destination);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/budget/BudgetDocument.h"
 #include "core/budget/BudgetEditing.h"
 #include "core/budget/BudgetRecord.h"
 #include "ui/budget/InRecNum.h"
@@ -84,12 +85,12 @@ private:
     void clearBoxes(Half& half);
     void setChangeMode(Half& half, bool changing);
     void assignAltH();
-    bool changePending() const;
     int promptRecordNumber(const Half& half, InRecNum::Purpose purpose);
     // The number of an existing record picked for the purpose; 0 when the table is empty, the
     // prompt is left or no record has the number (each but the prompt's leaving is told).
     int chooseExistingRecord(Half& half, InRecNum::Purpose purpose, const QString& noRecords);
     void message(const QString& text, const QString& title);
+    void message(const PlannerMessage& message);
 
     // Shows the message for a refused edit; true when the edit went through.
     bool editAccepted(BudgetEditOutcome outcome);
@@ -110,7 +111,6 @@ private:
     void printStatement(ReportDestination destination = ReportDestination::Printer);
     std::optional<QString> chooseFile(bool save);
     void rememberFolder(const QString& folder);
-    bool holdsUnsavedRecords() const;
     // False when a pending change or the user's answer keeps the records on screen.
     bool readyToReplaceRecords();
     bool userGoesBackToSave();
@@ -124,7 +124,7 @@ private:
 
     AppState& state_;
     Services& services_;
-    BudgetTables tables_;
+    BudgetDocument document_;
     Half income_;
     Half expense_;
     QComboBox* freqPeriod_ = nullptr;
@@ -136,8 +136,6 @@ private:
     HelpPanel* helpTxt_ = nullptr;
 
     int focusSide_ = 0; // 1 income, 2 expense: whose description box gets the focus
-    int changed_ = 0;   // 1 while the records on screen differ from the last save
-    QString currentFileName_;
     QString currentFolder_;
     BudgetRecovery* recovery_ = nullptr;
 };

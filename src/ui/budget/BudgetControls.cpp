@@ -1,6 +1,7 @@
 #include "ui/budget/BudgetControls.h"
 
 #include "ui/common/Colours.h"
+#include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/InputBox.h"
 #include "ui/common/WholeText.h"
@@ -44,11 +45,7 @@ QLineEdit* addBox(QWidget* parent, const char* name, const QRect& geometry, bool
 }
 
 QPushButton* addButton(QWidget* parent, const NamedControl& named, const QRect& geometry) {
-    auto* button = new QPushButton(named.caption, parent);
-    button->setObjectName(QString::fromLatin1(named.name));
-    button->setGeometry(geometry);
-    button->setAutoDefault(true); // Enter on a focused button presses it
-    return button;
+    return ui::addButton(parent, named.name, named.caption, geometry);
 }
 
 QComboBox* addList(QWidget* parent, const char* name, const QStringList& entries,

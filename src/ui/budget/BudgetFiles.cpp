@@ -1,4 +1,3 @@
-#include "core/budget/BudgetFile.h"
 #include "core/budget/BudgetMessages.h"
 #include "core/budget/BudgetRecovery.h"
 #include "core/budget/DescriptionLength.h"
@@ -38,15 +37,9 @@ QString draggedBudgetFile(const QMimeData* data) {
 
 } // namespace
 
-bool Budget::holdsUnsavedRecords() const {
-    // A record being changed is unsaved work even right after a save.
-    return (changed_ == 1 || changePending()) &&
-           (tables_.income.count() != 0 || tables_.expense.count() != 0);
-}
-
 bool Budget::userGoesBackToSave() {
     // No erases the records, so leaving the question without an answer means going back.
-    const Message question{currentFileName_ + messages::ChangedFileQuestion,
+    const Message question{document_.fileName() + messages::ChangedFileQuestion,
                            messages::ChangedFileTitle, MessageButtons::YesNo, MessageIcon::Question,
                            MessageAnswer::Yes};
     return services_.messenger.show(this, question) == MessageAnswer::Yes;
@@ -57,7 +50,7 @@ std::optional<QString> Budget::chooseFile(bool save) {
     const FileDialogRequest request{save ? FileDialogKind::Save : FileDialogKind::Open,
                                     BudgetFilter,
                                     currentFolder_,
-                                    currentFileName_,
+                                    document_.fileName(),
                                     {state_.programFolder},
                                     state_.budgetFolders};
     const std::optional<QString> chosen = services_.fileDialogs.choose(nullptr, request);
@@ -65,7 +58,7 @@ std::optional<QString> Budget::chooseFile(bool save) {
         const QFileInfo file(*chosen);
         rememberFolder(file.absolutePath());
         if (save)
-            currentFileName_ = file.exists() ? file.fileName() : QString();
+            document_.setFileName(file.exists() ? file.fileName() : QString());
     }
     return chosen;
 }
@@ -81,35 +74,32 @@ void Budget::rememberFolder(const QString& folder) {
 
 void Budget::saveFile() {
     // The file would hold the record's old values while the user sees the new ones.
-    if (changePending()) {
+    if (document_.changePending()) {
         message(messages::ChangePendingBeforeSave, messages::HelpTitle);
         return;
     }
     hide();
-    if (tables_.income.count() == 0 && tables_.expense.count() == 0) {
+    if (!document_.hasRecords()) {
         message(messages::NoRecordsToSave, messages::HelpTitle);
-        changed_ = 0;
+        document_.markUnchanged();
     } else if (const std::optional<QString> path = chooseFile(true)) {
         const BusyCursor busy;
-        if (const SaveResult saved = saveBudgetFile(*path, tables_)) {
-            currentFileName_ = QFileInfo(*path).fileName();
-            changed_ = 0;
-            recovery_->saved(tables_, *path);
-        } else {
-            // The old file is untouched and the records are still unsaved.
-            message(withRefusalReason(messages::BadFilename, saved), messages::SavingErrorTitle);
-        }
+        const BudgetSaveOutcome saved = document_.save(*path);
+        if (saved.result)
+            recovery_->saved(document_.tables(), *path);
+        else // the old file is untouched and the records are still unsaved
+            message(*saved.message);
     }
     show(); // raised and given the keyboard by ActivateOnShow
 }
 
 bool Budget::readyToReplaceRecords() {
     // Opening replaces both tables, which would strand a pending change.
-    if (changePending()) {
+    if (document_.changePending()) {
         message(messages::ChangePending, messages::HelpTitle);
         return false;
     }
-    return !(holdsUnsavedRecords() && userGoesBackToSave());
+    return !(document_.holdsUnsavedRecords() && userGoesBackToSave());
 }
 
 void Budget::openFile() {
@@ -153,24 +143,20 @@ void Budget::dropEvent(QDropEvent* event) {
 
 QString Budget::loadFile(const QString& path) {
     const BusyCursor busy;
-    QString shortened;
-    if (std::optional<BudgetTables> loaded = loadBudgetFile(path)) {
-        shortened = shortenLongDescriptions(*loaded);
-        tables_ = std::move(*loaded);
-        currentFileName_ = QFileInfo(path).fileName();
-        recovery_->opened(tables_, path);
-        // Another file's records are read from the top, wherever the last ones stood.
-        income_.grid->scrollToTop();
-        expense_.grid->scrollToTop();
-    } else {
-        // The records on screen stay: a bad file never costs the user their work.
-        message(messages::LoadFailed, messages::LoadFileTitle);
+    if (const auto refusal = document_.load(path)) {
+        message(*refusal);
+        return QString();
     }
+    const QString shortened = shortenLongDescriptions(document_.tables());
+    recovery_->opened(document_.tables(), path);
+    // Another file's records are read from the top, wherever the last ones stood.
+    income_.grid->scrollToTop();
+    expense_.grid->scrollToTop();
     return shortened;
 }
 
 void Budget::closeEvent(QCloseEvent* event) {
-    if (holdsUnsavedRecords() && userGoesBackToSave()) {
+    if (document_.holdsUnsavedRecords() && userGoesBackToSave()) {
         event->ignore();
         return;
     }
@@ -179,9 +165,7 @@ void Budget::closeEvent(QCloseEvent* event) {
 }
 
 void Budget::discardWork() {
-    changed_ = 0;
-    currentFileName_.clear();
-    tables_ = BudgetTables{};
+    document_.discard();
     income_.entry = BudgetEntry{};
     expense_.entry = BudgetEntry{};
     state_.EditStarted = 0;

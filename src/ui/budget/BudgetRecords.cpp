@@ -28,11 +28,16 @@ constexpr int PromptTop = 5325;
 } // namespace
 
 BudgetTable& Budget::tableOf(const Half& half) {
-    return half.layout->side == BudgetSide::Income ? tables_.income : tables_.expense;
+    BudgetTables& tables = document_.tables();
+    return half.layout->side == BudgetSide::Income ? tables.income : tables.expense;
 }
 
 void Budget::message(const QString& text, const QString& title) {
     services_.messenger.show(this, Message{text, title});
+}
+
+void Budget::message(const PlannerMessage& message) {
+    services_.messenger.show(this, messageOf(message));
 }
 
 void Budget::clearBoxes(Half& half) {
@@ -129,7 +134,8 @@ void Budget::refresh() {
         periodFromListText(freqPeriod_->currentText()).value_or(annualPeriod());
     const BudgetSortOrder order =
         sortOrderFromListText(sortBy_->currentText()).value_or(BudgetSortOrder::NamesAscending);
-    const BudgetView view = refreshBudget(tables_, period, order, state_.settings.CurrencySymbol);
+    const BudgetView view =
+        refreshBudget(document_.tables(), period, order, state_.settings.CurrencySymbol);
 
     showHalf(income_, view.income);
     showHalf(expense_, view.expense);
@@ -144,14 +150,14 @@ void Budget::refresh() {
 
     (focusSide_ == 1 ? income_.description : expense_.description)->setFocus();
     focusSide_ = 0;
-    changed_ = 1;
+    document_.markChanged();
     recovery_->changed();
 }
 
 void Budget::chooseListEntry() {
-    if (tables_.income.count() != 0)
+    if (document_.tables().income.count() != 0)
         refresh();
-    if (tables_.expense.count() != 0)
+    if (document_.tables().expense.count() != 0)
         refresh();
 }
 

@@ -31,15 +31,16 @@ void Budget::watchForRecovery() {
 
 BudgetWork Budget::unsavedWork() const {
     BudgetWork work;
-    work.tables = tables_;
+    work.tables = document_.tables();
     work.period = periodFromListText(freqPeriod_->currentText()).value_or(annualPeriod());
     work.order =
         sortOrderFromListText(sortBy_->currentText()).value_or(BudgetSortOrder::NamesAscending);
-    work.changed = changed_ == 1;
+    work.changed = document_.isChanged();
     for (const Half* half : {&income_, &expense_}) {
         const BudgetSide side = half->layout->side;
         const int record =
-            (side == BudgetSide::Income ? tables_.income : tables_.expense).chosenRecord;
+            (side == BudgetSide::Income ? document_.tables().income : document_.tables().expense)
+                .chosenRecord;
         if (record != 0)
             work.pendingChanges.push_back({side, record, half->description->text(), half->entry});
     }
@@ -47,7 +48,7 @@ BudgetWork Budget::unsavedWork() const {
 }
 
 void Budget::offerRecovery() {
-    if (changePending())
+    if (document_.changePending())
         return;
     const std::optional<RecoveryCopy> copy = recovery_->takeEarlierCopy();
     if (!copy)
@@ -64,11 +65,9 @@ void Budget::offerRecovery() {
 }
 
 void Budget::restoreWork(const BudgetWork& work) {
-    tables_ = work.tables;
-    const QFileInfo file(work.filePath);
-    currentFileName_ = work.filePath.isEmpty() ? QString() : file.fileName();
+    document_.restore(work.tables, work.filePath);
     if (!work.filePath.isEmpty())
-        currentFolder_ = file.absolutePath();
+        currentFolder_ = QFileInfo(work.filePath).absolutePath();
     freqPeriod_->setCurrentText(work.period.listText);
     for (const BudgetSortChoice& choice : budgetSortChoices())
         if (choice.order == work.order)
@@ -80,7 +79,7 @@ void Budget::restoreWork(const BudgetWork& work) {
 }
 
 bool Budget::sessionMayEnd(bool interactionAllowed) {
-    if (!holdsUnsavedRecords())
+    if (!document_.holdsUnsavedRecords())
         return true;
     if (!interactionAllowed) {
         recovery_->keepForNextStart();

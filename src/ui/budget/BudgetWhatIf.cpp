@@ -30,10 +30,6 @@ void Budget::assignAltH() {
     help2_->setShortcut(expenseChanging ? QKeySequence() : QKeySequence::mnemonic(help2_->text()));
 }
 
-bool Budget::changePending() const {
-    return tables_.income.chosenRecord != 0 || tables_.expense.chosenRecord != 0;
-}
-
 void Budget::whatIf(Half& half) {
     const int number =
         chooseExistingRecord(half, InRecNum::Purpose::Change, messages::NoRecordsToChange);

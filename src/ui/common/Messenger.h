@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state/PlannerMessage.h"
+
 #include <QString>
 #include <optional>
 
@@ -19,7 +21,14 @@ struct Message {
     // What Escape or closing the box from its title bar answers; unset, the negative button
     // (No, Cancel). A question whose other answer discards the user's data names the safe one.
     std::optional<MessageAnswer> escapeAnswer = std::nullopt;
+    QString details = QString(); // shown on request below the text; none when empty
 };
+
+// A planner's message in an Ok box.
+inline Message messageOf(const PlannerMessage& message) {
+    return Message{message.text,      message.title, MessageButtons::Ok,
+                   MessageIcon::None, std::nullopt,  message.details};
+}
 
 // The answer a box gives when it is left without pressing a button.
 inline MessageAnswer escapeAnswerOf(const Message& message) {

@@ -1,5 +1,6 @@
 #include "ui/common/QtMessenger.h"
 
+#include "core/format/LineBreaks.h"
 #include "ui/common/ModalLoop.h"
 
 #include <QMessageBox>
@@ -68,10 +69,11 @@ MessageAnswer answerOf(int button, const Message& message) {
 } // namespace
 
 MessageAnswer QtMessenger::show(QWidget* parent, const Message& message) {
-    QString text = message.text;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(iconOf(message.icon), message.title, text, buttonsOf(message.buttons), parent);
+    QMessageBox box(iconOf(message.icon), message.title, lineFeedsOnly(message.text),
+                    buttonsOf(message.buttons), parent);
     box.setTextFormat(Qt::PlainText);
+    if (!message.details.isEmpty())
+        box.setDetailedText(lineFeedsOnly(message.details));
     // Escape and the title bar's close both press the escape button.
     box.setEscapeButton(buttonOf(escapeAnswerOf(message)));
     return answerOf(ModalLoop::exec(box), message);

@@ -4,6 +4,7 @@
 #include "core/state/AppState.h"
 #include "render/PrintDocument.h"
 #include "ui/common/BusyCursor.h"
+#include "ui/common/Controls.h"
 #include "ui/common/Messenger.h"
 #include "ui/common/ModalLoop.h"
 #include "ui/common/Services.h"
@@ -92,20 +93,18 @@ GraphsAll* GraphsAll::openFrom(QWidget* caller, AppState& state, Services& servi
 }
 
 void GraphsAll::buildButtons() {
-    auto addButton = [this](const char* name, const QString& caption, const QString& spoken) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(QString::fromLatin1(name));
+    auto addSpokenButton = [this](const char* name, const QString& caption, const QString& spoken) {
+        QPushButton* button = addButton(this, name, caption);
         button->setAccessibleName(spoken);
-        button->setAutoDefault(true); // Enter on a focused button presses it
         return button;
     };
-    sav2D_ =
-        addButton("Sav2D", QStringLiteral("Show Graph in &2D"), QStringLiteral("Show Graph in 2D"));
-    threeDeeButton_ = addButton("ThreeDee", QStringLiteral("Show Graph in &3D"),
-                                QStringLiteral("Show Graph in 3D"));
-    ptr_ = addButton("Ptr", QStringLiteral("&To Printer"), QStringLiteral("To Printer"));
+    sav2D_ = addSpokenButton("Sav2D", QStringLiteral("Show Graph in &2D"),
+                             QStringLiteral("Show Graph in 2D"));
+    threeDeeButton_ = addSpokenButton("ThreeDee", QStringLiteral("Show Graph in &3D"),
+                                      QStringLiteral("Show Graph in 3D"));
+    ptr_ = addSpokenButton("Ptr", QStringLiteral("&To Printer"), QStringLiteral("To Printer"));
     exitBut_ =
-        addButton("ExitBut", QStringLiteral("E&xit to Menu"), QStringLiteral("Exit to Menu"));
+        addSpokenButton("ExitBut", QStringLiteral("E&xit to Menu"), QStringLiteral("Exit to Menu"));
     // As designed the 3D button is off, so the first 2D drawing turns it on and focuses it.
     threeDeeButton_->setEnabled(false);
 

@@ -1,5 +1,6 @@
 #include "ui/mortgage/MortDateInput.h"
 
+#include "core/mortgage/MortgageTexts.h"
 #include "core/mortgage/PaymentDates.h"
 #include "core/state/AppState.h"
 #include "ui/common/Accessibility.h"
@@ -34,7 +35,7 @@ MortDateInput::MortDateInput(AppState& state, Services& services, QWidget* paren
     setAccessibleDescription(QStringLiteral("The date of the first payment"));
     setFixedSize(fromTwips(3600), fromTwips(2220));
 
-    auto* label = new QLabel(QStringLiteral(" Type in the date of   the first payment"), this);
+    auto* label = new QLabel(mortgage::FirstDateLabel, this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
@@ -71,8 +72,7 @@ QString MortDateInput::checkedDate(const QString& text) {
         state_.FirstPayDate = date;
         return shortDate(date);
     }
-    services_.messenger.show(this, Message{QStringLiteral("Not a valid date, try again. "),
-                                           QStringLiteral("Entry error")});
+    services_.messenger.show(this, Message{mortgage::NotADate, mortgage::DateEntryErrorTitle});
     QTimer::singleShot(0, inDate_, [this] { inDate_->setFocus(Qt::OtherFocusReason); });
     return shown;
 }

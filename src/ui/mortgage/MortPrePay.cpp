@@ -5,7 +5,7 @@
 #include "core/state/AppState.h"
 #include "ui/common/Accessibility.h"
 #include "ui/common/Beeper.h"
-#include "ui/common/Colours.h"
+#include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/GridActions.h"
 #include "ui/common/InputBox.h"
@@ -27,12 +27,6 @@ namespace {
 
 constexpr int MinimumGridRows = 20;
 
-void paintAsInput(QLineEdit* box) {
-    showAsInputBox(box);
-    box->setFont(fixedPitchFont());
-    box->setAlignment(Qt::AlignRight);
-}
-
 QTableWidgetItem* cell(const QString& text) {
     auto* item = new QTableWidgetItem(text);
     item->setFont(fixedPitchFont()); // the amounts line up; the headings stay proportional
@@ -45,7 +39,8 @@ QTableWidgetItem* cell(const QString& text) {
 
 MortPrePay::MortPrePay(mortgage::ExtraPayments& extraPayments, int& ExtraCount, double termYears,
                        AppState& state, Services& services, QWidget* parent)
-    : QDialog(parent), extraPayments_(extraPayments), ExtraCount_(ExtraCount),
+    : QDialog(parent), extraPayments_(extraPayments),
+      entry_(extraPayments, ExtraCount, int(std::lround(termYears))),
       TermYears_(int(std::lround(termYears))), state_(state), services_(services) {
     setObjectName(QStringLiteral("MortPrePay"));
     setWindowTitle(QStringLiteral("Additional Payments"));
@@ -63,13 +58,15 @@ MortPrePay::MortPrePay(mortgage::ExtraPayments& extraPayments, int& ExtraCount, 
 
     inYear_ = new QLineEdit(this);
     inYear_->setObjectName(QStringLiteral("InYear"));
-    paintAsInput(inYear_);
+    showAsFigureInput(inYear_);
+    inYear_->setAlignment(Qt::AlignRight);
     inYear_->setMaxLength(3);
     inYear_->setGeometry(twipsRect(240, 480, 1200, 360));
 
     inPayment_ = new QLineEdit(this);
     inPayment_->setObjectName(QStringLiteral("InPayment"));
-    paintAsInput(inPayment_);
+    showAsFigureInput(inPayment_);
+    inPayment_->setAlignment(Qt::AlignRight);
     inPayment_->setMaxLength(12);
     inPayment_->setGeometry(twipsRect(1560, 480, 2000, 360));
     nameAfterLabel(inYear_, yearLabel);
@@ -122,39 +119,25 @@ void MortPrePay::showYears() {
     pGrid_->setColumnWidth(0, fromTwips(1250));
     pGrid_->setColumnWidth(1, fromTwips(1870));
 
-    const int years = mortgage::lastExtraPaymentYear(TermYears_);
-    bool anyAmount = false;
-    for (int y = 1; y <= years; ++y)
-        anyAmount = anyAmount || extraPayments_[std::size_t(y)].amount != Currency();
-    for (int y = 1; y <= years; ++y) {
-        mortgage::ExtraPayment& extra = extraPayments_[std::size_t(y)];
-        if (!anyAmount)
-            extra.year = Currency::fromUnits(std::int64_t(y) * Currency::UnitsPerWhole);
+    entry_.numberYears();
+    for (int y = 1; y <= entry_.lastYear(); ++y) {
+        const mortgage::ExtraPayment& extra = extraPayments_[std::size_t(y)];
         pGrid_->setItem(y - 1, 0, cell(formatNumber(extra.year.toDouble(), u"###")));
         pGrid_->setItem(y - 1, 1, cell(formatNumber(extra.amount.toDouble(), u"###,###.00")));
     }
 }
 
 QString MortPrePay::checkYear(const QString& text) {
-    const double year = leadingNumber(text);
-    if (year > TermYears_ || year < 0) {
-        refuseYear(QStringLiteral(" Year number does not exist."));
-        currentYear_ = 0; // an amount must not land in an earlier year instead
-        return text;
-    }
-    currentYear_ = int(year);
+    if (const auto refusal = entry_.chooseYear(leadingNumber(text)))
+        refuseYear(*refusal);
     return text;
 }
 
 QString MortPrePay::enterAmount(const QString& text) {
     if (text.isEmpty())
         return text;
-    if (leadingNumber(inYear_->text()) <= 0) {
-        refuseYear(QStringLiteral(" Must have a valid year number."));
-        return QString();
-    }
-    if (currentYear_ < 1 || currentYear_ > mortgage::lastExtraPaymentYear(TermYears_)) {
-        refuseYear(QStringLiteral(" Year number does not exist."));
+    if (const auto refusal = entry_.amountRefusal(leadingNumber(inYear_->text()))) {
+        refuseYear(*refusal);
         return QString();
     }
     const std::optional<Currency> amount = Currency::fromDouble(leadingNumber(text));
@@ -162,27 +145,25 @@ QString MortPrePay::enterAmount(const QString& text) {
         services_.beeper.beep();
         return QString();
     }
-    extraPayments_[std::size_t(currentYear_)].amount = *amount;
-    pGrid_->setItem(currentYear_ - 1, 1, cell(formatNumber(amount->toDouble(), u"##,,###.00")));
+    const int year = entry_.enter(*amount);
+    pGrid_->setItem(year - 1, 1, cell(formatNumber(amount->toDouble(), u"##,,###.00")));
     inYear_->clear();
     return QString();
 }
 
-void MortPrePay::refuseYear(const QString& message) {
-    services_.messenger.show(this, Message{message, QStringLiteral("Help")});
+void MortPrePay::refuseYear(const PlannerMessage& message) {
+    services_.messenger.show(this, Message{message.text, message.title});
     QTimer::singleShot(0, inYear_, [this] { inYear_->setFocus(Qt::OtherFocusReason); });
 }
 
 void MortPrePay::useAll() {
     usePrePay_->setFocus(Qt::OtherFocusReason); // an amount being typed is entered first
-    ExtraCount_ = mortgage::extraPaymentYears(extraPayments_, TermYears_);
+    entry_.accept();
     accept();
 }
 
 void MortPrePay::eraseAll() {
-    for (int y = 1; y <= mortgage::lastExtraPaymentYear(TermYears_); ++y)
-        extraPayments_[std::size_t(y)].amount = Currency();
-    ExtraCount_ = 0;
+    entry_.eraseAll();
     accept();
 }
 

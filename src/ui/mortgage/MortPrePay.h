@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/mortgage/MortgageInputs.h"
+#include "core/mortgage/ExtraPaymentEntry.h"
 
 #include <QDialog>
 
@@ -31,14 +31,13 @@ private:
     QString checkYear(const QString& text);
     QString enterAmount(const QString& text);
     // Shows why the year can't be used and takes the focus back to it.
-    void refuseYear(const QString& message);
+    void refuseYear(const PlannerMessage& message);
     void useAll();
     void eraseAll();
 
     mortgage::ExtraPayments& extraPayments_;
-    int& ExtraCount_;
+    mortgage::ExtraPaymentEntry entry_;
     int TermYears_;
-    int currentYear_ = 0;
     AppState& state_;
     Services& services_;
     QLineEdit* inYear_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/mortgage/MortgageInputs.h"
+#include "core/mortgage/MortgageSession.h"
 #include "ui/printing/ReportPrinting.h"
 
 #include <QWidget>
@@ -16,13 +16,10 @@ namespace pennywell {
 struct AppState;
 }
 
-namespace pennywell::mortgage {
-struct MortgageBoxes;
-}
-
 namespace pennywell::ui {
 
 class HelpPanel;
+class QuickHelpToggle;
 class TextGridModel;
 struct Services;
 
@@ -45,10 +42,7 @@ private:
     void attachInputBehaviour();
     void load();
 
-    QString leavePrincipal(const QString& text);
-    QString leaveRate(const QString& text);
-    QString leaveTerm(const QString& text);
-    void commitAmount(const QString& text, Currency& into);
+    QString leaveBox(const BoxCommit& committed);
     void termPicked();
     bool listKeyPressed(QWidget* next, int key, const QString& text);
 
@@ -59,19 +53,16 @@ private:
     void toggleDates();
     void showDaysInYear();
     void showAdditionalPayments();
-    void toggleQuickHelp();
     void showGraphs();
     void print(ReportDestination destination = ReportDestination::Printer);
     void exitToMenu();
 
     AppState& state_;
     Services& services_;
-    mortgage::Mode mode_;
     // Committed inputs (the lists are read when calculating); the additional payments, the
     // days in year and the date view live here as long as the window is open.
-    mortgage::MortgageInputs inputs_;
+    mortgage::MortgageSession session_;
     bool exited_ = false;
-    QString principalShown_; // the principal box's text as this window last wrote it
 
     QLineEdit* inPrincipal_;
     QComboBox* inRate_;
@@ -100,6 +91,7 @@ private:
     QPushButton* mGraphs_;
     QPushButton* mPrinter_;
     QPushButton* mHelp_;
+    QuickHelpToggle* quickHelp_;
 };
 
 } // namespace pennywell::ui

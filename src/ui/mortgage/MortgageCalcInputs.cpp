@@ -1,5 +1,3 @@
-#include "core/format/LeadingNumber.h"
-#include "core/mortgage/MortgageTexts.h"
 #include "core/state/AppState.h"
 #include "ui/common/Beeper.h"
 #include "ui/common/InputBox.h"
@@ -29,67 +27,41 @@ bool isFocusMove(int key) {
 
 void MortgageCalc::attachInputBehaviour() {
     // Every input box clears the results on its first key and on Delete.
-    const auto rules = [this](KeyFilter filter, QString (MortgageCalc::*leave)(const QString&)) {
+    using Commit = std::function<BoxCommit(const QString&)>;
+    const auto rules = [this](KeyFilter filter, Commit commit) {
         InputBoxRules box;
         box.filter = std::move(filter);
         box.onFirstKey = [this] { ClearResults(); };
         box.onDeleteKey = box.onFirstKey;
-        box.onLeave = [this, leave](const QString& text) { return (this->*leave)(text); };
+        box.onLeave = [this, commit](const QString& text) { return leaveBox(commit(text)); };
         return box;
     };
     Beeper& beeper = services_.beeper;
     InputBox::attach(inPrincipal_, state_,
-                     rules(amountKeyFilter(beeper), &MortgageCalc::leavePrincipal))
+                     rules(amountKeyFilter(beeper),
+                           [this](const QString& text) { return session_.commitPrincipal(text); }))
         ->setNext(inRate_);
-    InputBox::attach(inRate_, state_, rules(amountKeyFilter(beeper), &MortgageCalc::leaveRate))
+    InputBox::attach(inRate_, state_,
+                     rules(amountKeyFilter(beeper),
+                           [this](const QString& text) { return session_.commitRate(text); }))
         ->setNext(inTerm_);
-    InputBoxRules term = rules(digitKeyFilter(beeper), &MortgageCalc::leaveTerm);
+    InputBoxRules term = rules(digitKeyFilter(beeper), [this](const QString& text) {
+        return session_.commitTerm(text, state_.EditStarted == 1);
+    });
     term.commitsWithoutEdit = true; // the limit is checked on every leave
     InputBox::attach(inTerm_, state_, std::move(term))->setNext(comperiod_);
 }
 
-QString MortgageCalc::leavePrincipal(const QString& text) {
-    // A list pick or view change marks an edit as started; leaving the untouched box then must
-    // not read its "$" text as 0.
-    if (text == principalShown_)
-        return text;
-    commitAmount(text, inputs_.principal);
-    principalShown_ =
-        principalBoxText(state_.settings.CurrencySymbol, inputs_.principal.toDouble());
-    return principalShown_;
-}
-
-QString MortgageCalc::leaveRate(const QString& text) {
-    commitAmount(text, inputs_.ratePercent);
-    return rateBoxText(inputs_.ratePercent.toDouble());
-}
-
-void MortgageCalc::commitAmount(const QString& text, Currency& into) {
-    const std::optional<Currency> value = Currency::fromDouble(leadingNumber(text));
-    if (value) // a value beyond the money range is refused; the last one stays
-        into = *value;
-    else
+QString MortgageCalc::leaveBox(const BoxCommit& committed) {
+    if (committed.beep)
         services_.beeper.beep();
-}
-
-QString MortgageCalc::leaveTerm(const QString& text) {
-    const TermLimit limit = termLimit(mode_);
-    QString shown = text;
-    if (leadingNumber(text) > limit.limit) {
-        services_.messenger.show(this, Message{limit.message, QStringLiteral("Help")});
-        shown = QString::number(limit.limit);
-    }
-    if (state_.EditStarted != 1)
-        return shown;
-    const double term = leadingNumber(shown);
-    inputs_.term = *Currency::fromDouble(term); // at most the limit, so it always fits
-    return termBoxText(term);
+    if (committed.message)
+        services_.messenger.show(this, Message{committed.message->text, committed.message->title});
+    return committed.shown;
 }
 
 void MortgageCalc::termPicked() {
-    inputs_.extraPayments = ExtraPayments{};
-    // Nothing is left to list, so the additional-payments block must not be shown either.
-    inputs_.ExtraCount = 0;
+    session_.termPicked();
     ClearResults();
 }
 

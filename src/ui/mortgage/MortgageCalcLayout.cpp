@@ -4,11 +4,13 @@
 #include "core/state/AppState.h"
 #include "ui/common/Accessibility.h"
 #include "ui/common/Colours.h"
+#include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/GridActions.h"
 #include "ui/common/GridColumns.h"
 #include "ui/common/HelpPanel.h"
 #include "ui/common/InputBox.h"
+#include "ui/common/QuickHelpToggle.h"
 #include "ui/common/ResizableForm.h"
 #include "ui/common/Services.h"
 #include "ui/common/TextGridModel.h"
@@ -16,7 +18,6 @@
 #include "ui/common/WholeText.h"
 #include "ui/common/WindowPlacement.h"
 #include "ui/mortgage/MortgageCalc.h"
-#include "ui/mortgage/MortgageCalcCaptions.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -30,7 +31,6 @@ namespace pennywell::ui {
 namespace {
 
 using namespace pennywell::mortgage;
-using namespace mortgage_captions;
 
 // Three columns of labelled boxes: inputs, results, and the rate factor with the view options.
 constexpr int RowTop = 60;
@@ -70,11 +70,6 @@ QRect boxRect(const Column& column, int row) {
                      BoxHeight);
 }
 
-void paintAsInput(QWidget* box) {
-    showAsInputBox(box);
-    box->setFont(fixedPitchFont(BoxPointSize));
-}
-
 QComboBox* addList(QWidget* parent, const char* name, bool editable, const Column& column,
                    int row) {
     auto* list = new QComboBox(parent);
@@ -84,7 +79,7 @@ QComboBox* addList(QWidget* parent, const char* name, bool editable, const Colum
         list->setInsertPolicy(QComboBox::NoInsert);
         list->setCompleter(nullptr); // what is typed stays as typed
     }
-    paintAsInput(list);
+    showAsFigureInput(list, BoxPointSize);
     list->setGeometry(boxRect(column, row));
     return list;
 }
@@ -107,14 +102,12 @@ void MortgageCalc::buildInputs() {
     principalLabel_ = addLabel(this, "Label1", QString(), InputColumn, 0);
     rateLabel_ = addLabel(this, "Label2", QString(), InputColumn, 1);
     termLabel_ = addLabel(this, "Label3", QString(), InputColumn, 2);
-    QLabel* compoundingLabel = addLabel(
-        this, "Label6", QStringLiteral(" Interest compound     periods per year."), InputColumn, 3);
-    QLabel* frequencyLabel = addLabel(
-        this, "Label10", QStringLiteral(" Frequency and type   of each payment."), InputColumn, 4);
+    QLabel* compoundingLabel = addLabel(this, "Label6", CompoundingLabel, InputColumn, 3);
+    QLabel* frequencyLabel = addLabel(this, "Label10", FrequencyLabel, InputColumn, 4);
 
     inPrincipal_ = new QLineEdit(this);
     inPrincipal_->setObjectName(QStringLiteral("InPrincipal"));
-    paintAsInput(inPrincipal_);
+    showAsFigureInput(inPrincipal_, BoxPointSize);
     inPrincipal_->setGeometry(boxRect(InputColumn, 0));
     inRate_ = addList(this, "InRate", true, InputColumn, 1);
     inTerm_ = addList(this, "InTerm", true, InputColumn, 2);
@@ -155,8 +148,7 @@ void MortgageCalc::buildResults() {
     nameAfterLabel(periodicR_, rateFactorLabel);
     nameAfterLabel(inDays_, daysLabel);
 
-    QLabel* showPayments =
-        addLabel(this, "Label12", QStringLiteral(" Show payments."), FactorColumn, 2);
+    QLabel* showPayments = addLabel(this, "Label12", ShowPaymentsLabel, FactorColumn, 2);
     showPayments->setGeometry(twipsRect(FactorColumn.labelLeft, rowTop(2),
                                         FactorColumn.labelWidth + FactorColumn.boxWidth + 30,
                                         RowHeight));
@@ -175,22 +167,18 @@ void MortgageCalc::buildResults() {
 }
 
 void MortgageCalc::buildButtons() {
-    const auto addButton = [this](const char* name, const QString& caption, int index) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setGeometry(
-            twipsRect(60 + (index % 4) * 2355, 2190 + (index / 4) * 420, 2295, 375));
-        button->setAutoDefault(true); // Enter on a focused button presses it
-        return button;
+    const auto buttonAt = [this](const char* name, const QString& caption, int index) {
+        return addButton(this, name, caption,
+                         twipsRect(60 + (index % 4) * 2355, 2190 + (index / 4) * 420, 2295, 375));
     };
-    mCalc_ = addButton("MCalc", QStringLiteral("&Calculate"), 0);
-    QPushButton* showIrf = addButton("MShowIRF", QStringLiteral("&Days in year"), 1);
-    mDateNumber_ = addButton("MDateNumber", ViewDateCaption, 2);
-    QPushButton* addPrePay = addButton("MAddPrePay", QStringLiteral("&Additional payment"), 3);
-    mGraphs_ = addButton("MGraphs", QStringLiteral("&Show Graph"), 4);
-    mPrinter_ = addButton("MPrinter", QStringLiteral("To &Printer"), 5);
-    mHelp_ = addButton("MHelp", QuickHelpCaption, 6);
-    QPushButton* exit = addButton("MExit", QStringLiteral("E&xit to Menu"), 7);
+    mCalc_ = buttonAt("MCalc", QStringLiteral("&Calculate"), 0);
+    QPushButton* showIrf = buttonAt("MShowIRF", QStringLiteral("&Days in year"), 1);
+    mDateNumber_ = buttonAt("MDateNumber", ViewDateCaption, 2);
+    QPushButton* addPrePay = buttonAt("MAddPrePay", QStringLiteral("&Additional payment"), 3);
+    mGraphs_ = buttonAt("MGraphs", QStringLiteral("&Show Graph"), 4);
+    mPrinter_ = buttonAt("MPrinter", QStringLiteral("To &Printer"), 5);
+    mHelp_ = buttonAt("MHelp", QuickHelpCaption, 6);
+    QPushButton* exit = buttonAt("MExit", QStringLiteral("E&xit to Menu"), 7);
 
     connect(mCalc_, &QPushButton::clicked, this, &MortgageCalc::calculate);
     connect(showIrf, &QPushButton::clicked, this, &MortgageCalc::showDaysInYear);
@@ -198,14 +186,15 @@ void MortgageCalc::buildButtons() {
     connect(addPrePay, &QPushButton::clicked, this, &MortgageCalc::showAdditionalPayments);
     connect(mGraphs_, &QPushButton::clicked, this, &MortgageCalc::showGraphs);
     connect(mPrinter_, &QPushButton::clicked, this, [this] { print(); });
-    connect(mHelp_, &QPushButton::clicked, this, &MortgageCalc::toggleQuickHelp);
+    connect(mHelp_, &QPushButton::clicked, this,
+            [this] { quickHelp_->toggle(quickHelpText(session_.mode())); });
     connect(exit, &QPushButton::clicked, this, &MortgageCalc::exitToMenu);
 }
 
 void MortgageCalc::buildGrid() {
     const QRect area = twipsRect(60, GridTop, 9360, 6300 - GridTop);
 
-    const mortgage::MortgageGrid fresh = freshGrid(mode_);
+    const mortgage::MortgageGrid fresh = freshGrid(session_.mode());
     model_ = new TextGridModel(this);
     model_->setGrid(fresh.headers, fresh.rows);
     mGrid_ = new QTableView(this);
@@ -243,6 +232,9 @@ void MortgageCalc::buildGrid() {
     mTextBox_->setFont(fixedPitchFont());
     mTextBox_->setGeometry(area);
     mTextBox_->hide();
+    quickHelp_ = new QuickHelpToggle(
+        state_, {mHelp_, mTextBox_, mGrid_, model_, {mPrinter_, mGraphs_}},
+        [this] { session_.forgetResults(); }, this);
 
     auto* form = new ResizableForm(this, mainWindowSize());
     form->follow(mGrid_, TakesAllRoom);

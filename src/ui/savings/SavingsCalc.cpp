@@ -2,14 +2,13 @@
 
 #include "core/graph/GraphSeries.h"
 #include "core/report/SavingsTable.h"
-#include "core/savings/GrowthCalculator.h"
-#include "core/savings/GrowthPresenter.h"
 #include "core/savings/SavingsHelpText.h"
 #include "core/savings/SavingsInputs.h"
 #include "core/savings/SavingsTexts.h"
 #include "core/state/AppState.h"
 #include "ui/common/Accessibility.h"
 #include "ui/common/Colours.h"
+#include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/GridActions.h"
 #include "ui/common/GridColumns.h"
@@ -17,6 +16,7 @@
 #include "ui/common/InputBox.h"
 #include "ui/common/Messenger.h"
 #include "ui/common/ModalLoop.h"
+#include "ui/common/QuickHelpToggle.h"
 #include "ui/common/ResizableForm.h"
 #include "ui/common/Services.h"
 #include "ui/common/TextGridModel.h"
@@ -82,16 +82,17 @@ struct SavingsCalc::BoxDefinition {
 };
 
 SavingsCalc::SavingsCalc(AppState& state, Services& services, QWidget* parent)
-    : QWidget(parent), state_(state), services_(services), gridModel_(new TextGridModel(this)) {
+    : QWidget(parent), state_(state), services_(services),
+      session_(state.savings, state.graph, state.settings.CurrencySymbol),
+      gridModel_(new TextGridModel(this)) {
     setObjectName(QStringLiteral("SavingsCalc"));
     setWindowTitle(QStringLiteral("Investment Growth Calculations"));
     setAccessibleDescription(
         QStringLiteral("A lump sum and yearly investments projected year by year"));
 
-    state_.savings = openingSavingsState();
+    session_.open();
     state_.EditStarted = 0;
     state_.HelpShown = 0;
-    state_.graph.ResultCount = 0;
 
     showGrid(*gridModel_, freshGrowthGrid());
     buildInputBoxes();
@@ -142,7 +143,7 @@ QComboBox* SavingsCalc::addInputBox(const BoxDefinition& definition, int index) 
     box->setCompleter(nullptr); // the box must show what is typed, not a completed preset
     box->setInsertPolicy(QComboBox::NoInsert);
     box->addItems(definition.presets);
-    box->setEditText(boxText(definition.slot, definition.slot == LumpSumSlot ? 15 : 13));
+    box->setEditText(session_.boxText(definition.slot, definition.slot == LumpSumSlot ? 15 : 13));
     box->setFont(fixedPitchFont());
     box->lineEdit()->setAlignment(Qt::AlignRight);
     showAsInputBox(box);
@@ -176,7 +177,7 @@ void SavingsCalc::buildGrid() {
     keepCellsWhole(grid_);
     shareGainedWidth(grid_);
     attachGridActions(grid_, services_,
-                      {QStringLiteral("Investment Growth"), &state_.settings.CurrencySymbol,
+                      {report::SavingsReportName, &state_.settings.CurrencySymbol,
                        [this] { print(ReportDestination::PdfFile); }});
 
     helpPanel_ = new HelpPanel(services_.beeper, this);
@@ -193,38 +194,34 @@ void SavingsCalc::buildGrid() {
 }
 
 void SavingsCalc::buildButtons() {
-    auto addButton = [this](const char* name, const QString& caption, const QRect& geometry) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setGeometry(geometry);
-        button->setAutoDefault(true); // Enter on a focused button presses it
-        return button;
-    };
-    auto* yearLabel = new QLabel(
-        QStringLiteral(" Calculate for Amounts      Invested throughout         each:"), this);
+    auto* yearLabel = new QLabel(savings_texts::YearButtonLabel, this);
     yearLabel->setObjectName(QStringLiteral("Label7"));
     yearLabel->setWordWrap(true);
     yearLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Below the years box; its last line, "each:", reads on to the Year button beside it.
     yearLabel->setGeometry(twipsRect(120, 5340, 2640, 960));
     auto* yearButton =
-        addButton("YearSavings", QStringLiteral("&Year"), twipsRect(1770, 5880, 990, 420));
+        addButton(this, "YearSavings", QStringLiteral("&Year"), twipsRect(1770, 5880, 990, 420));
 
     const int top = 5880;
     calculateButton_ =
-        addButton("SCalc", QStringLiteral("&Calculate"), twipsRect(2850, top, 1230, 420));
+        addButton(this, "SCalc", QStringLiteral("&Calculate"), twipsRect(2850, top, 1230, 420));
     graphButton_ =
-        addButton("SGraphs", QStringLiteral("&Show Graph"), twipsRect(4170, top, 1230, 420));
+        addButton(this, "SGraphs", QStringLiteral("&Show Graph"), twipsRect(4170, top, 1230, 420));
     printButton_ =
-        addButton("SPrinter", QStringLiteral("To &Printer"), twipsRect(5490, top, 1230, 420));
-    helpButton_ = addButton("SHelp", QuickHelpCaption, twipsRect(6810, top, 1230, 420));
+        addButton(this, "SPrinter", QStringLiteral("To &Printer"), twipsRect(5490, top, 1230, 420));
+    auto* helpButton = addButton(this, "SHelp", QuickHelpCaption, twipsRect(6810, top, 1230, 420));
     auto* exitButton =
-        addButton("SExit", QStringLiteral("E&xit to Menu"), twipsRect(8130, top, 1230, 420));
+        addButton(this, "SExit", QStringLiteral("E&xit to Menu"), twipsRect(8130, top, 1230, 420));
 
+    quickHelp_ = new QuickHelpToggle(
+        state_, {helpButton, helpPanel_, grid_, gridModel_, {printButton_, graphButton_}},
+        [this] { session_.forgetResults(); }, this);
     connect(calculateButton_, &QPushButton::clicked, this, &SavingsCalc::calculate);
     connect(graphButton_, &QPushButton::clicked, this, &SavingsCalc::showGraph);
     connect(printButton_, &QPushButton::clicked, this, [this] { print(); });
-    connect(helpButton_, &QPushButton::clicked, this, &SavingsCalc::toggleHelp);
+    connect(helpButton, &QPushButton::clicked, this,
+            [this] { quickHelp_->toggle(savingsHelpText(state_.settings.CurrencySymbol)); });
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
     connect(yearButton, &QPushButton::clicked, this, &SavingsCalc::openYearlyCalculator);
 }
@@ -240,10 +237,7 @@ void SavingsCalc::attachInputBehaviour() {
         rules.onDeleteKey = [this] { clearResults(); };
         if (takesNegativeRate(slot))
             rules.restartingKeys = QStringLiteral("-"); // starts a negative rate
-        if (slot == TermSlot)
-            rules.onLeave = [this](const QString& text) { return commitTerm(text); };
-        else
-            rules.onLeave = [this, slot](const QString& text) { return commitValue(slot, text); };
+        rules.onLeave = [this, slot](const QString& text) { return commit(slot, text); };
         InputBox* inputBox = InputBox::attach(box, state_, std::move(rules));
         connect(box, &QComboBox::activated, this, [this] { clearResults(); });
         if (previousBox)
@@ -258,48 +252,19 @@ void SavingsCalc::attachInputBehaviour() {
     setTabOrder(calculateButton_, grid_); // keyboard users scroll the results down to the totals
 }
 
-QString SavingsCalc::boxText(int slot, int amountWidth) const {
-    return savingsBoxText(slot, state_.savings.EntryValues[std::size_t(slot)],
-                          state_.settings.CurrencySymbol, amountWidth);
+void SavingsCalc::showMessage(const PlannerMessage& message) {
+    services_.messenger.show(this, Message{message.text, message.title});
 }
 
-void SavingsCalc::showMessage(const QString& text, const QString& title) {
-    services_.messenger.show(this, Message{text, title, MessageButtons::Ok, MessageIcon::None});
-}
-
-QString SavingsCalc::commitValue(int slot, const QString& text) {
-    if (const auto value = committedValue(text))
-        state_.savings.EntryValues[std::size_t(slot)] = *value;
-    else
-        showMessage(savings_texts::WrongEntry, savings_texts::HelpTitle);
-    return boxText(slot);
-}
-
-QString SavingsCalc::commitTerm(const QString& text) {
-    const TermEntry entry = committedTerm(text);
-    if (entry.overLimit)
-        showMessage(savings_texts::TermBoxLimit, savings_texts::HelpTitle);
-    state_.savings.EntryValues[TermSlot] = entry.years;
-    return boxText(TermSlot);
+QString SavingsCalc::commit(int slot, const QString& text) {
+    const BoxCommit committed = session_.commit(slot, text);
+    if (committed.message)
+        showMessage(*committed.message);
+    return committed.shown;
 }
 
 void SavingsCalc::clearResults() {
-    state_.EditStarted = 1;
-    if (state_.HelpShown == 1)
-        return;
-    helpPanel_->clear();
-    gridModel_->clearCells();
-    // Results no longer on screen can be neither graphed nor printed.
-    state_.graph.ResultCount = 0;
-    if (helpButton_->text() == CloseHelpCaption) {
-        helpButton_->setText(QuickHelpCaption);
-        printButton_->setEnabled(true);
-        graphButton_->setEnabled(true);
-        helpPanel_->hide();
-        grid_->show();
-        state_.EditStarted = 0;
-        state_.HelpShown = 0;
-    }
+    quickHelp_->clearResults();
 }
 
 void SavingsCalc::calculate() {
@@ -307,41 +272,16 @@ void SavingsCalc::calculate() {
     clearResults(); // with the help closed, this also takes back the results
     state_.EditStarted = 0;
 
-    const GrowthResult result = calculateGrowth(growthInputsFrom(state_.savings));
-    state_.savings.growthTable = result.table;
-    showGrid(*gridModel_, presentGrowth(result, state_.settings.CurrencySymbol));
+    const SavingsOutcome outcome = session_.calculate();
+    showGrid(*gridModel_, outcome.grid);
     grid_->scrollToTop(); // a shorter table than the last must not open scrolled down to blanks
-    if (result.outcome == GrowthOutcome::TermOverLimit) {
-        showMessage(savings_texts::TermCalculationLimit, savings_texts::HelpTitle);
-        return;
-    }
-    if (result.outcome == GrowthOutcome::Overflow) {
-        showMessage(savings_texts::WrongEntry, savings_texts::HelpTitle);
-        return;
-    }
-    state_.graph.ResultCount = result.resultCount;
-    state_.graph.GraphTitle = savings_texts::GraphTitle;
-}
-
-void SavingsCalc::toggleHelp() {
-    state_.HelpShown = state_.HelpShown == 0 ? 1 : 0;
-    if (helpButton_->text() != QuickHelpCaption) {
-        clearResults(); // also closes the panel
-        return;
-    }
-    helpButton_->setText(CloseHelpCaption);
-    printButton_->setEnabled(false);
-    graphButton_->setEnabled(false);
-    grid_->hide();
-    helpPanel_->show();
-    helpPanel_->setFocus(Qt::OtherFocusReason);
-    helpPanel_->setPlainText(
-        savingsHelpText(state_.settings.CurrencySymbol).replace(QStringLiteral("\r\n"), "\n"));
+    if (outcome.message)
+        showMessage(*outcome.message);
 }
 
 void SavingsCalc::showGraph() {
-    if (state_.graph.ResultCount == 0) {
-        showMessage(savings_texts::NoGraphData, savings_texts::AdvisoryTitle);
+    if (const auto refusal = session_.graphRefusal()) {
+        showMessage(*refusal);
         return;
     }
     state_.graph.GraphKind = graph::SavingsGraph;
@@ -349,22 +289,20 @@ void SavingsCalc::showGraph() {
 }
 
 void SavingsCalc::print(ReportDestination destination) {
-    if (state_.graph.ResultCount == 0) {
-        showMessage(savings_texts::NoPrintData, savings_texts::HelpTitle);
+    if (const auto refusal = session_.printRefusal()) {
+        showMessage(*refusal);
         return;
     }
     printTextReport(
-        this, state_, services_, QStringLiteral("Investment Growth"),
-        [this](const report::ReportOptions& options) {
-            return report::savingsTable(state_.savings, state_.graph.ResultCount, options);
-        },
+        this, state_, services_, report::SavingsReportName,
+        [this](const report::ReportOptions& options) { return session_.printedReport(options); },
         destination);
 }
 
 void SavingsCalc::openYearlyCalculator() {
     YearSaveCalc dialog(state_, services_, this);
     connect(&dialog, &YearSaveCalc::annualAmountInserted, this,
-            [this] { boxes_[AnnualAmountSlot]->setEditText(boxText(AnnualAmountSlot)); });
+            [this] { boxes_[AnnualAmountSlot]->setEditText(session_.boxText(AnnualAmountSlot)); });
     ModalLoop::exec(dialog);
     clearResults();
     state_.EditStarted = 0;

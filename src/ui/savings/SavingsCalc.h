@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/savings/SavingsSession.h"
 #include "ui/printing/ReportPrinting.h"
 
 #include <QWidget>
@@ -18,6 +19,7 @@ namespace pennywell::ui {
 struct Services;
 class TextGridModel;
 class HelpPanel;
+class QuickHelpToggle;
 
 // "SavingsCalc": a lump sum and yearly investments projected year by year.
 class SavingsCalc : public QWidget {
@@ -36,20 +38,18 @@ private:
     void buildButtons();
     void attachInputBehaviour();
 
-    QString commitValue(int slot, const QString& text);
-    QString commitTerm(const QString& text);
-    QString boxText(int slot, int amountWidth = 13) const;
-    void showMessage(const QString& text, const QString& title);
+    QString commit(int slot, const QString& text);
+    void showMessage(const PlannerMessage& message);
 
     void clearResults();
     void calculate();
-    void toggleHelp();
     void showGraph();
     void print(ReportDestination destination = ReportDestination::Printer);
     void openYearlyCalculator();
 
     AppState& state_;
     Services& services_;
+    SavingsSession session_;
     std::array<QComboBox*, 7> boxes_{}; // by slot, 1 to 6
     TextGridModel* gridModel_;
     QTableView* grid_ = nullptr;
@@ -57,7 +57,7 @@ private:
     QPushButton* calculateButton_ = nullptr;
     QPushButton* graphButton_ = nullptr;
     QPushButton* printButton_ = nullptr;
-    QPushButton* helpButton_ = nullptr;
+    QuickHelpToggle* quickHelp_ = nullptr;
 };
 
 } // namespace pennywell::ui

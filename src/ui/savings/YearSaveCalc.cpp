@@ -1,8 +1,6 @@
 #include "ui/savings/YearSaveCalc.h"
 
-#include "core/savings/SavingsInputs.h"
 #include "core/savings/SavingsTexts.h"
-#include "core/savings/YearlyCalculator.h"
 #include "core/state/AppState.h"
 #include "ui/common/Accessibility.h"
 #include "ui/common/Colours.h"
@@ -43,7 +41,8 @@ QLineEdit* addBox(QWidget* parent, const char* name, const QRect& geometry) {
 } // namespace
 
 YearSaveCalc::YearSaveCalc(AppState& state, Services& services, QWidget* parent)
-    : QDialog(parent), state_(state), services_(services) {
+    : QDialog(parent), state_(state), services_(services),
+      session_(state.savings, state.settings.CurrencySymbol) {
     setObjectName(QStringLiteral("YearSaveCalc"));
     setWindowTitle(QStringLiteral("Investments made during each Year"));
     setAccessibleDescription(
@@ -118,43 +117,31 @@ void YearSaveCalc::attachInputBehaviour() {
 }
 
 QString YearSaveCalc::commitValue(int slot, const QString& text) {
-    auto& stored = state_.savings.EntryValues[std::size_t(slot)];
-    if (const auto value = committedValue(text))
-        stored = *value;
-    else
-        showWrongEntry();
-    return slot == YearlyDepositSlot ? savingsAmountBoxText(state_.settings.CurrencySymbol, stored)
-                                     : yearlyRateBoxText(stored);
+    const BoxCommit committed = session_.commit(slot, text);
+    if (committed.message)
+        showMessage(*committed.message);
+    return committed.shown;
 }
 
 void YearSaveCalc::calculate() {
-    result_ = Currency();
-    const auto& entries = state_.savings.EntryValues;
-    const YearlyResult result = calculateYearly(entries[YearlyDepositSlot], entries[YearlyRateSlot],
-                                                InvestmentFrequency(frequencies_->checkedId()));
-    if (result.outcome == YearlyOutcome::Overflow) {
-        showWrongEntry();
-        return;
-    }
-    if (result.outcome == YearlyOutcome::NoRate)
-        return; // the label keeps what it showed
-    result_ = result.amount;
-    resultLabel_->setText(savingsAmountBoxText(state_.settings.CurrencySymbol, result_));
+    const YearlyAnswer answer = session_.calculate(InvestmentFrequency(frequencies_->checkedId()));
+    if (answer.message)
+        showMessage(*answer.message);
+    else if (answer.result.outcome == YearlyOutcome::Calculated)
+        resultLabel_->setText(answer.shown); // without a rate the label keeps what it showed
 }
 
-void YearSaveCalc::showWrongEntry() {
-    services_.messenger.show(this, Message{savings_texts::WrongEntry, savings_texts::HelpTitle,
-                                           MessageButtons::Ok, MessageIcon::None});
+void YearSaveCalc::showMessage(const PlannerMessage& message) {
+    services_.messenger.show(this, Message{message.text, message.title});
 }
 
 void YearSaveCalc::insert() {
-    state_.savings.EntryValues[AnnualAmountSlot] = result_;
+    session_.insert();
     emit annualAmountInserted();
 }
 
 void YearSaveCalc::exitDialog() {
-    state_.savings.EntryValues[YearlyRateSlot] = Currency();
-    state_.savings.EntryValues[YearlyDepositSlot] = Currency();
+    session_.close();
     QDialog::accept();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/money/Currency.h"
+#include "core/savings/YearlySession.h"
 
 #include <QDialog>
 
@@ -38,11 +38,11 @@ private:
     void calculate();
     void insert();
     void exitDialog();
-    void showWrongEntry();
+    void showMessage(const PlannerMessage& message);
 
     AppState& state_;
     Services& services_;
-    Currency result_;
+    YearlySession session_;
     QLineEdit* deposit_ = nullptr;
     QLineEdit* rate_ = nullptr;
     QButtonGroup* frequencies_ = nullptr;
