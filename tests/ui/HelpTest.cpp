@@ -286,6 +286,7 @@ private slots:
         auto* find = child<QLineEdit>(window, "HelpFind");
         QCOMPARE(QApplication::focusWidget(), find);
         QTest::keyClicks(find, QStringLiteral("566,377.32"));
+        QVERIFY(find->isClearButtonEnabled()); // there is something to clear
         QTest::keyClick(find, Qt::Key_Return);
         QCOMPARE(page->textCursor().selectedText(), QStringLiteral("566,377.32"));
         // Past the only match the search wraps round and finds it again.

@@ -93,7 +93,11 @@ HelpWindow::HelpWindow(Services& services) : services_(services) {
     findBox_ = new QLineEdit;
     findBox_->setObjectName(QStringLiteral("HelpFind"));
     findBox_->setAccessibleName(QStringLiteral("Find in this page"));
-    findBox_->setClearButtonEnabled(true);
+    // The clear button shows only while there is something to clear. Its icon comes from the
+    // desktop's icon theme, whose index takes most of a frame to read the first time, so the
+    // button is added with the first text rather than when the manual opens.
+    connect(findBox_, &QLineEdit::textChanged, findBox_,
+            [box = findBox_] { box->setClearButtonEnabled(true); });
     findLabel->setBuddy(findBox_);
     toolbar->addWidget(findLabel);
     toolbar->addWidget(findBox_, 1);
