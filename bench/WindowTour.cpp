@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <functional>
 #include <memory>
 #include <random>
@@ -35,12 +36,20 @@ ui::Services& silent() {
     return silentServices().services;
 }
 
-// Every window that is shown gets painted before the step counts as done.
+// Every window that is shown gets painted before the step counts as done. A window just shown
+// paints only once the display has put it on the screen, so that is waited for (a second at
+// most: a window the display never shows still ends the step).
 void paintShownWindows() {
     QCoreApplication::processEvents();
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible())
-            window->repaint();
+    QElapsedTimer waited;
+    waited.start();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        while (!window->windowHandle()->isExposed() && waited.elapsed() < 1000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        window->repaint();
+    }
 }
 
 double threadProcessorMilliseconds() {
