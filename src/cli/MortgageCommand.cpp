@@ -101,7 +101,7 @@ Request parseRequest(QCommandLineParser& parser) {
     if (days < 0)
         throw UsageError{QStringLiteral("--days: expected one of %1").arg(dayNames.join(u'|'))};
     inputs.days = daysInYearSetting(int(days));
-    inputs.DateView = parser.isSet("dates") ? 1 : 0;
+    inputs.DateView = parser.isSet("dates");
     inputs.FirstPayDate = QDate::currentDate();
     if (parser.isSet("first-date")) {
         inputs.FirstPayDate = QDate::fromString(parser.value("first-date"), Qt::ISODate);
@@ -185,7 +185,7 @@ void writeText(QTextStream& out, const MortgageInputs& inputs, const QString& sy
 
 void writeCsv(QTextStream& out, const MortgageResult& result) {
     const bool annual = result.view == View::Annual;
-    const bool dates = result.DateView == 1;
+    const bool dates = result.DateView;
     out << (annual ? "year" : "payment")
         << ",interest,principal,balance,cumulative_interest,cumulative_principal"
         << (dates ? ",date" : "") << '\n';

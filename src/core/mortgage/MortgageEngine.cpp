@@ -97,7 +97,7 @@ bool summariseYears(MortgageResult& result, int years, const MortgageInputs& inp
         PayRow& row = result.PayTable[std::size_t(y)];
         const PayRow& year = yearTable[std::size_t(y)];
         row.number = Currency::fromWhole(y);
-        if (inputs.DateView == 1)
+        if (inputs.DateView)
             row.date = yearDate(inputs.FirstPayDate, y);
         row.interest = year.interest;
         row.principal = year.principal;
@@ -164,7 +164,7 @@ MortgageResult calculateMortgage(const MortgageInputs& inputs) {
 
     const double i = kind == PaymentKind::Monthly ? double(monthlyRate) : ratePerPeriod;
     const int L = loopBound(kind, T);
-    const bool datesShown = inputs.view == View::All && inputs.DateView == 1;
+    const bool datesShown = inputs.view == View::All && inputs.DateView;
 
     std::vector<PayRow>& table = result.PayTable;
     table.reserve(std::size_t(std::clamp(L, 0, MaximumPayments)) + 1);

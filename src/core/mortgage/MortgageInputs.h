@@ -37,7 +37,7 @@ struct MortgageInputs {
     QString frequencyRow;
     DaysInYearSetting days;
     View view = View::Annual;
-    int DateView = 0; // 1 shows payment dates instead of numbers
+    bool DateView = false; // payment dates shown instead of numbers
     QDate FirstPayDate;
     ExtraPayments extraPayments{};
     int ExtraCount = 0; // years given an additional payment, as counted by its dialog

@@ -37,10 +37,10 @@ GridRow headings(const QString& firstColumn) {
 }
 
 // Column 0's heading for a calculation shown in this view.
-QString firstColumnHeading(View view, int DateView) {
+QString firstColumnHeading(View view, bool DateView) {
     if (view == View::Annual)
         return QStringLiteral(" Payment  Year");
-    if (DateView == 1)
+    if (DateView)
         return QStringLiteral(" Payment  Date");
     return QStringLiteral("  Payment   No.  Year");
 }
@@ -57,7 +57,7 @@ int gridRows(const MortgageResult& result) {
 }
 
 QString firstColumnCell(const MortgageResult& result, const PayRow& row, const DateStyle& dates) {
-    if (result.DateView == 1)
+    if (result.DateView)
         return dates.text(row.date);
     if (result.view == View::Annual)
         return wholeNumber(row.number.toDouble(), u"####", 4);

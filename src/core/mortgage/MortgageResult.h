@@ -48,7 +48,7 @@ struct MortgageResult {
     Progress progress = Progress::Nothing;
     Mode mode = Mode::Mortgage;
     View view = View::Annual;
-    int DateView = 0;
+    bool DateView = false;
 
     PaymentKind kind = PaymentKind::Monthly;
     double DaysInYear = 365;

@@ -48,7 +48,7 @@ QStringList columnHeadings(const MortgageResult& result) {
     if (result.view == View::Annual)
         second = QStringLiteral("  Year       Payment     Payment       Balance      Interest      "
                                 "Principal");
-    else if (result.DateView == 1)
+    else if (result.DateView)
         second = QStringLiteral("   Date      Payment     Payment       Balance      Interest      "
                                 "Principal");
     else
@@ -119,7 +119,7 @@ int printedRows(const MortgageResult& result) {
 }
 
 QString firstColumn(const MortgageResult& result, const PayRow& row, const DateStyle& dates) {
-    if (result.DateView == 1)
+    if (result.DateView)
         return dates.text(row.date);
     if (result.view == View::Annual)
         return formatNumber(row.number.toDouble(), u"####").rightJustified(5);

@@ -74,7 +74,6 @@ std::function<QString(const QString&)> storesEntry(double& entryValue, QString (
 
 const BudgetHalfLayout IncomeHalf{
     .side = BudgetSide::Income,
-    .focusSide = 1,
     .frameLeft = 75,
     .promptLeft = 1260,
     .noRecordsToDelete = messages::NoIncomeToDelete,
@@ -95,7 +94,6 @@ const BudgetHalfLayout IncomeHalf{
 
 const BudgetHalfLayout ExpenseHalf{
     .side = BudgetSide::Expense,
-    .focusSide = 2,
     .frameLeft = 4785,
     .promptLeft = 6300,
     .noRecordsToDelete = messages::NoExpenseToDelete,

@@ -7,6 +7,7 @@
 #include "ui/printing/ReportPrinting.h"
 
 #include <QWidget>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -135,7 +136,8 @@ private:
     QPushButton* help2_ = nullptr;
     HelpPanel* helpTxt_ = nullptr;
 
-    int focusSide_ = 0; // 1 income, 2 expense: whose description box gets the focus
+    // The side just edited, whose description box gets the focus; the expense side's without one.
+    std::optional<BudgetSide> focusSide_;
     QString currentFolder_;
     BudgetRecovery* recovery_ = nullptr;
 };

@@ -11,7 +11,6 @@ namespace pennywell::ui {
 // alike.
 struct BudgetHalfLayout {
     BudgetSide side;
-    int focusSide; // the refresh's focus side after an edit in this half
     int frameLeft;
     int promptLeft; // the record-number prompt stands over its half
     const QString& noRecordsToDelete;

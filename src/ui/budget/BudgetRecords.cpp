@@ -68,7 +68,7 @@ void Budget::addRecord(Half& half) {
     if (!editAccepted(addBudgetRecord(tableOf(half), half.description->text(),
                                       half.payments->text(), half.entry)))
         return;
-    focusSide_ = half.layout->focusSide;
+    focusSide_ = half.layout->side;
     clearBoxes(half);
     refresh();
 }
@@ -108,7 +108,7 @@ void Budget::deleteRecord(Half& half) {
     if (services_.messenger.show(this, confirmation) != MessageAnswer::Ok)
         return;
     deleteBudgetRecord(tableOf(half), number);
-    focusSide_ = half.layout->focusSide;
+    focusSide_ = half.layout->side;
     refresh();
 }
 
@@ -148,8 +148,8 @@ void Budget::refresh() {
     showNet(netBalanceBudgeted_, view.netBalanceBudgeted, view.netBalanceBudgetedRed);
     nameFigures(period);
 
-    (focusSide_ == 1 ? income_.description : expense_.description)->setFocus();
-    focusSide_ = 0;
+    (focusSide_ == BudgetSide::Income ? income_.description : expense_.description)->setFocus();
+    focusSide_.reset();
     document_.markChanged();
     recovery_->changed();
 }

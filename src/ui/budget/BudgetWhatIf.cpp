@@ -55,7 +55,7 @@ void Budget::addChangedRecord(Half& half) {
     if (!editAccepted(changeBudgetRecord(tableOf(half), half.description->text(),
                                          half.payments->text(), half.entry)))
         return;
-    focusSide_ = half.layout->focusSide;
+    focusSide_ = half.layout->side;
     {
         const BusyCursor busy;
         clearBoxes(half);

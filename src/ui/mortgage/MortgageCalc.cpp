@@ -126,12 +126,12 @@ void MortgageCalc::toggleDates() {
     ClearResults();
     if (mDateNumber_->text() == ViewDateCaption) {
         mDateNumber_->setText(ViewNumberCaption);
-        session_.inputs().DateView = 1;
+        session_.inputs().DateView = true;
         MortDateInput dialog(state_, services_, this);
         ModalLoop::exec(dialog);
     } else {
         mDateNumber_->setText(ViewDateCaption);
-        session_.inputs().DateView = 0;
+        session_.inputs().DateView = false;
     }
     state_.EditStarted = 0;
 }
