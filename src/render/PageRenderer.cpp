@@ -86,7 +86,7 @@ void drawReport(const report::PrintedReport& report, QPagedPaintDevice& device, 
             device.newPage();
         const QStringList& page = report.pages.at(pageIndex);
         for (qsizetype lineIndex = 0; lineIndex < page.size(); ++lineIndex) {
-            const qreal baseline = geometry.top + lineIndex * geometry.lineStep + ascent;
+            const qreal baseline = geometry.top + qreal(lineIndex) * geometry.lineStep + ascent;
             painter.drawText(toDevice(geometry.left, baseline), page.at(lineIndex));
         }
     }

@@ -109,10 +109,11 @@ TEST(ReportCommand, SavingsAndBudgetPrintTheirReports) {
 }
 
 TEST(ReportCommand, ReportOptionsAreCheckedAsUsage) {
-    for (const QStringList& arguments :
-         {Mortgage + QStringList{"csv"}, Mortgage + QStringList{"json", "--font", "4"},
-          QStringList{"savings", "--header", "x"},
-          QStringList{"budget", PENNYWELL_SAMPLE_BUDGET, "--font", "1"}}) {
+    const QList<QStringList> usages = {
+        Mortgage + QStringList{"csv"}, Mortgage + QStringList{"json", "--font", "4"},
+        QStringList{"savings", "--header", "x"},
+        QStringList{"budget", PENNYWELL_SAMPLE_BUDGET, "--font", "1"}};
+    for (const QStringList& arguments : usages) {
         const CliRun run = runCalc(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(u' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty());

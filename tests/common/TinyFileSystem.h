@@ -66,8 +66,10 @@ public:
                 break;
             size += written;
         }
-        ::ftruncate(fd, std::max<qint64>(0, size - leaveFree));
+        const bool roomLeft = ::ftruncate(fd, std::max<qint64>(0, size - leaveFree)) == 0;
         ::close(fd);
+        if (!roomLeft)
+            qFatal("could not leave %lld bytes free", leaveFree);
     }
 
     // Nothing can be created or changed in it any more.

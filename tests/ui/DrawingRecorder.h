@@ -57,11 +57,11 @@ private:
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
     Type type() const override { return User; }
-    void updateState(const QPaintEngineState& state) override {
-        if (state.state() & DirtyBrush)
-            brush_ = state.brush();
-        if (state.state() & DirtyTransform)
-            transform_ = state.transform();
+    void updateState(const QPaintEngineState& changed) override {
+        if (changed.state() & DirtyBrush)
+            brush_ = changed.brush();
+        if (changed.state() & DirtyTransform)
+            transform_ = changed.transform();
     }
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
     void drawPath(const QPainterPath& path) override { record(path.toFillPolygon()); }

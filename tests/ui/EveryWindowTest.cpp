@@ -344,14 +344,14 @@ private slots:
         const QTemporaryDir folder;
         const QString csv = folder.filePath(QStringLiteral("table.csv"));
         const std::tuple<QWidget*, const char*, QString> grids[] = {
-            {&mortgage, "MGrid", QStringLiteral("1\t10[0-9]+\.[0-9]{2}\t")},
+            {&mortgage, "MGrid", QStringLiteral("1\t10[0-9]+\\.[0-9]{2}\t")},
             {&budget, "BGrid1", QStringLiteral("1\tSalary, main\t1234.50\t0.00")},
             {&budget, "BGrid2", QString()},
             {&savings, "SGrid", QStringLiteral("1\t1000.00\t200.00\t1200.00")},
             {&prePay, "PGrid", QStringLiteral("1\t0.00")}};
         for (const auto& [window, name, firstRow] : grids) {
-            for (QWidget* other :
-                 {(QWidget*)&mortgage, (QWidget*)&budget, (QWidget*)&savings, (QWidget*)&prePay})
+            for (QWidget* other : {static_cast<QWidget*>(&mortgage), static_cast<QWidget*>(&budget),
+                                   static_cast<QWidget*>(&savings), static_cast<QWidget*>(&prePay)})
                 other->setVisible(other == window);
             QVERIFY(showAndActivate(window));
             auto* grid = child<QTableView>(window, name);

@@ -492,7 +492,10 @@ private:
             QtFileDialogs().choose(&parent,
                                    FileDialogRequest{FileDialogKind::Open,
                                                      QStringLiteral("Budget Files (*.bgt)|*.bgt"),
-                                                     QDir::tempPath(), QString()});
+                                                     QDir::tempPath(),
+                                                     QString(),
+                                                     {},
+                                                     {}});
         } else {
             std::unique_ptr<QWidget> window = makeWindow(name);
             auto* dialog = qobject_cast<QDialog*>(window.get());

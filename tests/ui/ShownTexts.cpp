@@ -338,11 +338,9 @@ QStringList textsHardToRead(const QImage& window, const QList<ShownText>& texts)
     for (const ShownText& shown : texts) {
         if (!shown.readable || shown.drawn.isEmpty() || reported.value(shown.where))
             continue;
-        const QRect area = QRect(QPoint(std::lround(shown.drawn.left() * ratio),
-                                        std::lround(shown.drawn.top() * ratio)),
-                                 QSize(std::lround(shown.drawn.width() * ratio),
-                                       std::lround(shown.drawn.height() * ratio))) &
-                           window.rect();
+        const QRectF drawn(shown.drawn.left() * ratio, shown.drawn.top() * ratio,
+                           shown.drawn.width() * ratio, shown.drawn.height() * ratio);
+        const QRect area = QRect(drawn.topLeft().toPoint(), drawn.size().toSize()) & window.rect();
         const double measured = renderedContrast(window, area);
         if (measured >= 4.5)
             continue;

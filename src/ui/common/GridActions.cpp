@@ -117,9 +117,12 @@ private:
 
     void exportCsv() {
         const FileDialogRequest request{
-            FileDialogKind::Save, texts::CsvFilter,
+            FileDialogKind::Save,
+            texts::CsvFilter,
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-            options_.fileName + QStringLiteral(".csv")};
+            options_.fileName + QStringLiteral(".csv"),
+            {},
+            {}};
         const std::optional<QString> path = services_.fileDialogs.choose(grid_->window(), request);
         if (!path)
             return;
