@@ -26,7 +26,12 @@ TEST(MortgageCommand, TextShowsTheBoxesAndTheGrid) {
     EXPECT_TRUE(run.out.startsWith("Mortgage Tables\n"));
     EXPECT_TRUE(run.out.contains("Principal+Interest payment.            $818.15\n"));
     EXPECT_TRUE(run.out.contains(" Payment  Year"));
-    EXPECT_TRUE(run.out.contains("Total:"));
+    // The last year and the totals are the worked figures, column for column.
+    EXPECT_TRUE(run.out.contains(
+        "           25                         548.86              9,268.93                   .00"
+        "            160,444.75             85,000.00\n\n        Total:        "))
+        << run.out.toStdString();
+    EXPECT_TRUE(run.out.endsWith("$.00           $160,444.75            $85,000.00\n"));
 
     // A total of two million is wider than its twelve-character box and shows every digit.
     const CliRun million = runCalc({"mortgage", "--principal", "2000000", "--rate", "0.47",

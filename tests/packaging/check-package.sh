@@ -50,7 +50,7 @@ while [ ! -f "$copy" ] && [ $tries -lt 300 ]; do
     sleep 0.2
     tries=$((tries + 1))
 done
-sleep 2 # the menu is up by now; a crash on the way would have ended the program
+# Still running once its files are in place; the run on a display below waits for the menu.
 if kill -0 "$pid" 2>/dev/null; then
     kill "$pid"
     wait "$pid" 2>/dev/null || true

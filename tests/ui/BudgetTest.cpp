@@ -659,7 +659,7 @@ private:
         return testing::child<T>(window_, name);
     }
     QString cell(const char* grid, int row, int column) const {
-        return child<QTableView>(grid)->model()->index(row, column).data().toString();
+        return gridCell(window_, grid, row, column);
     }
     // `count` cells of one row from `column` rightwards.
     QStringList cells(const char* grid, int row, int column, int count) const {
@@ -668,13 +668,11 @@ private:
             texts.append(cell(grid, row, column + i));
         return texts;
     }
-    int gridRows(const char* grid) const { return child<QTableView>(grid)->model()->rowCount(); }
+    int gridRows(const char* grid) const { return gridRowCount(window_, grid); }
     void typeInto(const char* box, const QString& text) {
         if (!window_->isActiveWindow())
             activate(); // a closed prompt hands the activation back asynchronously
-        QLineEdit* edit = child<QLineEdit>(box);
-        edit->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(edit, text);
+        testing::typeInto(window_, box, text);
     }
     void addRecord(bool income, const QString& description, const QString& amount,
                    const QString& payments, const QString& budgeted);

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QStringList>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -21,6 +22,15 @@ template <typename T> T* child(const QObject* parent, const char* name) {
     return widget;
 }
 
+// A grid's cell and row count as its model holds them: rows from 0, the headings apart.
+inline QString gridCell(const QObject* window, const char* grid, int row, int column) {
+    return child<QTableView>(window, grid)->model()->index(row, column).data().toString();
+}
+
+inline int gridRowCount(const QObject* window, const char* grid) {
+    return child<QTableView>(window, grid)->model()->rowCount();
+}
+
 // Shows the window and waits until it is the active one; false if it never becomes active.
 [[nodiscard]] inline bool showAndActivate(QWidget* window) {
     window->show();
@@ -32,9 +42,10 @@ inline void clickButton(const QObject* parent, const char* name) {
     child<QAbstractButton>(parent, name)->click();
 }
 
-// Tabs into the named box and types the keys.
-inline QLineEdit* typeInto(const QObject* parent, const char* name, const QString& keys) {
-    auto* box = child<QLineEdit>(parent, name);
+// Tabs into the named box (a line or a list's editable part) and types the keys.
+template <typename T = QLineEdit>
+T* typeInto(const QObject* parent, const char* name, const QString& keys) {
+    auto* box = child<T>(parent, name);
     box->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(box, keys);
     return box;
