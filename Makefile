@@ -11,13 +11,14 @@ SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan-suppressions.txt:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: deps configure build run test test-sanitize fuzz bench install package format clean
+.PHONY: deps configure build run test test-sanitize fuzz bench install package format format-check clean
 
 deps:
 	./scripts/install-deps
 
+# CMAKE_OPTIONS adds settings, e.g. -DPENNYWELL_WARNINGS_AS_ERRORS=ON as CI builds.
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_OPTIONS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -28,12 +29,17 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# -O1 with line tables only, as the sanitizers advise: a third quicker to build than -O2 with
+# full debug information, and every report still names its file and line. The packaging
+# checks are left out: they look at the package, not at the program's memory.
 test-sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
 		-DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" \
 		-DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE_FLAGS)"
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
-	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen \
+		ctest --output-on-failure -j $(JOBS) --label-exclude packaging
 
 # The fuzz targets are built with clang, which brings libFuzzer; the core compiles with both.
 fuzz: deps
@@ -57,6 +63,9 @@ package: build
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+format-check:
+	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:
 	rm -rf $(BUILD_DIR)
