@@ -80,6 +80,10 @@ TEST(ProgramFolder, TheFolderHistoryComesBackAndDamageIsPassedOver) {
     const QStringList kept{foreign, root.filePath(QStringLiteral("b"))};
     ASSERT_TRUE(pennywell::writeFolderHistory(history, kept));
     EXPECT_EQ(pennywell::readFolderHistory(history), kept);
+    // Which folders the user keeps files in is nobody else's business, whatever the umask.
+    struct stat status {};
+    ASSERT_EQ(::stat(pennywell::fileNameBytes(history).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
 
     QFile damaged(history);
     ASSERT_TRUE(damaged.open(QIODevice::Append));

@@ -76,10 +76,11 @@ SaveProblem takeOverOwnerAndMode(int fd, const struct stat& old) {
 }
 
 // Created with the old file's mode (the umask can only narrow it) or, for a new file, with
-// what the umask leaves of 0666: no one else may read it at any moment, not even the copy a
-// killed save leaves behind.
-SaveProblem createTemporary(const SaveTarget& target, QByteArray& name, FileDescriptor& fd) {
-    const mode_t mode = target.exists ? (target.file.st_mode & 0777) : 0666;
+// what the umask leaves of `newFileMode`: no one else may read it at any moment, not even the
+// copy a killed save leaves behind.
+SaveProblem createTemporary(const SaveTarget& target, mode_t newFileMode, QByteArray& name,
+                            FileDescriptor& fd) {
+    const mode_t mode = target.exists ? (target.file.st_mode & 0777) : newFileMode;
     for (int attempt = 0; attempt < 16 && !fd.valid(); ++attempt) {
         name = saveTemporaryName(target.folder.get(), target.name);
         fd = FileDescriptor(::openat(target.folder.get(), name.constData(),
@@ -142,10 +143,8 @@ SaveProblem writeInPlace(const SaveTarget& target, const QByteArray& temporary,
     return problem;
 }
 
-} // namespace
-
-SaveResult writeFileAtomically(const QString& path, const QByteArray& bytes,
-                               const WriteCall& write) {
+SaveResult writeAtomically(const QString& path, const QByteArray& bytes, const WriteCall& write,
+                           mode_t newFileMode) {
     SaveTarget target;
     SaveProblem problem = findSaveTarget(fileNameBytes(path), target);
     if (problem == SaveProblem::None && target.exists)
@@ -160,7 +159,7 @@ SaveResult writeFileAtomically(const QString& path, const QByteArray& bytes,
 
     QByteArray temporary;
     FileDescriptor fd;
-    problem = createTemporary(target, temporary, fd);
+    problem = createTemporary(target, newFileMode, temporary, fd);
     if (problem != SaveProblem::None)
         return {problem};
     // Every step is checked: a full disk may only show at fsync() or close(), and a short
@@ -178,6 +177,17 @@ SaveResult writeFileAtomically(const QString& path, const QByteArray& bytes,
                             : renameOver(target, temporary);
     syncFolder(target.folder.get());
     return {problem};
+}
+
+} // namespace
+
+SaveResult writeFileAtomically(const QString& path, const QByteArray& bytes,
+                               const WriteCall& write) {
+    return writeAtomically(path, bytes, write, 0666);
+}
+
+SaveResult writePrivateFileAtomically(const QString& path, const QByteArray& bytes) {
+    return writeAtomically(path, bytes, {}, 0600);
 }
 
 } // namespace pennywell

@@ -26,4 +26,8 @@ SaveProblem writeAll(int fd, const QByteArray& bytes, const WriteCall& write = {
 SaveResult writeFileAtomically(const QString& path, const QByteArray& bytes,
                                const WriteCall& write = {});
 
+// The same, for the program's own state (which folders the user keeps files in): a file made
+// new is readable by its owner alone, whatever the umask allows; an existing one keeps its mode.
+SaveResult writePrivateFileAtomically(const QString& path, const QByteArray& bytes);
+
 } // namespace pennywell

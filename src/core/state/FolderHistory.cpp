@@ -52,7 +52,7 @@ SaveResult writeFolderHistory(const QString& path, const QStringList& folders) {
             bytes += fileNameBytes(folder) + '\n';
     }
     QDir().mkpath(QFileInfo(path).absolutePath());
-    return writeFileAtomically(path, bytes);
+    return writePrivateFileAtomically(path, bytes);
 }
 
 } // namespace pennywell
