@@ -115,67 +115,85 @@ MortgageResult failed(MortgageResult result, Failure failure) {
     return result;
 }
 
-} // namespace
-
-MortgageResult calculateMortgage(const MortgageInputs& inputs) {
-    MortgageResult result;
-    result.mode = inputs.mode;
-    result.view = inputs.view;
-    result.DateView = inputs.DateView;
-
-    const double P = inputs.principal.toDouble();
-    const double T = termYears(inputs);
-    const std::optional<PaymentFrequency> frequency =
-        paymentFrequency(inputs.frequencyRow, inputs.days);
-    const std::optional<int> c = compoundingPeriods(inputs.compoundingRow);
-    if (!frequency || !c)
-        return failed(std::move(result), Failure::WrongEntry);
-    if (inputs.mode == Mode::Mortgage && T >= MortgageYearLimit + 1)
-        return failed(std::move(result), Failure::TermLimit);
-
-    const PaymentKind kind = frequency->kind;
-    const int N = frequency->PaymentsPerYear;
-    result.kind = kind;
-    result.DaysInYear = inputs.days.DaysInYear;
-
-    const CompoundedRate rate = compoundedRate(inputs.ratePercent.toDouble(), *c);
+// The monthly rate and the rate per payment period, from the compounded annual rate.
+bool findRates(MortgageResult& result, const CompoundedRate& rate,
+               const PaymentFrequency& frequency) {
     const float monthlyRate = rate.monthlyRate();
-    const double ratePerPeriod = rate.ratePerPeriod(frequency->periodsPerYear);
+    const double ratePerPeriod = rate.ratePerPeriod(frequency.periodsPerYear);
     if (!std::isfinite(monthlyRate) || !std::isfinite(ratePerPeriod))
-        return failed(std::move(result), Failure::WrongEntry);
+        return false;
     result.monthlyRate = monthlyRate;
     result.ratePerPeriod = ratePerPeriod;
     result.progress = Progress::RateShown;
+    return true;
+}
 
+// The monthly payment that pays the principal off over the term, the share of it paid each
+// period, and what the monthly plan pays in all.
+bool findPayment(MortgageResult& result, const CompoundedRate& rate,
+                 const PaymentFrequency& frequency, double P, double T) {
     // A zero rate or term leaves nothing to discount: the payment would divide by zero.
     const double undiscounted = 1 - rate.wholeTermDiscount(T);
     if (!(undiscounted != 0) || !std::isfinite(undiscounted))
-        return failed(std::move(result), Failure::WrongEntry);
-    const double M = P * monthlyRate / undiscounted;
-    const double p = M * frequency->paymentScale;
+        return false;
+    const double M = P * result.monthlyRate / undiscounted;
+    const double p = M * frequency.paymentScale;
     const double S = M * 12 * T;
     if (!std::isfinite(M) || !std::isfinite(p) || !std::isfinite(S))
-        return failed(std::move(result), Failure::WrongEntry);
+        return false;
     result.monthlyPayment = M;
     result.payment = p;
     result.scheduledTotal = S;
-    result.PaymentsPerYear = N;
+    result.PaymentsPerYear = frequency.PaymentsPerYear;
     result.progress = Progress::PaymentShown;
+    return true;
+}
 
-    const double i = kind == PaymentKind::Monthly ? double(monthlyRate) : ratePerPeriod;
-    const int L = loopBound(kind, T);
+// The balance owed and the parts of the next payment, carried from payment to payment.
+struct Running {
+    double B;      // balance
+    double I;      // interest part of the next payment
+    double Q;      // principal part of the next payment
+    double CI = 0; // cumulative interest
+    double CP = 0; // cumulative principal
+    double previousPrincipal = 0;
+};
+
+// Year y's additional payment goes into the principal part of the year's first payment. One
+// that would leave no more than the last principal part owing is skipped.
+void addExtraPayment(MortgageResult& result, const ExtraPayments& extras, int y, Running& run) {
+    const Currency E = y <= LastExtraYear ? extras[std::size_t(y)].amount : Currency();
+    if (E > Currency() && E.toDouble() < run.B - run.previousPrincipal) {
+        run.Q += E.toDouble();
+        ++result.AppliedCount;
+        result.listedExtras.push_back({y, E});
+    }
+}
+
+bool storePayment(PayRow& row, int j, double interest, double principal, const Running& run) {
+    row.number = Currency::fromWhole(j);
+    return store(interest, row.interest) && store(principal, row.principal) &&
+           store(run.B, row.balance) && store(run.CI, row.cumulativeInterest) &&
+           store(run.CP, row.cumulativePrincipal);
+}
+
+// The schedule payment by payment, up to the payment that pays the balance off or the loop
+// bound, the final payment trimmed to what was owed.
+bool fillSchedule(MortgageResult& result, const MortgageInputs& inputs, int L) {
+    const PaymentKind kind = result.kind;
+    const int N = result.PaymentsPerYear;
+    const double i =
+        kind == PaymentKind::Monthly ? double(result.monthlyRate) : result.ratePerPeriod;
+    const double p = result.payment;
     const bool datesShown = inputs.view == View::All && inputs.DateView;
 
     std::vector<PayRow>& table = result.PayTable;
     table.reserve(std::size_t(std::clamp(L, 0, MaximumPayments)) + 1);
     table.emplace_back();
 
-    double B = P;
-    double I = i * B;
-    double Q = p - I;
-    double CI = 0;
-    double CP = 0;
-    double previousPrincipal = 0;
+    const double P = inputs.principal.toDouble();
+    const double I = i * P;
+    Running run{P, I, p - I};
     Currency yearNumber;
     int n = 0;
     int y = 0;
@@ -183,68 +201,61 @@ MortgageResult calculateMortgage(const MortgageInputs& inputs) {
     for (int j = 1; j <= L; ++j) {
         const bool firstOfYear = paymentOfYear == N;
         paymentOfYear = firstOfYear ? 1 : paymentOfYear + 1;
-        if (firstOfYear) {
-            ++y;
-            const Currency E =
-                y <= LastExtraYear ? inputs.extraPayments[std::size_t(y)].amount : Currency();
-            // A payment that would leave no more than the last principal part owing is skipped.
-            if (E > Currency() && E.toDouble() < B - previousPrincipal) {
-                Q += E.toDouble();
-                ++result.AppliedCount;
-                result.listedExtras.push_back({y, E});
-            }
-        }
-        const double interest = I;
-        const double principal = Q;
-        B -= Q;
-        I = i * B;
-        Q = p - I;
+        if (firstOfYear)
+            addExtraPayment(result, inputs.extraPayments, ++y, run);
+        const double interest = run.I;
+        const double principal = run.Q;
+        run.B -= run.Q;
+        run.I = i * run.B;
+        run.Q = p - run.I;
         if (interest < 0) // the previous payment already paid the balance off
             break;
         if (j > MaximumPayments)
-            return failed(std::move(result), Failure::WrongEntry);
-        CI += interest;
-        CP += principal;
+            return false;
+        run.CI += interest;
+        run.CP += principal;
 
         PayRow& row = table.emplace_back();
-        row.number = Currency::fromWhole(j);
-        if (!store(interest, row.interest) || !store(principal, row.principal) ||
-            !store(B, row.balance) || !store(CI, row.cumulativeInterest) ||
-            !store(CP, row.cumulativePrincipal))
-            return failed(std::move(result), Failure::WrongEntry);
+        if (!storePayment(row, j, interest, principal, run))
+            return false;
         if (datesShown) {
             row.date = paymentDate(inputs.FirstPayDate, kind, j);
         } else if (inputs.view == View::All) {
             if (firstOfYear && !store(double(j) / N + 1, yearNumber))
-                return failed(std::move(result), Failure::WrongEntry);
+                return false;
             row.yearNumber = yearNumber;
         }
-        previousPrincipal = principal;
+        run.previousPrincipal = principal;
         n = j;
     }
 
-    if (!std::isfinite(B))
-        return failed(std::move(result), Failure::WrongEntry);
-    if (B < 2 && n >= 1 && !correctFinalPayment(table, n, inputs.principal))
-        return failed(std::move(result), Failure::WrongEntry);
-
+    if (!std::isfinite(run.B))
+        return false;
+    if (run.B < 2 && n >= 1 && !correctFinalPayment(table, n, inputs.principal))
+        return false;
     result.paymentsMade = n;
     result.YearsToFinal = double(n) / N;
+    return true;
+}
+
+// The rows shown (annual totals or every payment), the total paid, the interest saved and
+// the hand-off values for the printout and the graph.
+bool findTotals(MortgageResult& result, const MortgageInputs& inputs) {
     const int years = result.scheduleYears();
     if (inputs.view == View::Annual) {
         if (!summariseYears(result, years, inputs))
-            return failed(std::move(result), Failure::WrongEntry);
+            return false;
         result.RowCount = years;
     } else {
-        result.RowCount = n;
+        result.RowCount = result.paymentsMade;
     }
 
-    const PayRow& lastShown = table[std::size_t(result.RowCount)];
+    const PayRow& lastShown = result.PayTable[std::size_t(result.RowCount)];
     const auto totalPaid = lastShown.cumulativeInterest.plus(lastShown.cumulativePrincipal);
     if (!totalPaid)
-        return failed(std::move(result), Failure::WrongEntry);
+        return false;
     result.totalPaid = totalPaid->toDouble();
-    const double savings = S - result.totalPaid;
+    const double savings = result.scheduledTotal - result.totalPaid;
     result.interestSavings = savings < 10 ? 0 : savings;
     result.ExtraCount = inputs.ExtraCount;
 
@@ -255,6 +266,33 @@ MortgageResult calculateMortgage(const MortgageInputs& inputs) {
     result.GraphTitle = inputs.mode == Mode::Mortgage
                             ? QStringLiteral("Mortgage balance at start of each Year")
                             : QStringLiteral("Personal Loan balance at start of each Year");
+    return true;
+}
+
+} // namespace
+
+MortgageResult calculateMortgage(const MortgageInputs& inputs) {
+    MortgageResult result;
+    result.mode = inputs.mode;
+    result.view = inputs.view;
+    result.DateView = inputs.DateView;
+
+    const double T = termYears(inputs);
+    const std::optional<PaymentFrequency> frequency =
+        paymentFrequency(inputs.frequencyRow, inputs.days);
+    const std::optional<int> c = compoundingPeriods(inputs.compoundingRow);
+    if (!frequency || !c)
+        return failed(std::move(result), Failure::WrongEntry);
+    if (inputs.mode == Mode::Mortgage && T >= MortgageYearLimit + 1)
+        return failed(std::move(result), Failure::TermLimit);
+    result.kind = frequency->kind;
+    result.DaysInYear = inputs.days.DaysInYear;
+
+    const CompoundedRate rate = compoundedRate(inputs.ratePercent.toDouble(), *c);
+    if (!findRates(result, rate, *frequency) ||
+        !findPayment(result, rate, *frequency, inputs.principal.toDouble(), T) ||
+        !fillSchedule(result, inputs, loopBound(result.kind, T)) || !findTotals(result, inputs))
+        return failed(std::move(result), Failure::WrongEntry);
     result.progress = Progress::Complete;
     return result;
 }

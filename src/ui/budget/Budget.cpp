@@ -150,6 +150,28 @@ void Budget::buildHalf(Half& half, const BudgetHalfLayout& layout) {
     frame->setObjectName(QString::fromLatin1(layout.frame.name));
     frame->setGeometry(twipsRect(layout.frameLeft, 30, 4620, 4830));
 
+    addEntryBoxes(frame, half);
+    half.add = addButton(frame, layout.add, twipsRect(120, 1530, 1380, 375));
+    half.whatIf = addButton(frame, layout.whatIf, twipsRect(1560, 1530, 1440, 375));
+    half.remove = addButton(frame, layout.remove, twipsRect(3060, 1530, 1440, 375));
+    half.addChanged = addButton(frame, layout.addChanged, twipsRect(120, 1530, 4380, 375));
+    half.addChanged->hide();
+    addGrid(frame, half);
+
+    half.totalsLabel = addLabel(frame, layout.totalsLabel.name, layout.totalsLabel.caption,
+                                twipsRect(120, 4395, 1380, 390));
+    half.totalsLabel->setWordWrap(true);
+    half.total = addResult(frame, layout.total, twipsRect(1530, 4410, 1470, 330));
+    half.totalBudgeted = addResult(frame, layout.totalBudgeted, twipsRect(3030, 4410, 1470, 330));
+    labelledBy(half.total, {half.totalsLabel});
+    labelledBy(half.totalBudgeted, {half.totalsLabel});
+
+    attachBoxes(half);
+    connectHalf(half);
+}
+
+void Budget::addEntryBoxes(QWidget* frame, Half& half) {
+    const BudgetHalfLayout& layout = *half.layout;
     QLabel* descriptionLabel =
         addLabel(frame, "", layout.description.caption, twipsRect(120, 255, 4380, 240));
     half.description =
@@ -172,13 +194,10 @@ void Budget::buildHalf(Half& half, const BudgetHalfLayout& layout) {
     const std::array boxes{half.description, half.amount, half.payments, half.budgeted};
     for (int index = 0; index < int(boxes.size()); ++index)
         boxes[index]->setAccessibleDescription(QStringLiteral("box %1").arg(index + 1));
+}
 
-    half.add = addButton(frame, layout.add, twipsRect(120, 1530, 1380, 375));
-    half.whatIf = addButton(frame, layout.whatIf, twipsRect(1560, 1530, 1440, 375));
-    half.remove = addButton(frame, layout.remove, twipsRect(3060, 1530, 1440, 375));
-    half.addChanged = addButton(frame, layout.addChanged, twipsRect(120, 1530, 4380, 375));
-    half.addChanged->hide();
-
+void Budget::addGrid(QWidget* frame, Half& half) {
+    const BudgetHalfLayout& layout = *half.layout;
     half.model = new BudgetGridModel(layout.grid.caption, this);
     half.grid = new QTableView(frame);
     half.grid->setObjectName(QString::fromLatin1(layout.grid.name));
@@ -207,17 +226,6 @@ void Budget::buildHalf(Half& half, const BudgetHalfLayout& layout) {
     attachGridActions(half.grid, services_,
                       {layout.frame.caption.trimmed(), &state_.settings.CurrencySymbol,
                        [this] { printStatement(ReportDestination::PdfFile); }});
-
-    half.totalsLabel = addLabel(frame, layout.totalsLabel.name, layout.totalsLabel.caption,
-                                twipsRect(120, 4395, 1380, 390));
-    half.totalsLabel->setWordWrap(true);
-    half.total = addResult(frame, layout.total, twipsRect(1530, 4410, 1470, 330));
-    half.totalBudgeted = addResult(frame, layout.totalBudgeted, twipsRect(3030, 4410, 1470, 330));
-    labelledBy(half.total, {half.totalsLabel});
-    labelledBy(half.totalBudgeted, {half.totalsLabel});
-
-    attachBoxes(half);
-    connectHalf(half);
 }
 
 void Budget::attachBoxes(Half& half) {

@@ -76,6 +76,8 @@ private:
     };
 
     void buildHalf(Half& half, const BudgetHalfLayout& layout);
+    void addEntryBoxes(QWidget* frame, Half& half);
+    void addGrid(QWidget* frame, Half& half);
     void attachBoxes(Half& half);
     void buildCommonControls();
     void makeResizable();

@@ -213,77 +213,84 @@ void InputBox::leave() {
     state_.EditStarted = 0;
 }
 
-bool InputBox::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        if (watched != focusTarget_)
-            return false;
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Delete && rules_.onDeleteKey)
-            rules_.onDeleteKey();
-        if (isUnusedAltKey(key))
-            return true;
-        if (key->matches(QKeySequence::Paste)) {
-            pasteFrom(QClipboard::Clipboard);
-            return true;
-        }
-        if (!rules_.freeText && isKeypadDecimalKey(key))
-            return keypadPointPressed();
-        const int keyCode = keyCodeOf(key);
-        return keyCode != 0 && keyPressed(keyCode);
+bool InputBox::keyTyped(QKeyEvent* key) {
+    if (key->key() == Qt::Key_Delete && rules_.onDeleteKey)
+        rules_.onDeleteKey();
+    if (isUnusedAltKey(key))
+        return true;
+    if (key->matches(QKeySequence::Paste)) {
+        pasteFrom(QClipboard::Clipboard);
+        return true;
     }
-    case QEvent::FocusIn: {
-        if (watched != focusTarget_)
-            return false;
-        edit_->selectAll();
-        // A click places the cursor after the focus arrives; select again once it has.
-        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
-            QTimer::singleShot(0, edit_, &QLineEdit::selectAll);
+    if (!rules_.freeText && isKeypadDecimalKey(key))
+        return keypadPointPressed();
+    const int keyCode = keyCodeOf(key);
+    return keyCode != 0 && keyPressed(keyCode);
+}
+
+void InputBox::entered(const QFocusEvent* focus) {
+    edit_->selectAll();
+    // A click places the cursor after the focus arrives; select again once it has.
+    if (focus->reason() == Qt::MouseFocusReason)
+        QTimer::singleShot(0, edit_, &QLineEdit::selectAll);
+}
+
+// The middle button pastes the selection where the platform has one.
+bool InputBox::middleButtonReleased(const QMouseEvent* mouse) {
+    if (mouse->button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection())
         return false;
-    }
+    edit_->deselect();
+    edit_->setCursorPosition(edit_->cursorPositionAt(mouse->position().toPoint()));
+    pasteFrom(QClipboard::Selection);
+    return true;
+}
+
+// Dropped text is typed into the box like pasted text, once the box has been entered.
+bool InputBox::textDropped(QDropEvent* drop) {
+    if (!drop->mimeData()->hasText())
+        return false;
+    focusTarget_->setFocus(Qt::OtherFocusReason);
+    edit_->setCursorPosition(edit_->cursorPositionAt(drop->position().toPoint()));
+    typeText(drop->mimeData()->text());
+    drop->setDropAction(Qt::CopyAction); // the source keeps its text
+    drop->accept();
+    return true;
+}
+
+bool InputBox::eventFilter(QObject* watched, QEvent* event) {
+    const bool atFocusTarget = watched == focusTarget_;
+    const bool atEdit = watched == edit_;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return atFocusTarget && keyTyped(static_cast<QKeyEvent*>(event));
+    case QEvent::FocusIn:
+        if (atFocusTarget)
+            entered(static_cast<QFocusEvent*>(event));
+        return false;
     case QEvent::FocusOut:
         // A box that is being destroyed loses the focus from QWidget's destructor, when it is a
         // plain QWidget already and its window may be half gone: nothing is left to store into.
-        if (watched == focusTarget_ && watched->metaObject() == focusTargetType_ &&
+        if (atFocusTarget && watched->metaObject() == focusTargetType_ &&
             !isIgnoredFocusChange(static_cast<QFocusEvent*>(event)->reason()))
             leave();
         return false;
     case QEvent::InputMethod: {
         auto* input = static_cast<QInputMethodEvent*>(event);
-        if (watched != focusTarget_ || !isPlainCommit(input))
+        if (!atFocusTarget || !isPlainCommit(input))
             return false;
         typeText(input->commitString());
         return true;
     }
     case QEvent::MouseButtonPress:
-        if (rules_.emptiesOnClick && watched == edit_)
+        if (rules_.emptiesOnClick && atEdit)
             startEdit();
         return false;
-    case QEvent::MouseButtonRelease: {
-        // The middle button pastes the selection where the platform has one.
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (watched != edit_ || mouse->button() != Qt::MiddleButton ||
-            !QGuiApplication::clipboard()->supportsSelection())
-            return false;
-        edit_->deselect();
-        edit_->setCursorPosition(edit_->cursorPositionAt(mouse->position().toPoint()));
-        pasteFrom(QClipboard::Selection);
-        return true;
-    }
-    case QEvent::Drop: {
-        auto* drop = static_cast<QDropEvent*>(event);
-        if (watched != edit_ || !drop->mimeData()->hasText())
-            return false;
-        // Dropped text is typed into the box like pasted text, once the box has been entered.
-        focusTarget_->setFocus(Qt::OtherFocusReason);
-        edit_->setCursorPosition(edit_->cursorPositionAt(drop->position().toPoint()));
-        typeText(drop->mimeData()->text());
-        drop->setDropAction(Qt::CopyAction); // the source keeps its text
-        drop->accept();
-        return true;
-    }
+    case QEvent::MouseButtonRelease:
+        return atEdit && middleButtonReleased(static_cast<QMouseEvent*>(event));
+    case QEvent::Drop:
+        return atEdit && textDropped(static_cast<QDropEvent*>(event));
     case QEvent::ContextMenu:
-        if (watched != edit_)
+        if (!atEdit)
             return false;
         showContextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;

@@ -8,7 +8,11 @@
 #include <functional>
 
 class QComboBox;
+class QDropEvent;
+class QFocusEvent;
+class QKeyEvent;
 class QLineEdit;
+class QMouseEvent;
 
 namespace pennywell {
 struct AppState;
@@ -65,6 +69,10 @@ protected:
 
 private:
     InputBox(QWidget* focusTarget, QLineEdit* edit, AppState& state, InputBoxRules rules);
+    bool keyTyped(QKeyEvent* key);
+    void entered(const QFocusEvent* focus);
+    bool middleButtonReleased(const QMouseEvent* mouse);
+    bool textDropped(QDropEvent* drop);
     bool keyPressed(int keyCode);
     bool keypadPointPressed();
     void typeText(const QString& text);

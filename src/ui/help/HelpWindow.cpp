@@ -71,6 +71,21 @@ template <typename Slot> void addShortcut(QWidget* window, const QKeySequence& k
     QObject::connect(shortcut, &QShortcut::activated, window, slot);
 }
 
+// The page with the paper and ink of the manual's style sheet: the list bullets are drawn in
+// the widget's own text colour, which must match them rather than a dark desktop theme.
+QTextBrowser* manualPage() {
+    auto* page = new ManualPage;
+    page->setObjectName(QStringLiteral("HelpPage"));
+    page->setAccessibleName(QStringLiteral("Manual page"));
+    page->setOpenExternalLinks(false); // the manual never leaves the program
+    QPalette paper = page->palette();
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, QColor(0x1a, 0x1a, 0x1a));
+    page->setPalette(paper);
+    page->setOpenLinks(true);
+    return page;
+}
+
 } // namespace
 
 HelpWindow::HelpWindow(Services& services) : services_(services) {
@@ -80,15 +95,40 @@ HelpWindow::HelpWindow(Services& services) : services_(services) {
         QStringLiteral("The manual, one page at a time, with links between the pages"));
     setAttribute(Qt::WA_QuitOnClose, false); // the menu alone decides when the program ends
 
+    browser_ = manualPage();
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::showPageTitle);
     auto* toolbar = new QHBoxLayout;
+    addNavigation(toolbar);
+    toolbar->addSpacing(24);
+    addFind(toolbar);
+    toolbar->addSpacing(24);
+    QPushButton* print = addButton(toolbar, "HelpPrint", QStringLiteral("P&rint"),
+                                   QStringLiteral("Print this page"));
+    connect(print, &QPushButton::clicked, this, &HelpWindow::printPage);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(toolbar);
+    layout->addWidget(browser_, 1);
+    addShortcuts();
+}
+
+void HelpWindow::addNavigation(QHBoxLayout* toolbar) {
     QPushButton* contents = addButton(toolbar, "HelpContents", QStringLiteral("&Contents"),
                                       QStringLiteral("Contents of the manual"));
     back_ = addButton(toolbar, "HelpBack", QStringLiteral("&Back"),
                       QStringLiteral("Back to the previous page"));
     forward_ = addButton(toolbar, "HelpForward", QStringLiteral("&Forward"),
                          QStringLiteral("Forward to the next page"));
-    toolbar->addSpacing(24);
+    back_->setEnabled(false);
+    forward_->setEnabled(false);
+    connect(contents, &QPushButton::clicked, this, [this] { present(help::ContentsPage); });
+    connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back_, &QWidget::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QWidget::setEnabled);
+}
 
+void HelpWindow::addFind(QHBoxLayout* toolbar) {
     auto* findLabel = new QLabel(QStringLiteral("F&ind:"));
     findBox_ = new QLineEdit;
     findBox_->setObjectName(QStringLiteral("HelpFind"));
@@ -105,40 +145,12 @@ HelpWindow::HelpWindow(Services& services) : services_(services) {
                                   QStringLiteral("Find the next match"));
     QPushButton* previous = addButton(toolbar, "HelpFindPrevious", QStringLiteral("Find &Previous"),
                                       QStringLiteral("Find the previous match"));
-    toolbar->addSpacing(24);
-    QPushButton* print = addButton(toolbar, "HelpPrint", QStringLiteral("P&rint"),
-                                   QStringLiteral("Print this page"));
-
-    browser_ = new ManualPage;
-    browser_->setObjectName(QStringLiteral("HelpPage"));
-    browser_->setAccessibleName(QStringLiteral("Manual page"));
-    browser_->setOpenExternalLinks(false); // the manual never leaves the program
-    // The style sheet gives the page its paper and ink; the list bullets are drawn in the
-    // widget's own text colour, which must match them rather than a dark desktop theme.
-    QPalette paper = browser_->palette();
-    paper.setColor(QPalette::Base, Qt::white);
-    paper.setColor(QPalette::Text, QColor(0x1a, 0x1a, 0x1a));
-    browser_->setPalette(paper);
-    browser_->setOpenLinks(true);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(toolbar);
-    layout->addWidget(browser_, 1);
-
-    back_->setEnabled(false);
-    forward_->setEnabled(false);
-    connect(contents, &QPushButton::clicked, this, [this] { present(help::ContentsPage); });
-    connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
-    connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
-    connect(browser_, &QTextBrowser::backwardAvailable, back_, &QWidget::setEnabled);
-    connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QWidget::setEnabled);
-    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::showPageTitle);
     connect(findBox_, &QLineEdit::returnPressed, this, [this] { findNext(false); });
     connect(next, &QPushButton::clicked, this, [this] { findNext(false); });
     connect(previous, &QPushButton::clicked, this, [this] { findNext(true); });
+}
 
-    connect(print, &QPushButton::clicked, this, &HelpWindow::printPage);
-
+void HelpWindow::addShortcuts() {
     addShortcut(this, QKeySequence::Find, [this] {
         findBox_->setFocus(Qt::ShortcutFocusReason);
         findBox_->selectAll();

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class QTextBrowser;
@@ -27,6 +28,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void addNavigation(QHBoxLayout* toolbar);
+    void addFind(QHBoxLayout* toolbar);
+    void addShortcuts();
     void belongToModalDialog();
     void findNext(bool backwards);
     void printPage();

@@ -50,7 +50,13 @@ MortPrePay::MortPrePay(mortgage::ExtraPayments& extraPayments, int& ExtraCount, 
     auto* note = new QLabel(this);
     note->setObjectName(QStringLiteral("Label1"));
     note->setGeometry(twipsRect(240, 120, 4920, 60));
+    addEntryBoxes();
+    addButtons();
+    addGrid();
+    attachBoxes();
+}
 
+void MortPrePay::addEntryBoxes() {
     auto* yearLabel = new QLabel(QStringLiteral("Year"), this);
     yearLabel->setGeometry(twipsRect(240, 180, 1200, 285));
     auto* amountLabel = new QLabel(QStringLiteral("Amount"), this);
@@ -71,7 +77,9 @@ MortPrePay::MortPrePay(mortgage::ExtraPayments& extraPayments, int& ExtraCount, 
     inPayment_->setGeometry(twipsRect(1560, 480, 2000, 360));
     nameAfterLabel(inYear_, yearLabel);
     nameAfterLabel(inPayment_, amountLabel);
+}
 
+void MortPrePay::addButtons() {
     usePrePay_ = new QPushButton(QStringLiteral("&OK"), this);
     usePrePay_->setObjectName(QStringLiteral("UsePrePay"));
     usePrePay_->setGeometry(twipsRect(3780, 480, 1380, 420));
@@ -81,7 +89,9 @@ MortPrePay::MortPrePay(mortgage::ExtraPayments& extraPayments, int& ExtraCount, 
     doNotUse->setObjectName(QStringLiteral("DoNotUse"));
     doNotUse->setGeometry(twipsRect(3780, 1020, 1380, 420));
     connect(doNotUse, &QPushButton::clicked, this, &MortPrePay::eraseAll);
+}
 
+void MortPrePay::addGrid() {
     pGrid_ = new QTableWidget(this);
     pGrid_->setObjectName(QStringLiteral("PGrid"));
     pGrid_->setGeometry(twipsRect(240, 1020, 3450, 4440));
@@ -95,7 +105,9 @@ MortPrePay::MortPrePay(mortgage::ExtraPayments& extraPayments, int& ExtraCount, 
     keepCellsWhole(pGrid_);
     attachGridActions(pGrid_, services_,
                       {QStringLiteral("Additional Payments"), &state_.settings.CurrencySymbol});
+}
 
+void MortPrePay::attachBoxes() {
     InputBoxRules year;
     year.filter = digitKeyFilter(services_.beeper);
     year.emptiesOnFirstKey = false;

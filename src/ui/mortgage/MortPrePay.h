@@ -27,6 +27,10 @@ public:
     void reject() override;
 
 private:
+    void addEntryBoxes();
+    void addButtons();
+    void addGrid();
+    void attachBoxes();
     void showYears();
     QString checkYear(const QString& text);
     QString enterAmount(const QString& text);
