@@ -1,11 +1,12 @@
 #include "cli/Command.h"
 #include "cli/CommandOutput.h"
+#include "cli/FigureTable.h"
 #include "cli/ReportOutput.h"
+#include "cli/Usage.h"
 #include "core/budget/BudgetFile.h"
 #include "core/budget/BudgetMessages.h"
 #include "core/budget/BudgetPresenter.h"
 #include "core/budget/BudgetSort.h"
-#include "core/format/TableText.h"
 #include "core/report/BudgetStatement.h"
 
 #include <QCommandLineParser>
@@ -17,6 +18,8 @@ namespace pennywell::cli {
 namespace {
 
 namespace messages = budget_messages;
+
+const QString Name = QStringLiteral("budget");
 
 const QString Usage = QStringLiteral(
     "usage: pennywell-calc budget FILE.bgt "
@@ -38,7 +41,7 @@ struct BudgetRequest {
     QString path;
     BudgetPeriod period;
     BudgetSortOrder order = BudgetSortOrder::NamesAscending;
-    QString format;
+    OutputFormat format = OutputFormat::Text;
     ReportRequest report;
 };
 
@@ -85,25 +88,42 @@ void writeText(QTextStream& out, const BudgetView& view) {
         << ' ' << view.netBalanceBudgeted.rightJustified(total) << '\n';
 }
 
-QString csvNumber(double value) {
-    return QString::number(value, 'g', 15);
-}
-
-void writeCsvTable(QTextStream& out, const char* side, const BudgetTable& table, int divisor) {
+// A half's records for the period, with the annual figures they come from.
+FigureTable recordFigures(const BudgetTable& table, int divisor) {
+    FigureTable figures{{"number", "description", "amount", "budgeted", "annual_amount",
+                         "payments_per_year", "annual_budgeted"},
+                        {}};
     for (const BudgetRecord& record : table.records) {
-        out << side << ',' << record.number << ',' << quotedCsvText(record.description) << ','
-            << csvNumber(record.annualAmount / divisor) << ','
-            << csvNumber(record.annualBudgeted / divisor) << ',' << csvNumber(record.annualAmount)
-            << ',' << csvNumber(record.paymentsPerYear) << ',' << csvNumber(record.annualBudgeted)
-            << '\n';
+        figures.rows.append({double(record.number), record.description,
+                             Amount{record.annualAmount / divisor},
+                             Amount{record.annualBudgeted / divisor}, Amount{record.annualAmount},
+                             record.paymentsPerYear, Amount{record.annualBudgeted}});
     }
+    return figures;
 }
 
-void writeCsv(QTextStream& out, const BudgetTables& tables, int divisor) {
-    out << "side,number,description,amount,budgeted,annual_amount,payments_per_year,"
-           "annual_budgeted\n";
-    writeCsvTable(out, "income", tables.income, divisor);
-    writeCsvTable(out, "expense", tables.expense, divisor);
+// Both halves in one table, each row led by its side.
+QString csvText(const BudgetTables& tables, int divisor) {
+    FigureTable both{QStringList{"side"} + recordFigures(tables.income, divisor).columns, {}};
+    for (const auto& [side, table] :
+         {std::pair{"income", &tables.income}, std::pair{"expense", &tables.expense}}) {
+        for (const FigureRow& row : recordFigures(*table, divisor).rows)
+            both.rows.append(FigureRow{QString::fromLatin1(side)} + row);
+    }
+    return csvText(both);
+}
+
+QJsonObject valuesJson(const BudgetTables& tables, const BudgetPeriod& period) {
+    const BudgetFigures totals = budgetFigures(tables, period);
+    const auto half = [&](const BudgetTable& table, double total, double budgeted) {
+        return QJsonObject{{"rows", jsonRows(recordFigures(table, period.divisor))},
+                           {"total", jsonFigure(Amount{total})},
+                           {"total_budgeted", jsonFigure(Amount{budgeted})}};
+    };
+    return {{"income", half(tables.income, totals.income, totals.incomeBudgeted)},
+            {"expense", half(tables.expense, totals.expense, totals.expenseBudgeted)},
+            {"net_balance", jsonFigure(Amount{totals.net})},
+            {"net_balance_budgeted", jsonFigure(Amount{totals.netBudgeted})}};
 }
 
 QJsonObject jsonHalf(const BudgetHalfView& half) {
@@ -125,47 +145,37 @@ QJsonObject jsonView(const BudgetView& view) {
     return {{"income", jsonHalf(view.income)}, {"expense", jsonHalf(view.expense)}, {"net", net}};
 }
 
-std::optional<BudgetRequest> parseRequest(const QStringList& arguments, QTextStream& err) {
-    QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("budget file"));
-    const QCommandLineOption period(QStringLiteral("period"), QString(), QStringLiteral("period"),
-                                    QStringLiteral("annual"));
-    const QCommandLineOption sort(QStringLiteral("sort"), QString(), QStringLiteral("order"),
-                                  QStringLiteral("names-az"));
-    const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("format"),
-                                    QStringLiteral("text"));
-    parser.addOptions({period, sort, format});
-    addReportOptions(parser);
-    if (!parser.parse(QStringList{QStringLiteral("budget")} + arguments)) {
-        err << "pennywell-calc budget: " << parser.errorText() << "\n\n";
-        return std::nullopt;
-    }
+// The file and the period and order, as the window's lists take them.
+std::optional<BudgetRequest> readRequest(const QCommandLineParser& parser, OutputFormat format,
+                                         QTextStream& err) {
     const QStringList files = parser.positionalArguments();
-    const auto chosenPeriod = periodFromKey(parser.value(period));
-    const auto chosenOrder = sortOrderFromKey(parser.value(sort));
-    const QString chosenFormat = parser.value(format);
-    const bool knownFormat = QStringList{QStringLiteral("text"), QStringLiteral("csv"),
-                                         QStringLiteral("json"), QStringLiteral("pdf")}
-                                 .contains(chosenFormat);
-    if (files.size() != 1 || !chosenPeriod || !chosenOrder || !knownFormat) {
-        err << "pennywell-calc budget: "
-            << (files.size() != 1 ? "one budget file expected" : "unknown option value") << "\n\n";
+    QString problem;
+    const auto chosenPeriod = periodFromKey(parser.value(QStringLiteral("period")));
+    const auto chosenOrder = sortOrderFromKey(parser.value(QStringLiteral("sort")));
+    if (files.size() != 1)
+        problem = files.isEmpty() ? QStringLiteral("expected a budget file")
+                                  : "unexpected argument '" + files[1] + u'\'';
+    else if (!chosenPeriod)
+        problem = "--period: expected weekly|2weeks|semimonthly|monthly|quarterly|semiannual|"
+                  "annual: '" +
+                  parser.value(QStringLiteral("period")) + u'\'';
+    else if (!chosenOrder)
+        problem = "--sort: expected names-az|names-za|amounts-hilo|amounts-lohi: '" +
+                  parser.value(QStringLiteral("sort")) + u'\'';
+    const ReportOptionsRead report = readReportOptions(parser, format);
+    if (problem.isEmpty())
+        problem = report.problem;
+    if (!problem.isEmpty()) {
+        badUsage(err, Name, problem);
         return std::nullopt;
     }
-    const ReportOptionsRead report = readReportOptions(parser, *outputFormat(parser));
-    if (!report.problem.isEmpty()) {
-        err << "pennywell-calc budget: " << report.problem << "\n\n";
-        return std::nullopt;
-    }
-    return BudgetRequest{files.first(), *chosenPeriod, *chosenOrder, chosenFormat, report.request};
+    return BudgetRequest{files.first(), *chosenPeriod, *chosenOrder, format, report.request};
 }
 
 // The statement "To Printer" prints, in the period and sort order asked for.
 int printStatement(const BudgetRequest& request, std::optional<BudgetTables>& tables,
                    QTextStream& out, QTextStream& err) {
-    const OutputFormat format = request.format == QLatin1String("json")  ? OutputFormat::Json
-                                : request.format == QLatin1String("pdf") ? OutputFormat::Pdf
-                                                                         : OutputFormat::Text;
+    const OutputFormat format = request.format;
     if (!tables)
         return writeReportRefusal({messages::LoadFileTitle, messages::LoadFailed}, format, out,
                                   err);
@@ -182,15 +192,18 @@ int printStatement(const BudgetRequest& request, std::optional<BudgetTables>& ta
 }
 
 int runBudget(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    if (arguments.contains(QStringLiteral("--help"))) {
-        out << Usage;
-        return Success;
-    }
-    const std::optional<BudgetRequest> request = parseRequest(arguments, err);
-    if (!request) {
-        err << Usage;
+    QCommandLineParser parser;
+    parser.addOptions(
+        {{QStringLiteral("period"), QString(), QStringLiteral("period"), QStringLiteral("annual")},
+         {QStringLiteral("sort"), QString(), QStringLiteral("order"), QStringLiteral("names-az")}});
+    addReportOptions(parser);
+    const auto parsed = parseCommand(parser, Name, arguments, Usage, out, err, true);
+    if (const int* exitStatus = std::get_if<int>(&parsed))
+        return *exitStatus;
+    const std::optional<BudgetRequest> request =
+        readRequest(parser, std::get<OutputFormat>(parsed), err);
+    if (!request)
         return BadUsage;
-    }
     std::optional<BudgetTables> loaded = loadBudgetFile(request->path);
     if (request->report.wanted)
         return printStatement(*request, loaded, out, err);
@@ -202,27 +215,28 @@ int runBudget(const QStringList& arguments, QTextStream& out, QTextStream& err) 
     BudgetTables tables = loaded ? std::move(*loaded) : BudgetTables{};
     const BudgetView view =
         refreshBudget(tables, request->period, request->order, userCurrencySymbol());
-    if (request->format == QLatin1String("json")) {
+    if (request->format == OutputFormat::Json) {
         QJsonObject document = jsonView(view);
         if (refusal)
             document.insert("error", refusalJson(*refusal));
-        writeJson(out, document);
-    } else {
-        if (request->format == QLatin1String("csv"))
-            writeCsv(out, tables, request->period.divisor);
         else
-            writeText(out, view);
-        if (refusal)
-            err << refusal->title << ": " << refusal->text << '\n';
+            document.insert("values", valuesJson(tables, request->period));
+        writeJson(out, document);
+        return refusal ? CalculationRefused : Success;
     }
+    if (request->format == OutputFormat::Csv)
+        out << csvText(tables, request->period.divisor);
+    else
+        writeText(out, view);
+    if (refusal)
+        writeRefusal(err, *refusal);
     return refusal ? CalculationRefused : Success;
 }
 
 } // namespace
 
 Command budgetCommand() {
-    return {QStringLiteral("budget"),
-            QStringLiteral("a budget file's records, totals and net balance"), runBudget};
+    return {Name, QStringLiteral("a budget file's records, totals and net balance"), runBudget};
 }
 
 } // namespace pennywell::cli

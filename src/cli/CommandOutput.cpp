@@ -12,11 +12,6 @@
 namespace pennywell::cli {
 namespace {
 
-QCommandLineOption formatOption() {
-    return {QStringLiteral("format"), QString(), QStringLiteral("text|csv|json"),
-            QStringLiteral("text")};
-}
-
 PersonalSettings userSettings() {
     const QString folder = resolveProgramFolder(QCoreApplication::applicationDirPath());
     return loadSettings(QDir(folder).filePath(SettingsFileName)).settings;
@@ -45,32 +40,20 @@ int userPrinterFontChoice() {
     return userSettings().PrinterFontChoice;
 }
 
-int badUsage(QTextStream& err, const QString& problem, const QString& usage) {
-    if (!problem.isEmpty())
-        err << "pennywell-calc: " << problem << "\n\n";
-    err << usage;
-    return BadUsage;
-}
-
-std::variant<OutputFormat, int> parseCommand(QCommandLineParser& parser, const QString& command,
-                                             const QStringList& arguments, const QString& usage,
-                                             QTextStream& out, QTextStream& err) {
-    parser.addOption(formatOption());
-    parser.addOption({QStringLiteral("help"), QString()});
-    if (!parser.parse(QStringList{command} + arguments) || !parser.positionalArguments().isEmpty())
-        return badUsage(err, parser.errorText(), usage);
-    if (parser.isSet(QStringLiteral("help"))) {
-        out << usage;
-        return Success;
-    }
-    const std::optional<OutputFormat> format = outputFormat(parser);
-    if (!format)
-        return badUsage(err, QStringLiteral("unknown format"), usage);
-    return *format;
+Refusal refusalOf(const PlannerMessage& message, const QString& option) {
+    return {message.title, message.text, option};
 }
 
 QJsonObject refusalJson(const Refusal& refusal) {
-    return {{"title", refusal.title}, {"text", refusal.text}};
+    QJsonObject json{{"title", refusal.title}, {"text", refusal.text}};
+    if (!refusal.option.isEmpty())
+        json.insert("option", refusal.option);
+    return json;
+}
+
+void writeRefusal(QTextStream& err, const Refusal& refusal) {
+    err << (refusal.option.isEmpty() ? refusal.title : refusal.option) << ": " << refusal.text
+        << '\n';
 }
 
 void writeJson(QTextStream& out, const QJsonObject& document) {

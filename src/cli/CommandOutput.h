@@ -7,7 +7,6 @@
 #include <QStringList>
 #include <QTextStream>
 #include <optional>
-#include <variant>
 
 class QCommandLineParser;
 
@@ -15,12 +14,6 @@ namespace pennywell::cli {
 
 // Pdf is only for a report's pages (--report --format pdf --output FILE).
 enum class OutputFormat { Text, Csv, Json, Pdf };
-
-// Adds --format and --help to the parser, parses the command's arguments and answers --help
-// and usage errors. Gives the output format to go on with, or the exit status to end with.
-std::variant<OutputFormat, int> parseCommand(QCommandLineParser& parser, const QString& command,
-                                             const QStringList& arguments, const QString& usage,
-                                             QTextStream& out, QTextStream& err);
 
 // The format --format names; empty when it names no known format.
 std::optional<OutputFormat> outputFormat(const QCommandLineParser& parser);
@@ -31,12 +24,18 @@ QString userCurrencySymbol();
 // The printer font choice of the user's settings (0 without settings).
 int userPrinterFontChoice();
 
-// Reports a usage problem with the usage text on the error stream.
-int badUsage(QTextStream& err, const QString& problem, const QString& usage);
-
-// A calculation the window refuses: the message box it would show.
-using Refusal = PlannerMessage;
+// A calculation the window refuses: the message box it would show, and the option whose value
+// it refuses where that is known.
+struct Refusal {
+    QString title;
+    QString text;
+    QString option = QString();
+};
+Refusal refusalOf(const PlannerMessage& message, const QString& option = QString());
+// {"title", "text"}, and "option" where it is known.
 QJsonObject refusalJson(const Refusal& refusal);
+// One line on the error stream: the option, or else the message's title, and the text.
+void writeRefusal(QTextStream& err, const Refusal& refusal);
 
 void writeJson(QTextStream& out, const QJsonObject& document);
 

@@ -81,7 +81,7 @@ int writeReportRefusal(const Refusal& refusal, OutputFormat format, QTextStream&
     if (format == OutputFormat::Json)
         writeJson(out, {{"error", refusalJson(refusal)}});
     else
-        err << refusal.title << ": " << refusal.text << '\n';
+        writeRefusal(err, refusal);
     return CalculationRefused;
 }
 

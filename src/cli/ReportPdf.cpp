@@ -6,6 +6,22 @@
 #include <QGuiApplication>
 
 namespace pennywell::cli {
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// As it starts, Qt Gui looks into the user's runtime folder for the marker of a sandbox, and
+// complains on the way when that folder is not set (as under cron) or not private. A PDF never
+// uses the folder, so these complaints alone are dropped; every other message is written as
+// Qt would write it.
+void withoutRuntimeFolderWarnings(QtMsgType type, const QMessageLogContext& context,
+                                  const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: ")))
+        return;
+    previousHandler(type, context, message);
+}
+
+} // namespace
 
 int writeReportPdf(const report::PrintedReport& report, const QString& name, const QString& path,
                    QTextStream& err) {
@@ -37,8 +53,12 @@ bool argumentsAskForPdf(const QStringList& arguments) {
     return false;
 }
 
-void chooseOffscreenPlatform() {
+std::unique_ptr<QCoreApplication> startPdfApplication(int& argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    previousHandler = qInstallMessageHandler(withoutRuntimeFolderWarnings);
+    auto application = std::make_unique<QGuiApplication>(argc, argv);
+    qInstallMessageHandler(previousHandler);
+    return application;
 }
 
 } // namespace pennywell::cli

@@ -2,7 +2,9 @@
 
 #include "core/report/PrintedReport.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
+#include <memory>
 
 namespace pennywell::cli {
 
@@ -15,9 +17,9 @@ int writeReportPdf(const report::PrintedReport& report, const QString& name, con
 // Whether the arguments ask for a PDF, so that main() knows to start Qt Gui for the renderer.
 bool argumentsAskForPdf(const QStringList& arguments);
 
-// A PDF needs fonts, not a screen: Qt Gui starts on the offscreen platform whatever display the
-// environment names, so an unreachable display or a Wayland-only session cannot abort it, and
-// the file does not depend on the screen it was made on.
-void chooseOffscreenPlatform();
+// Starts Qt Gui for a PDF. It needs fonts, not a screen: Qt Gui starts on the offscreen platform
+// whatever display the environment names, so an unreachable display or a Wayland-only session
+// cannot abort it, and the file does not depend on the screen it was made on.
+std::unique_ptr<QCoreApplication> startPdfApplication(int& argc, char** argv);
 
 } // namespace pennywell::cli

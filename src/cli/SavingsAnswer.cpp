@@ -12,7 +12,7 @@ int writeSavingsAnswer(OutputFormat format, QJsonObject json, const std::optiona
             json.insert("error", refusalJson(*refusal));
         writeJson(out, json);
     } else if (refusal) {
-        err << refusal->title << ": " << refusal->text << '\n';
+        writeRefusal(err, *refusal);
     } else {
         out << plainOutput(format);
     }

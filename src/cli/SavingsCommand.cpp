@@ -1,9 +1,11 @@
 #include "cli/SavingsCommand.h"
 
 #include "cli/CommandOutput.h"
+#include "cli/FigureTable.h"
 #include "cli/GraphOutput.h"
 #include "cli/ReportOutput.h"
 #include "cli/SavingsAnswer.h"
+#include "cli/Usage.h"
 #include "core/report/SavingsTable.h"
 #include "core/savings/SavingsInputs.h"
 #include "core/savings/SavingsSession.h"
@@ -15,6 +17,8 @@
 
 namespace pennywell::cli {
 namespace {
+
+const QString Name = QStringLiteral("savings");
 
 struct BoxOption {
     QString name;
@@ -67,18 +71,23 @@ QString gridText(const GrowthGrid& grid) {
     return fixedWidthTable(lines);
 }
 
-QString csvText(const GrowthResult& result) {
-    QString text = QStringLiteral("year,invested,interest,value\n");
-    for (int year = 1; year <= result.yearsShown + 1; ++year) {
+// The year rows, as the graph and the grid take them from the table; the totals are left to the
+// reader to sum.
+FigureTable growthFigures(const GrowthResult& result) {
+    FigureTable table{{"year", "invested", "interest", "value"}, {}};
+    for (int year = 1; year <= result.yearsShown; ++year) {
         const GrowthRow& row = result.table[std::size_t(year)];
-        const QString first =
-            year > result.yearsShown ? QStringLiteral("Total") : QString::number(year);
-        text +=
-            QStringList{first, plainNumber(row[2]), plainNumber(row[3]), plainNumber(row[4])}.join(
-                u',') +
-            u'\n';
+        table.rows.append({double(year), row[2], row[3], row[4]});
     }
-    return text;
+    return table;
+}
+
+QJsonObject growthValues(const GrowthResult& result) {
+    const GrowthRow& totals = result.table[std::size_t(result.yearsShown + 1)];
+    return {{"rows", jsonRows(growthFigures(result))},
+            {"total_invested", jsonFigure(totals[2])},
+            {"total_interest", jsonFigure(totals[3])},
+            {"total_value", jsonFigure(totals[4])}};
 }
 
 struct TypedBoxes {
@@ -93,21 +102,54 @@ TypedBoxes typeIntoBoxes(const QCommandLineParser& parser, SavingsSession& sessi
     TypedBoxes boxes;
     for (const BoxOption& option : boxOptions()) {
         const bool typed = parser.isSet(option.name);
-        const QString value = parser.value(option.name);
-        if (typed && !isTypeableAmount(value, takesNegativeRate(option.slot)))
-            return {{}, {}, "invalid value for --" + option.name + ": " + value};
-        // The box refuses a value beyond the currency's range: the command line is wrong.
-        if (typed && option.slot != TermSlot && !committedValue(value))
-            return {{}, {}, "--" + option.name + ": the value is too large"};
+        const QString name = "--" + option.name;
+        const BoxKeys keys =
+            takesNegativeRate(option.slot) ? BoxKeys::SignedAmount : BoxKeys::Amount;
+        // The years box caps a larger value itself, with its message.
+        const QString problem = typed ? typedValueProblem(name, parser.value(option.name), keys,
+                                                          option.slot != TermSlot)
+                                      : QString();
+        if (!problem.isEmpty())
+            return {{}, {}, problem};
         if (typed) {
-            const BoxCommit committed = session.commit(option.slot, value);
-            if (!boxes.refusal)
-                boxes.refusal = committed.message;
+            const BoxCommit committed = session.commit(option.slot, parser.value(option.name));
+            if (!boxes.refusal && committed.message)
+                boxes.refusal = refusalOf(*committed.message, name);
         }
         boxes.texts.append(
             session.boxText(option.slot, option.slot == LumpSumSlot && !typed ? 15 : 13));
     }
     return boxes;
+}
+
+// The calculation's refusal, named after the years where the term is what it refuses.
+std::optional<Refusal> calculationRefusal(const SavingsOutcome& outcome) {
+    if (!outcome.message)
+        return std::nullopt;
+    const bool term = outcome.result.outcome == GrowthOutcome::TermOverLimit;
+    return refusalOf(*outcome.message, term ? QStringLiteral("--years") : QString());
+}
+
+// The points the graph screen would draw; nothing to draw is refused as its button refuses it.
+int writeGraph(const SavingsSession& session, std::optional<Refusal> refusal, OutputFormat format,
+               const QString& symbol, QTextStream& out, QTextStream& err) {
+    if (!refusal && session.graphRefusal())
+        refusal = refusalOf(*session.graphRefusal());
+    const graph::GraphSeries series = refusal ? graph::GraphSeries() : session.graphSeries();
+    return writeSavingsAnswer(
+        format, graphJson(series, !refusal), refusal,
+        [&](OutputFormat plain) { return graphText(plain, series, symbol); }, out, err);
+}
+
+int writePrintout(const SavingsSession& session, std::optional<Refusal> refusal,
+                  const ReportRequest& wanted, OutputFormat format, const QString& symbol,
+                  QTextStream& out, QTextStream& err) {
+    if (!refusal && session.printRefusal())
+        refusal = refusalOf(*session.printRefusal());
+    if (refusal)
+        return writeReportRefusal(*refusal, format, out, err);
+    return writeReport(session.printedReport({wanted.HeaderLine, wanted.fontChoice, symbol}),
+                       report::SavingsReportName, wanted, format, out, err);
 }
 
 int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -116,14 +158,13 @@ int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err)
         parser.addOption({option.name, QString(), QStringLiteral("value")});
     parser.addOption({QStringLiteral("graph"), QString()});
     addReportOptions(parser);
-    const auto parsed =
-        parseCommand(parser, QStringLiteral("savings"), arguments, usage(), out, err);
+    const auto parsed = parseCommand(parser, Name, arguments, usage(), out, err);
     if (const int* exitStatus = std::get_if<int>(&parsed))
         return *exitStatus;
     const OutputFormat format = std::get<OutputFormat>(parsed);
     const ReportOptionsRead report = readReportOptions(parser, format);
     if (!report.problem.isEmpty())
-        return badUsage(err, report.problem, usage());
+        return badUsage(err, Name, report.problem);
 
     SavingsState savings;
     GraphHandOff results;
@@ -131,53 +172,36 @@ int runSavings(const QStringList& arguments, QTextStream& out, QTextStream& err)
     SavingsSession session(savings, results, symbol);
     const TypedBoxes typed = typeIntoBoxes(parser, session);
     if (!typed.problem.isEmpty())
-        return badUsage(err, typed.problem, usage());
-    const QStringList& boxTexts = typed.texts;
+        return badUsage(err, Name, typed.problem);
     std::optional<Refusal> refusal = typed.refusal;
-
     SavingsOutcome outcome{GrowthResult(), freshGrowthGrid(), std::nullopt};
     if (!refusal) {
         outcome = session.calculate();
-        refusal = outcome.message;
+        refusal = calculationRefusal(outcome);
     }
-    const GrowthResult& result = outcome.result;
-    const GrowthGrid& grid = outcome.grid;
-
-    if (parser.isSet("graph")) {
-        // Nothing to draw is refused as the graph button refuses it.
-        if (!refusal)
-            refusal = session.graphRefusal();
-        const graph::GraphSeries series = refusal ? graph::GraphSeries() : session.graphSeries();
-        return writeSavingsAnswer(
-            format, graphJson(series), refusal,
-            [&](OutputFormat plain) { return graphText(plain, series, symbol); }, out, err);
-    }
-    if (report.request.wanted) {
-        if (!refusal)
-            refusal = session.printRefusal();
-        if (refusal)
-            return writeReportRefusal(*refusal, format, out, err);
-        const ReportRequest& wanted = report.request;
-        return writeReport(session.printedReport({wanted.HeaderLine, wanted.fontChoice, symbol}),
-                           report::SavingsReportName, wanted, format, out, err);
-    }
+    if (parser.isSet("graph"))
+        return writeGraph(session, refusal, format, symbol, out, err);
+    if (report.request.wanted)
+        return writePrintout(session, refusal, report.request, format, symbol, out, err);
 
     const auto plainOutput = [&](OutputFormat plain) {
         if (plain == OutputFormat::Csv)
-            return csvText(result);
+            return csvText(growthFigures(outcome.result));
         QList<QStringList> boxes;
-        for (qsizetype index = 0; index < boxTexts.size(); ++index)
-            boxes.append({boxOptions()[index].label.simplified(), boxTexts[index]});
-        return fixedWidthTable(boxes, false) + u'\n' + gridText(grid);
+        for (qsizetype index = 0; index < typed.texts.size(); ++index)
+            boxes.append({boxOptions()[index].label.simplified(), typed.texts[index]});
+        return fixedWidthTable(boxes, false) + u'\n' + gridText(outcome.grid);
     };
-    return writeSavingsAnswer(format, {{"grid", gridJson(grid)}}, refusal, plainOutput, out, err);
+    QJsonObject json{{"grid", gridJson(outcome.grid)}};
+    if (!refusal)
+        json.insert("values", growthValues(outcome.result));
+    return writeSavingsAnswer(format, json, refusal, plainOutput, out, err);
 }
 
 } // namespace
 
 Command savingsCommand() {
-    return {QStringLiteral("savings"),
-            QStringLiteral("growth of a lump sum and yearly investments"), runSavings};
+    return {Name, QStringLiteral("growth of a lump sum and yearly investments"), runSavings};
 }
 
 } // namespace pennywell::cli

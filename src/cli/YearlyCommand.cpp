@@ -1,8 +1,9 @@
 #include "cli/CommandOutput.h"
+#include "cli/FigureTable.h"
 #include "cli/SavingsAnswer.h"
 #include "cli/SavingsCommand.h"
+#include "cli/Usage.h"
 #include "core/savings/GrowthPresenter.h"
-#include "core/savings/SavingsInputs.h"
 #include "core/savings/SavingsTexts.h"
 #include "core/savings/YearlySession.h"
 
@@ -13,6 +14,8 @@
 namespace pennywell::cli {
 namespace {
 
+const QString Name = QStringLiteral("yearly");
+
 QString usage() {
     return QStringLiteral("usage: pennywell-calc yearly --deposit D --rate R\n"
                           "                             [--per monthly|quarterly|semiannual]\n"
@@ -22,68 +25,82 @@ QString usage() {
 // The --per names, in the order of the dialog's option buttons.
 constexpr const char* FrequencyNames[] = {"monthly", "quarterly", "semiannual"};
 
+// The deposit and rate, and the investments a year, as given; empty when the line is wrong.
+std::optional<const FrequencyOption*> readOptions(const QCommandLineParser& parser,
+                                                  QTextStream& err) {
+    for (const QString& name : {QStringLiteral("deposit"), QStringLiteral("rate")}) {
+        if (!parser.isSet(name)) {
+            badUsage(err, Name, "--" + name + ": required");
+            return std::nullopt;
+        }
+        const QString problem = typedValueProblem("--" + name, parser.value(name), BoxKeys::Amount);
+        if (!problem.isEmpty()) {
+            badUsage(err, Name, problem);
+            return std::nullopt;
+        }
+    }
+    if (!parser.isSet(QStringLiteral("per")))
+        return &FrequencyOptions[0];
+    const QString per = parser.value(QStringLiteral("per"));
+    const auto* name = std::find(std::begin(FrequencyNames), std::end(FrequencyNames), per);
+    if (name == std::end(FrequencyNames)) {
+        badUsage(err, Name, "--per: expected monthly|quarterly|semiannual: '" + per + u'\'');
+        return std::nullopt;
+    }
+    return &FrequencyOptions[name - std::begin(FrequencyNames)];
+}
+
 int runYearly(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
     parser.addOption({QStringLiteral("deposit"), QString(), QStringLiteral("amount")});
     parser.addOption({QStringLiteral("rate"), QString(), QStringLiteral("percent")});
     parser.addOption({QStringLiteral("per"), QString(), QStringLiteral("frequency")});
-    const auto parsed =
-        parseCommand(parser, QStringLiteral("yearly"), arguments, usage(), out, err);
+    const auto parsed = parseCommand(parser, Name, arguments, usage(), out, err);
     if (const int* exitStatus = std::get_if<int>(&parsed))
         return *exitStatus;
     const OutputFormat format = std::get<OutputFormat>(parsed);
     if (format == OutputFormat::Pdf)
-        return badUsage(err, QStringLiteral("--format pdf is only for a report"), usage());
-    for (const QString& name : {QStringLiteral("deposit"), QStringLiteral("rate")}) {
-        if (!parser.isSet(name))
-            return badUsage(err, "--" + name + " is required", usage());
-        if (!isTypeableAmount(parser.value(name), false))
-            return badUsage(err, "invalid value for --" + name + ": " + parser.value(name),
-                            usage());
-        if (!committedValue(parser.value(name)))
-            return badUsage(err, "--" + name + ": the value is too large", usage());
-    }
-    const QString per = parser.value(QStringLiteral("per"));
-    const FrequencyOption* chosen = &FrequencyOptions[0];
-    if (parser.isSet(QStringLiteral("per"))) {
-        const auto* name = std::find(std::begin(FrequencyNames), std::end(FrequencyNames), per);
-        if (name == std::end(FrequencyNames))
-            return badUsage(err, "unknown --per: " + per, usage());
-        chosen = &FrequencyOptions[name - std::begin(FrequencyNames)];
-    }
+        return badUsage(err, Name, QStringLiteral("--format pdf: only with --report"));
+    const std::optional<const FrequencyOption*> chosen = readOptions(parser, err);
+    if (!chosen)
+        return BadUsage;
 
     SavingsState savings;
     const QString symbol = userCurrencySymbol();
     YearlySession session(savings, symbol);
     session.commit(YearlyDepositSlot, parser.value(QStringLiteral("deposit")));
     session.commit(YearlyRateSlot, parser.value(QStringLiteral("rate")));
-    const Currency deposit = savings.EntryValues[YearlyDepositSlot];
-    const Currency rate = savings.EntryValues[YearlyRateSlot];
-    const YearlyAnswer answer = session.calculate(chosen->frequency);
-    const std::optional<Refusal> refusal = answer.message;
+    const YearlyAnswer answer = session.calculate((*chosen)->frequency);
     const bool calculated = answer.result.outcome == YearlyOutcome::Calculated;
-    const QString& resultText = answer.shown;
+    const FigureTable figures{
+        {"deposit", "rate", "investments", "amount"},
+        {{savings.EntryValues[YearlyDepositSlot], savings.EntryValues[YearlyRateSlot],
+          double((*chosen)->frequency),
+          calculated ? Figure(answer.result.amount) : Figure(std::monostate())}}};
 
     const auto plainOutput = [&](OutputFormat plain) {
         if (plain == OutputFormat::Csv)
-            return "deposit,rate,investments,amount\n" + plainNumber(deposit) + u',' +
-                   plainNumber(rate) + u',' + QString::number(int(chosen->frequency)) + u',' +
-                   (calculated ? plainNumber(answer.result.amount) : QString()) + u'\n';
+            return csvText(figures);
         using namespace savings_texts;
-        return fixedWidthTable({{DepositLabel.simplified(), session.boxText(YearlyDepositSlot)},
-                                {YearlyRateLabel.simplified(), session.boxText(YearlyRateSlot)},
-                                {FrequencyLabel.simplified(), QString::fromLatin1(chosen->caption)},
-                                {YearlyResultLabel.simplified(), resultText}},
-                               false);
+        return fixedWidthTable(
+            {{DepositLabel.simplified(), session.boxText(YearlyDepositSlot)},
+             {YearlyRateLabel.simplified(), session.boxText(YearlyRateSlot)},
+             {FrequencyLabel.simplified(), QString::fromLatin1((*chosen)->caption)},
+             {YearlyResultLabel.simplified(), answer.shown}},
+            false);
     };
-    return writeSavingsAnswer(format, {{"ResultAnt", resultText}}, refusal, plainOutput, out, err);
+    QJsonObject json{{"ResultAnt", answer.shown}};
+    if (!answer.message)
+        json.insert("values", jsonRows(figures).first());
+    const std::optional<Refusal> refusal =
+        answer.message ? std::optional(refusalOf(*answer.message)) : std::nullopt;
+    return writeSavingsAnswer(format, json, refusal, plainOutput, out, err);
 }
 
 } // namespace
 
 Command yearlyCommand() {
-    return {QStringLiteral("yearly"),
-            QStringLiteral("year-end value of monthly, quarterly or semi-annual investments"),
+    return {Name, QStringLiteral("year-end value of monthly, quarterly or semi-annual investments"),
             runYearly};
 }
 

@@ -4,7 +4,6 @@
 #include "core/files/FileName.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QTextStream>
 #include <memory>
 
@@ -20,8 +19,7 @@ int main(int argc, char* argv[]) {
     // Only a PDF needs Qt Gui (fonts and the renderer); the calculators run on Qt Core alone.
     std::unique_ptr<QCoreApplication> application;
     if (pennywell::cli::argumentsAskForPdf(arguments)) {
-        pennywell::cli::chooseOffscreenPlatform();
-        application = std::make_unique<QGuiApplication>(qtArgumentCount, argv);
+        application = pennywell::cli::startPdfApplication(qtArgumentCount, argv);
     } else {
         application = std::make_unique<QCoreApplication>(qtArgumentCount, argv);
     }

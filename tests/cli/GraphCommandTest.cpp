@@ -56,7 +56,7 @@ TEST(GraphCommand, RefusalsAreTheWindowsMessages) {
         runCalc({"mortgage", "--principal", "100000", "--rate", "0", "--term", "25", "--graph"});
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_EQ(failed.out, "");
-    EXPECT_EQ(failed.err, "Help: Wrong entry, try again\n");
+    EXPECT_EQ(failed.err, "--rate: Wrong entry, try again\n");
 }
 
 } // namespace
