@@ -18,24 +18,37 @@ void addReportOptions(QCommandLineParser& parser) {
     });
 }
 
+namespace {
+
+// The first option given that only a report takes; empty when there is none.
+QString reportOnlyOption(const QCommandLineParser& parser, OutputFormat format) {
+    for (const char* option : {"header", "font", "output"}) {
+        if (parser.isSet(QString::fromLatin1(option)))
+            return "--" + QString::fromLatin1(option);
+    }
+    return format == OutputFormat::Pdf ? QStringLiteral("--format pdf") : QString();
+}
+
+} // namespace
+
 ReportOptionsRead readReportOptions(const QCommandLineParser& parser, OutputFormat format) {
     ReportOptionsRead read;
     ReportRequest& request = read.request;
     request.wanted = parser.isSet(QStringLiteral("report"));
-    const bool headerOrFont =
-        parser.isSet(QStringLiteral("header")) || parser.isSet(QStringLiteral("font"));
     const bool output = parser.isSet(QStringLiteral("output"));
     if (!request.wanted) {
-        if (headerOrFont || output || format == OutputFormat::Pdf)
-            read.problem = QStringLiteral("--header, --font and --format pdf go with --report");
+        const QString option = reportOnlyOption(parser, format);
+        if (!option.isEmpty())
+            read.problem = option + QStringLiteral(": only with --report");
         return read;
     }
     if (format == OutputFormat::Csv) {
-        read.problem = QStringLiteral("--report prints --format text, json or pdf");
+        read.problem = QStringLiteral("--format csv: --report prints text, json or pdf");
         return read;
     }
     if (output != (format == OutputFormat::Pdf)) {
-        read.problem = QStringLiteral("--format pdf and --output FILE go together");
+        read.problem = output ? QStringLiteral("--output: only with --format pdf")
+                              : QStringLiteral("--format pdf: needs --output FILE");
         return read;
     }
     request.outputPath = parser.value(QStringLiteral("output"));
@@ -50,7 +63,7 @@ ReportOptionsRead readReportOptions(const QCommandLineParser& parser, OutputForm
         const QString font = parser.value(QStringLiteral("font"));
         const QStringList choices = {"0", "1", "2", "3"};
         if (!choices.contains(font))
-            read.problem = QStringLiteral("--font: expected 0|1|2|3");
+            read.problem = "--font: expected 0|1|2|3: '" + font + u'\'';
         request.fontChoice = int(choices.indexOf(font));
     }
     return read;
