@@ -33,7 +33,7 @@ TEST(CommandLine, TopLevelOptionsAndOneLineUsageErrors) {
     for (const auto& [arguments, message] : misuses) {
         const CliRun run = runCalc(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
-        EXPECT_EQ(run.err, message);
+        EXPECT_EQ(run.err.toStdString(), message.toStdString());
         EXPECT_TRUE(run.out.isEmpty());
     }
 }
@@ -53,7 +53,7 @@ TEST(CommandLine, ASuccessfulCommandWritesNothingToStandardError) {
             process.setProcessEnvironment(environment);
         });
         EXPECT_EQ(run.exitCode, 0) << arguments.join(' ').toStdString();
-        EXPECT_EQ(run.err, "") << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
     }
 }
 
