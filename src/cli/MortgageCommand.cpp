@@ -87,8 +87,7 @@ MortgageInputs readInputs(const QCommandLineParser& parser) {
         frequencyRows()[listIndex("frequency", parser.value("frequency"), frequencyNames)];
     inputs.view =
         listIndex("view", parser.value("view"), {"annual", "all"}) == 0 ? View::Annual : View::All;
-    inputs.days =
-        daysInYearSetting(listIndex("days", parser.value("days"), {"365.25", "365", "364", "363"}));
+    inputs.days = daysInYearSetting(listIndex("days", parser.value("days"), daysChoiceNames()));
     inputs.DateView = parser.isSet("dates");
     inputs.FirstPayDate = QDate::currentDate();
     if (parser.isSet("first-date")) {

@@ -31,6 +31,9 @@ struct GraphSeries {
     QList<GraphPoint> points;
 };
 
+// The graph screen's printout, as the print queue and a saved PDF file name it.
+inline const QString GraphReportName = QStringLiteral("Graph");
+
 // The year-end values of rows 1..resultCount of the growth table. A one-year plan is drawn
 // with two points, the second taken from the table's next row (the totals row, whose graph
 // column is still empty).

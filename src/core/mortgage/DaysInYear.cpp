@@ -16,4 +16,9 @@ DaysInYearSetting daysInYearSetting(int DaysChoice) {
     return settings[std::size_t(DaysChoice)];
 }
 
+QStringList daysChoiceNames() {
+    return {QStringLiteral("365.25"), QStringLiteral("365"), QStringLiteral("364"),
+            QStringLiteral("363")};
+}
+
 } // namespace pennywell::mortgage

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 namespace pennywell::mortgage {
 
 // The days-in-year choice of the "Accelerated payments" dialog. It converts the annual rate
@@ -17,5 +19,8 @@ constexpr int DaysChoiceCount = 4;
 // The setting of choice 0..3 (365.25, 365, 364, 363 days); the factors are the days divided by
 // 14 and by 7, kept to eight decimals as the rate tables always had them.
 DaysInYearSetting daysInYearSetting(int DaysChoice);
+
+// Choices 0..3 as the dialog's options and --days name them.
+QStringList daysChoiceNames();
 
 } // namespace pennywell::mortgage

@@ -77,9 +77,7 @@ MortgageBoxes boxTexts(const MortgageResult& result, const QString& currencySymb
         boxes.InDays = daysInYearText(result);
     }
     if (result.progress == Progress::Complete) {
-        const double toFinal =
-            result.mode == Mode::Loan ? result.YearsToFinal * 12 : result.YearsToFinal;
-        boxes.EndMortYear = wholeNumber(toFinal, u"###.00", BoxWidth);
+        boxes.EndMortYear = wholeNumber(result.timeToFinal(), u"###.00", BoxWidth);
         boxes.AllPayments = moneyText(currencySymbol, result.totalPaid, u"###,,###.00", BoxWidth);
         boxes.TotSavd = moneyText(currencySymbol, result.interestSavings, u"###,,###.00", BoxWidth);
     }

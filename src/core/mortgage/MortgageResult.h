@@ -81,6 +81,8 @@ struct MortgageResult {
     // The years the schedule spans: a part year at the end counts as a whole one once it is more
     // than about a hundredth of a year.
     int scheduleYears() const { return int(std::nearbyint(YearsToFinal + 0.49)); }
+    // The time to the final payment as the planner counts its term: months for a loan.
+    double timeToFinal() const { return mode == Mode::Loan ? YearsToFinal * 12 : YearsToFinal; }
 };
 
 } // namespace pennywell::mortgage

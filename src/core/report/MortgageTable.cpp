@@ -99,11 +99,10 @@ void printHeaderBlock(Printout& out, const MortgageInputs& inputs, const Mortgag
     printRuleAndSpace(out);
     printCaptions(out, resultCaptions(inputs.mode));
 
-    const double toFinal = loan ? result.YearsToFinal * 12 : result.YearsToFinal;
     out.at(2, boxTexts(result, symbol).InDays);
     out.rightAt(9, 10, formatNumber(result.ratePerPeriod, u"0.########"));
     out.rightAt(19, 7, formatNumber(result.PaymentsPerYear, u"###.00"));
-    out.rightAt(31, 6, formatNumber(toFinal, u"###.00"));
+    out.rightAt(31, 6, formatNumber(result.timeToFinal(), u"###.00"));
     out.rightAt(40, 10, symbol + formatNumber(result.payment, u"##,,###.00"));
     out.rightAt(53, 12, symbol + formatNumber(result.totalPaid, u"###,,###.00"));
     out.rightAt(65, 12, symbol + formatNumber(result.interestSavings, u"####,,###.00"));

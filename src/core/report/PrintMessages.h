@@ -16,6 +16,9 @@ inline const QString NoRoomForPrintout =
     QStringLiteral("There is not enough room in the temporary folder for the printout.");
 inline const QString OfferPdf = QStringLiteral("Save the printout as a PDF file instead?");
 inline const QString PdfFilter = QStringLiteral("PDF Files (*.pdf)|*.pdf");
+// The graph screen asks before it prints, having no header line to ask for.
+inline const QString ContinueWithPrintout = QStringLiteral("Continue with Printout.");
+inline const QString PrintInColour = QStringLiteral("Print in Color.");
 
 inline QString spoolerRefused(const QString& reason) {
     return QStringLiteral("The printer did not accept the printout: %1").arg(reason);

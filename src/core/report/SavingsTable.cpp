@@ -1,6 +1,7 @@
 #include "core/report/SavingsTable.h"
 
 #include "core/format/NumberFormat.h"
+#include "core/savings/SavingsInputs.h"
 
 #include <algorithm>
 
@@ -43,8 +44,7 @@ void printInputs(Printout& out, const SavingsState& savings, const QString& symb
     printInput(out, QStringLiteral("Increase the annual Investment Rate by"), rate(IncreaseSlot),
                percent);
     printInput(out, QStringLiteral("Annual Interest/Growth Rate(%)"), rate(RateSlot), percent);
-    printInput(out, QStringLiteral("Time in Years"),
-               QString::number(slot(TermSlot).units() / Currency::UnitsPerWhole));
+    printInput(out, QStringLiteral("Time in Years"), savingsTermText(slot(TermSlot)));
     printInput(out, QStringLiteral("Adjust for Annual Inflation Rate(%)"), rate(InflationSlot),
                percent);
     out.emptyLines(1);

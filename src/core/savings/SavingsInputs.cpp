@@ -50,8 +50,12 @@ QString savingsRateBoxText(Currency percent) {
     return percentText(percent.toDouble(), RatePattern, 14);
 }
 
+QString savingsTermText(Currency years) {
+    return QString::number(years.units() / Currency::UnitsPerWhole);
+}
+
 QString savingsTermBoxText(Currency years) {
-    return RightAlign(QString::number(years.units() / Currency::UnitsPerWhole), 17);
+    return RightAlign(savingsTermText(years), 17);
 }
 
 QString savingsBoxText(int slot, Currency value, const QString& currencySymbol, int amountWidth) {

@@ -39,6 +39,8 @@ SavingsState openingSavingsState();
 QString savingsAmountBoxText(const QString& currencySymbol, Currency amount, int width = 13);
 QString savingsRateBoxText(Currency percent);
 QString savingsTermBoxText(Currency years);
+// The term's whole years without padding, as the printout shows them.
+QString savingsTermText(Currency years);
 // The display form of the savings box of a slot (1 to 6); the lump sum box is 15 wide when the
 // window opens, 13 after.
 QString savingsBoxText(int slot, Currency value, const QString& currencySymbol,

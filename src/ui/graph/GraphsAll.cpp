@@ -1,6 +1,7 @@
 #include "ui/graph/GraphsAll.h"
 
 #include "core/format/TableMessages.h"
+#include "core/report/PrintMessages.h"
 #include "core/state/AppState.h"
 #include "render/PrintDocument.h"
 #include "ui/common/BusyCursor.h"
@@ -33,8 +34,6 @@ constexpr double PrintHeightShare = 0.88;
 constexpr int ButtonHeight = 420;
 constexpr int ButtonRowBottomMargin = 120;
 constexpr int TitleHeight = 300;
-
-const QString PrinterTitle = QStringLiteral("Printer");
 
 // Paper is white whatever the desktop's theme; in black and white every colour is its grey.
 QPalette paperPalette(bool colour) {
@@ -169,13 +168,14 @@ void GraphsAll::switchToThreeDee() {
 }
 
 void GraphsAll::print(ReportDestination destination) {
-    const MessageAnswer go = services_.messenger.show(
-        this, Message{QStringLiteral("Continue with Printout."), PrinterTitle,
-                      MessageButtons::YesNo, MessageIcon::Question});
+    namespace texts = report::print_messages;
+    const MessageAnswer go =
+        services_.messenger.show(this, Message{texts::ContinueWithPrintout, texts::Title,
+                                               MessageButtons::YesNo, MessageIcon::Question});
     if (go != MessageAnswer::Yes)
         return;
     const MessageAnswer colour =
-        services_.messenger.show(this, Message{QStringLiteral("Print in Color."), PrinterTitle,
+        services_.messenger.show(this, Message{texts::PrintInColour, texts::Title,
                                                MessageButtons::YesNo, MessageIcon::Question});
     colourPrint_ = colour == MessageAnswer::Yes ? 1 : 0;
     if (chartStyle_ == ThreeDeeStyle)
@@ -183,7 +183,7 @@ void GraphsAll::print(ReportDestination destination) {
     else
         drawTwoDee();
 
-    const render::PrintDocument document{QStringLiteral("Graph"),
+    const render::PrintDocument document{graph::GraphReportName,
                                          render::PrintedPicture{stretchedPicture()}};
     if (destination == ReportDestination::PdfFile)
         savePrintoutAsPdf(this, services_, document);

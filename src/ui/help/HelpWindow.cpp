@@ -1,6 +1,7 @@
 #include "ui/help/HelpWindow.h"
 
 #include "core/help/ManualPages.h"
+#include "core/state/ProgramName.h"
 #include "ui/common/Beeper.h"
 #include "ui/common/Services.h"
 #include "ui/printing/ReportPrinting.h"
@@ -37,7 +38,7 @@ QUrl manualUrl(const QString& page) {
     return QUrl(QStringLiteral("qrc") + help::ManualRoot + page);
 }
 
-const QString HelpTitle = QStringLiteral("Pennywell Win9 Help");
+const QString HelpTitle = ProgramName + QStringLiteral(" Help");
 
 // The page, its lines no longer than a printed page's however wide the screen: a line across a
 // whole wide screen is hard to follow back to its start. Each change of the line width lays the

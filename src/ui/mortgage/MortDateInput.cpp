@@ -4,8 +4,7 @@
 #include "core/mortgage/PaymentDates.h"
 #include "core/state/AppState.h"
 #include "ui/common/Accessibility.h"
-#include "ui/common/Colours.h"
-#include "ui/common/Fonts.h"
+#include "ui/common/Controls.h"
 #include "ui/common/InputBox.h"
 #include "ui/common/Messenger.h"
 #include "ui/common/Services.h"
@@ -44,15 +43,12 @@ MortDateInput::MortDateInput(AppState& state, Services& services, QWidget* paren
     state_.EditStarted = 0;
     inDate_ = new QLineEdit(shortDate(state_.FirstPayDate), this);
     inDate_->setObjectName(QStringLiteral("InDate"));
-    inDate_->setFont(fixedPitchFont());
-    showAsInputBox(inDate_);
+    showAsFigureInput(inDate_);
     inDate_->setAlignment(Qt::AlignCenter);
     inDate_->setGeometry(twipsRect(600, 780, 2400, 390));
     nameAfterLabel(inDate_, label);
 
-    okExit_ = new QPushButton(QStringLiteral("&OK"), this);
-    okExit_->setObjectName(QStringLiteral("OkExit"));
-    okExit_->setGeometry(twipsRect(1080, 1440, 1440, 450));
+    okExit_ = addButton(this, "OkExit", QStringLiteral("&OK"), twipsRect(1080, 1440, 1440, 450));
     connect(okExit_, &QPushButton::clicked, this, &MortDateInput::reject);
 
     InputBoxRules rules;

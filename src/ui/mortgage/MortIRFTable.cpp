@@ -1,5 +1,6 @@
 #include "ui/mortgage/MortIRFTable.h"
 
+#include "ui/common/Controls.h"
 #include "ui/common/Twips.h"
 
 #include <QButtonGroup>
@@ -22,8 +23,7 @@ MortIRFTable::MortIRFTable(mortgage::DaysInYearSetting& days, QWidget* parent)
     frame->setGeometry(twipsRect(240, 120, 3720, 1800));
 
     auto* options = new QButtonGroup(this);
-    const QStringList captions = {QStringLiteral("365.25"), QStringLiteral("365"),
-                                  QStringLiteral("364"), QStringLiteral("363")};
+    const QStringList captions = mortgage::daysChoiceNames();
     for (int index = 0; index < captions.size(); ++index) {
         auto* option = new QRadioButton(captions[index], frame);
         // One option group: every option is "IRFactor", its index is its place in the group.
@@ -41,9 +41,8 @@ MortIRFTable::MortIRFTable(mortgage::DaysInYearSetting& days, QWidget* parent)
     note->setAlignment(Qt::AlignCenter);
     note->setGeometry(twipsRect(240, 2040, 3720, 300));
 
-    auto* exit = new QPushButton(QStringLiteral("E&xit"), this);
-    exit->setObjectName(QStringLiteral("ExitMort"));
-    exit->setGeometry(twipsRect(1380, 2550, 1440, 450));
+    auto* exit =
+        addButton(this, "ExitMort", QStringLiteral("E&xit"), twipsRect(1380, 2550, 1440, 450));
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -80,14 +80,12 @@ void MortPrePay::addEntryBoxes() {
 }
 
 void MortPrePay::addButtons() {
-    usePrePay_ = new QPushButton(QStringLiteral("&OK"), this);
-    usePrePay_->setObjectName(QStringLiteral("UsePrePay"));
-    usePrePay_->setGeometry(twipsRect(3780, 480, 1380, 420));
+    usePrePay_ =
+        addButton(this, "UsePrePay", QStringLiteral("&OK"), twipsRect(3780, 480, 1380, 420));
     connect(usePrePay_, &QPushButton::clicked, this, &MortPrePay::useAll);
 
-    auto* doNotUse = new QPushButton(QStringLiteral("&Erase all"), this);
-    doNotUse->setObjectName(QStringLiteral("DoNotUse"));
-    doNotUse->setGeometry(twipsRect(3780, 1020, 1380, 420));
+    auto* doNotUse =
+        addButton(this, "DoNotUse", QStringLiteral("&Erase all"), twipsRect(3780, 1020, 1380, 420));
     connect(doNotUse, &QPushButton::clicked, this, &MortPrePay::eraseAll);
 }
 
@@ -103,8 +101,8 @@ void MortPrePay::addGrid() {
     pGrid_->setFocusPolicy(Qt::ClickFocus); // out of the Tab order, but it takes Ctrl+C
     showYears();
     keepCellsWhole(pGrid_);
-    attachGridActions(pGrid_, services_,
-                      {QStringLiteral("Additional Payments"), &state_.settings.CurrencySymbol});
+    // Its exports are offered under the dialog's title.
+    attachGridActions(pGrid_, services_, {windowTitle(), &state_.settings.CurrencySymbol});
 }
 
 void MortPrePay::attachBoxes() {
@@ -164,7 +162,7 @@ QString MortPrePay::enterAmount(const QString& text) {
 }
 
 void MortPrePay::refuseYear(const PlannerMessage& message) {
-    services_.messenger.show(this, Message{message.text, message.title});
+    services_.messenger.show(this, messageOf(message));
     QTimer::singleShot(0, inYear_, [this] { inYear_->setFocus(Qt::OtherFocusReason); });
 }
 

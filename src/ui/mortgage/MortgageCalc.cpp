@@ -95,7 +95,7 @@ void MortgageCalc::calculate() {
     showBoxes(outcome.boxes);
     if (outcome.message) {
         QApplication::restoreOverrideCursor();
-        services_.messenger.show(this, Message{outcome.message->text, outcome.message->title});
+        services_.messenger.show(this, messageOf(*outcome.message));
         return;
     }
     const mortgage::MortgageGrid grid = session_.grid();
@@ -153,7 +153,7 @@ void MortgageCalc::showAdditionalPayments() {
 
 void MortgageCalc::showGraphs() {
     if (const auto refusal = session_.graphRefusal()) {
-        services_.messenger.show(this, Message{refusal->text, refusal->title});
+        services_.messenger.show(this, messageOf(*refusal));
         return;
     }
     // The graph screen reads the schedule, PaymentsPerYear and YearsToFinal left here.
@@ -163,7 +163,7 @@ void MortgageCalc::showGraphs() {
 
 void MortgageCalc::print(ReportDestination destination) {
     if (const auto refusal = session_.printRefusal()) {
-        services_.messenger.show(this, Message{refusal->text, refusal->title});
+        services_.messenger.show(this, messageOf(*refusal));
         return;
     }
     printTextReport(

@@ -56,7 +56,7 @@ QString MortgageCalc::leaveBox(const BoxCommit& committed) {
     if (committed.beep)
         services_.beeper.beep();
     if (committed.message)
-        services_.messenger.show(this, Message{committed.message->text, committed.message->title});
+        services_.messenger.show(this, messageOf(*committed.message));
     return committed.shown;
 }
 

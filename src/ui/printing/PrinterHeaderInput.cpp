@@ -1,5 +1,6 @@
 #include "ui/printing/PrinterHeaderInput.h"
 
+#include "ui/common/Controls.h"
 #include "ui/common/InputBox.h"
 #include "ui/common/ModalLoop.h"
 #include "ui/common/Twips.h"
@@ -33,14 +34,12 @@ PrinterHeaderInput::PrinterHeaderInput(AppState& state, QWidget* parent) : QDial
     inFName_->setGeometry(twipsRect(120, 450, 3750, 330));
     label->setBuddy(inFName_);
 
-    auto* accept = new QPushButton(QStringLiteral("Continue &Printout"), this);
-    accept->setObjectName(QStringLiteral("Acept"));
+    auto* accept = addButton(this, "Acept", QStringLiteral("Continue &Printout"),
+                             twipsRect(120, 900, 1800, 420));
     accept->setAccessibleName(QStringLiteral("Continue printout"));
-    accept->setGeometry(twipsRect(120, 900, 1800, 420));
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("NAcept"));
+    auto* cancel =
+        addButton(this, "NAcept", QStringLiteral("&Cancel"), twipsRect(2070, 900, 1800, 420));
     cancel->setAccessibleName(QStringLiteral("Cancel"));
-    cancel->setGeometry(twipsRect(2070, 900, 1800, 420));
     cancel->setAutoDefault(false);
 
     // As in the program's other text boxes, a double quote is dropped, typed or pasted.

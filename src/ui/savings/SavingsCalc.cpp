@@ -7,7 +7,6 @@
 #include "core/savings/SavingsTexts.h"
 #include "core/state/AppState.h"
 #include "ui/common/Accessibility.h"
-#include "ui/common/Colours.h"
 #include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/GridActions.h"
@@ -144,9 +143,8 @@ QComboBox* SavingsCalc::addInputBox(const BoxDefinition& definition, int index) 
     box->setInsertPolicy(QComboBox::NoInsert);
     box->addItems(definition.presets);
     box->setEditText(session_.boxText(definition.slot, definition.slot == LumpSumSlot ? 15 : 13));
-    box->setFont(fixedPitchFont());
     box->lineEdit()->setAlignment(Qt::AlignRight);
-    showAsInputBox(box);
+    showAsFigureInput(box);
     box->setGeometry(twipsRect(120, top + 465, 2640, 375));
     nameAfterLabel(box, label);
     return box;
@@ -253,7 +251,7 @@ void SavingsCalc::attachInputBehaviour() {
 }
 
 void SavingsCalc::showMessage(const PlannerMessage& message) {
-    services_.messenger.show(this, Message{message.text, message.title});
+    services_.messenger.show(this, messageOf(message));
 }
 
 QString SavingsCalc::commit(int slot, const QString& text) {

@@ -3,7 +3,7 @@
 #include "core/savings/SavingsTexts.h"
 #include "core/state/AppState.h"
 #include "ui/common/Accessibility.h"
-#include "ui/common/Colours.h"
+#include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/InputBox.h"
 #include "ui/common/Messenger.h"
@@ -31,9 +31,8 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const Q
 QLineEdit* addBox(QWidget* parent, const char* name, const QRect& geometry) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setFont(fixedPitchFont());
     box->setAlignment(Qt::AlignRight);
-    showAsInputBox(box);
+    showAsFigureInput(box);
     box->setGeometry(geometry);
     return box;
 }
@@ -90,17 +89,14 @@ void YearSaveCalc::buildControls() {
     resultLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     keepTextWhole(resultLabel_);
 
-    auto addButton = [this](const char* name, const QString& caption, int left) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setGeometry(twipsRect(left, 3120, 1530, 450));
-        return button;
+    const auto buttonAt = [this](const char* name, const QString& caption, int left) {
+        return addButton(this, name, caption, twipsRect(left, 3120, 1530, 450));
     };
-    calculateButton_ = addButton("YCalc", QStringLiteral("&Calculate"), 120);
+    calculateButton_ = buttonAt("YCalc", QStringLiteral("&Calculate"), 120);
     connect(calculateButton_, &QPushButton::clicked, this, &YearSaveCalc::calculate);
-    connect(addButton("YInsert", QStringLiteral("&Insert"), 1890), &QPushButton::clicked, this,
+    connect(buttonAt("YInsert", QStringLiteral("&Insert"), 1890), &QPushButton::clicked, this,
             &YearSaveCalc::insert);
-    connect(addButton("YExit", QStringLiteral("E&xit"), 3660), &QPushButton::clicked, this,
+    connect(buttonAt("YExit", QStringLiteral("E&xit"), 3660), &QPushButton::clicked, this,
             &YearSaveCalc::exitDialog);
 }
 
@@ -132,7 +128,7 @@ void YearSaveCalc::calculate() {
 }
 
 void YearSaveCalc::showMessage(const PlannerMessage& message) {
-    services_.messenger.show(this, Message{message.text, message.title});
+    services_.messenger.show(this, messageOf(message));
 }
 
 void YearSaveCalc::insert() {

@@ -1,5 +1,6 @@
 #include "ui/shell/Backdrop.h"
 
+#include "core/state/ProgramName.h"
 #include "ui/common/WindowPlacement.h"
 #include "ui/shell/OutOfTaskbar.h"
 
@@ -9,7 +10,7 @@ namespace pennywell::ui {
 
 Backdrop::Backdrop() {
     setObjectName(QStringLiteral("bakgnd"));
-    setWindowTitle(QStringLiteral("Pennywell Win9"));
+    setWindowTitle(ProgramName);
     placeAsMainWindow(this);
     setAttribute(Qt::WA_ShowWithoutActivating); // it stays behind the window being shown
     // One program, one task-bar entry: the menu's or the planner's, never the scenery's.

@@ -4,6 +4,7 @@
 #include "core/settings/PersonalSettings.h"
 #include "core/state/AppState.h"
 #include "ui/common/Accessibility.h"
+#include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/InputBox.h"
 #include "ui/common/Twips.h"
@@ -53,9 +54,7 @@ ChangeFnt::ChangeFnt(AppState& state, QWidget* parent) : QDialog(parent), state_
     inCurrency_->setGeometry(twipsRect(2955, 3105, 540, 360));
     nameAfterLabel(inCurrency_, currencyLabel);
 
-    exitFonts_ = new QPushButton(tr("E&xit to Menu"), this);
-    exitFonts_->setObjectName(QStringLiteral("ExitFonts"));
-    exitFonts_->setGeometry(twipsRect(840, 3840, 2055, 450));
+    exitFonts_ = addButton(this, "ExitFonts", tr("E&xit to Menu"), twipsRect(840, 3840, 2055, 450));
     exitFonts_->setAutoDefault(false); // not the default: Enter on an option does nothing
     connect(exitFonts_, &QPushButton::clicked, this, &ChangeFnt::saveSettings);
 

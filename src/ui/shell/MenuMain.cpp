@@ -2,6 +2,7 @@
 
 #include "core/help/ManualPages.h"
 #include "core/state/AppState.h"
+#include "core/state/ProgramName.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/HelpViewer.h"
 #include "ui/common/Messenger.h"
@@ -31,14 +32,14 @@ QLabel* addPanel(QWidget* parent, const char* name, const QRect& geometry, const
 
 MenuMain::MenuMain(AppState& state, Services& services) : state_(state), services_(services) {
     setObjectName(QStringLiteral("MenuMain"));
-    setWindowTitle(QStringLiteral("Pennywell Win9"));
+    setWindowTitle(ProgramName);
     setAccessibleDescription(QStringLiteral("Main menu: choose a planner, the settings or help"));
     placeAsMainWindow(this);
 
     addPanel(this, "Label3", twipsRect(1800, 120, 6025, 855), QStringLiteral("#1f4e79"));
     addPanel(this, "Label4", twipsRect(3180, 1000, 3180, 4550), QStringLiteral("#dbe5f1"));
 
-    auto* title = new QLabel(QStringLiteral("Pennywell Win9"), this);
+    auto* title = new QLabel(ProgramName, this);
     title->setObjectName(QStringLiteral("Label2"));
     title->setFont(titleFont());
     title->setAlignment(Qt::AlignCenter);
@@ -122,8 +123,8 @@ void MenuMain::openSettings() {
 }
 
 void MenuMain::showAbout() {
-    services_.messenger.show(this, Message{aboutText(), QStringLiteral(" Pennywell Win9"),
-                                           MessageButtons::Ok, MessageIcon::Information});
+    services_.messenger.show(this, Message{aboutText(), u' ' + ProgramName, MessageButtons::Ok,
+                                           MessageIcon::Information});
 }
 
 void MenuMain::closeEvent(QCloseEvent* event) {
