@@ -3,6 +3,8 @@
 #include "core/format/KeyFilter.h"
 #include "core/state/AppState.h"
 #include "ui/common/Beeper.h"
+#include "ui/common/Messenger.h"
+#include "ui/common/Services.h"
 #include "ui/common/WholeText.h"
 
 #include <QAction>
@@ -98,6 +100,14 @@ KeyFilter beepingFilter(int (*filter)(int), Beeper& beeper) {
 }
 
 } // namespace
+
+QString answerCommit(QWidget* window, Services& services, const BoxCommit& committed) {
+    if (committed.beep)
+        services.beeper.beep();
+    if (committed.message)
+        services.messenger.show(window, messageOf(*committed.message));
+    return committed.shown;
+}
 
 KeyFilter amountKeyFilter(Beeper& beeper) {
     return beepingFilter(FilterAmountKey, beeper);

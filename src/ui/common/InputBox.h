@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state/PlannerMessage.h"
+
 #include <QClipboard>
 #include <QObject>
 #include <QPointer>
@@ -21,6 +23,7 @@ struct AppState;
 namespace pennywell::ui {
 
 class Beeper;
+struct Services;
 
 // Turns a typed key code into the code the box takes (0 refuses it); the box types the code
 // it takes.
@@ -50,6 +53,10 @@ struct InputBoxRules {
     // types it; every other box takes it as ".", the only decimal point the formats read.
     bool freeText = false;
 };
+
+// An onLeave step's answer to the user: the beep or the message box the commit asks for, over
+// `window`; gives the text the box shows now.
+QString answerCommit(QWidget* window, Services& services, const BoxCommit& committed);
 
 // The one input-box behaviour every box shares: select all on entry, the first key empties
 // the box, keys are filtered (a refused key beeps), Enter moves to the next control, and

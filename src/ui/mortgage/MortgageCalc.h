@@ -42,7 +42,6 @@ private:
     void attachInputBehaviour();
     void load();
 
-    QString leaveBox(const BoxCommit& committed);
     void termPicked();
     bool listKeyPressed(QWidget* next, int key, const QString& text);
 

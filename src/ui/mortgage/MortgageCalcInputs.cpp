@@ -33,7 +33,9 @@ void MortgageCalc::attachInputBehaviour() {
         box.filter = std::move(filter);
         box.onFirstKey = [this] { ClearResults(); };
         box.onDeleteKey = box.onFirstKey;
-        box.onLeave = [this, commit](const QString& text) { return leaveBox(commit(text)); };
+        box.onLeave = [this, commit](const QString& text) {
+            return answerCommit(this, services_, commit(text));
+        };
         return box;
     };
     Beeper& beeper = services_.beeper;
@@ -50,14 +52,6 @@ void MortgageCalc::attachInputBehaviour() {
     });
     term.commitsWithoutEdit = true; // the limit is checked on every leave
     InputBox::attach(inTerm_, state_, std::move(term))->setNext(comperiod_);
-}
-
-QString MortgageCalc::leaveBox(const BoxCommit& committed) {
-    if (committed.beep)
-        services_.beeper.beep();
-    if (committed.message)
-        services_.messenger.show(this, messageOf(*committed.message));
-    return committed.shown;
 }
 
 void MortgageCalc::termPicked() {

@@ -235,7 +235,9 @@ void SavingsCalc::attachInputBehaviour() {
         rules.onDeleteKey = [this] { clearResults(); };
         if (takesNegativeRate(slot))
             rules.restartingKeys = QStringLiteral("-"); // starts a negative rate
-        rules.onLeave = [this, slot](const QString& text) { return commit(slot, text); };
+        rules.onLeave = [this, slot](const QString& text) {
+            return answerCommit(this, services_, session_.commit(slot, text));
+        };
         InputBox* inputBox = InputBox::attach(box, state_, std::move(rules));
         connect(box, &QComboBox::activated, this, [this] { clearResults(); });
         if (previousBox)
@@ -252,13 +254,6 @@ void SavingsCalc::attachInputBehaviour() {
 
 void SavingsCalc::showMessage(const PlannerMessage& message) {
     services_.messenger.show(this, messageOf(message));
-}
-
-QString SavingsCalc::commit(int slot, const QString& text) {
-    const BoxCommit committed = session_.commit(slot, text);
-    if (committed.message)
-        showMessage(*committed.message);
-    return committed.shown;
 }
 
 void SavingsCalc::clearResults() {

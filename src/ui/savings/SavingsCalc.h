@@ -38,7 +38,6 @@ private:
     void buildButtons();
     void attachInputBehaviour();
 
-    QString commit(int slot, const QString& text);
     void showMessage(const PlannerMessage& message);
 
     void clearResults();

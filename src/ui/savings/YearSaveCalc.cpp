@@ -105,18 +105,13 @@ void YearSaveCalc::attachInputBehaviour() {
         InputBoxRules rules;
         rules.filter = amountKeyFilter(services_.beeper);
         rules.onFirstKey = [this] { resultLabel_->clear(); };
-        rules.onLeave = [this, slot](const QString& text) { return commitValue(slot, text); };
+        rules.onLeave = [this, slot](const QString& text) {
+            return answerCommit(this, services_, session_.commit(slot, text));
+        };
         return rules;
     };
     InputBox::attach(deposit_, state_, rulesFor(YearlyDepositSlot))->setNext(rate_);
     InputBox::attach(rate_, state_, rulesFor(YearlyRateSlot))->setNext(calculateButton_);
-}
-
-QString YearSaveCalc::commitValue(int slot, const QString& text) {
-    const BoxCommit committed = session_.commit(slot, text);
-    if (committed.message)
-        showMessage(*committed.message);
-    return committed.shown;
 }
 
 void YearSaveCalc::calculate() {

@@ -34,7 +34,6 @@ signals:
 private:
     void buildControls();
     void attachInputBehaviour();
-    QString commitValue(int slot, const QString& text);
     void calculate();
     void insert();
     void exitDialog();
