@@ -12,8 +12,8 @@ namespace {
 MortgageInputs largestSchedule() {
     MortgageInputs inputs = defaultInputs(Mode::Mortgage);
     inputs.term = pennywell::Currency::fromUnits(40 * pennywell::Currency::UnitsPerWhole);
-    inputs.compoundingRow = compoundingRows()[3];
-    inputs.frequencyRow = frequencyRows()[3];
+    inputs.compounding = Compounding::Semiannual;
+    inputs.frequency = Frequency::OneWeek;
     inputs.view = View::All;
     inputs.DateView = 1;
     inputs.FirstPayDate = QDate(2027, 1, 31);

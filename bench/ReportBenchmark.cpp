@@ -15,8 +15,8 @@ MortgageInputs longestTable() {
     inputs.principal = Currency::fromUnits(100000 * Currency::UnitsPerWhole);
     inputs.ratePercent = Currency::fromUnits(5 * Currency::UnitsPerWhole);
     inputs.term = Currency::fromUnits(40 * Currency::UnitsPerWhole);
-    inputs.compoundingRow = compoundingRows()[0];
-    inputs.frequencyRow = frequencyRows()[3];
+    inputs.compounding = Compounding::Monthly;
+    inputs.frequency = Frequency::OneWeek;
     inputs.days = daysInYearSetting(3);
     inputs.view = View::All;
     inputs.DateView = 1;

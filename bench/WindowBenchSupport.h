@@ -39,8 +39,8 @@ inline AppState largestMortgageGraph() {
     AppState state;
     mortgage::MortgageInputs inputs = mortgage::defaultInputs(mortgage::Mode::Mortgage);
     inputs.term = *Currency::fromDouble(40);
-    inputs.compoundingRow = mortgage::compoundingRows()[3];
-    inputs.frequencyRow = mortgage::frequencyRows()[3];
+    inputs.compounding = mortgage::Compounding::Semiannual;
+    inputs.frequency = mortgage::Frequency::OneWeek;
     inputs.view = mortgage::View::All;
     inputs.FirstPayDate = QDate(2027, 1, 31);
     state.mortgage.inputs = inputs;

@@ -25,11 +25,9 @@ inline pennywell::Currency anyAmount(FuzzedDataProvider& input, std::int64_t typ
     }
 }
 
-// One of a list's rows, or any text at all.
-inline QString anyRow(FuzzedDataProvider& input, const QStringList& rows) {
-    if (input.ConsumeIntegralInRange(0, 7) == 0)
-        return QString::fromStdString(input.ConsumeRandomLengthString(16));
-    return rows[input.ConsumeIntegralInRange<qsizetype>(0, rows.size() - 1)];
+// One of a list's choices, numbered as the list's rows.
+template <typename Choice> Choice anyChoice(FuzzedDataProvider& input, const QStringList& rows) {
+    return Choice(input.ConsumeIntegralInRange<qsizetype>(0, rows.size() - 1));
 }
 
 inline QDate anyDate(FuzzedDataProvider& input) {

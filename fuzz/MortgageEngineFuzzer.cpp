@@ -18,8 +18,8 @@ MortgageInputs anyInputs(FuzzedDataProvider& input) {
     inputs.principal = anyAmount(input, 10'000'000);
     inputs.ratePercent = anyAmount(input, 100);
     inputs.term = anyAmount(input, inputs.mode == Mode::Loan ? 600 : 50);
-    inputs.compoundingRow = anyRow(input, compoundingRows());
-    inputs.frequencyRow = anyRow(input, frequencyRows());
+    inputs.compounding = anyChoice<Compounding>(input, compoundingRows());
+    inputs.frequency = anyChoice<Frequency>(input, frequencyRows());
     inputs.days = daysInYearSetting(input.ConsumeIntegralInRange(-1, DaysChoiceCount));
     inputs.view = input.ConsumeBool() ? View::All : View::Annual;
     inputs.DateView = input.ConsumeBool() ? 1 : 0;

@@ -81,10 +81,9 @@ MortgageInputs readInputs(const QCommandLineParser& parser) {
     inputs.principal = boxValue("principal", parser.value("principal"), BoxKeys::Amount);
     inputs.ratePercent = boxValue("rate", parser.value("rate"), BoxKeys::Amount);
     inputs.term = boxValue("term", parser.value("term"), BoxKeys::Digits);
-    inputs.compoundingRow =
-        compoundingRows()[listIndex("compounding", parser.value("compounding"), compoundingNames)];
-    inputs.frequencyRow =
-        frequencyRows()[listIndex("frequency", parser.value("frequency"), frequencyNames)];
+    inputs.compounding =
+        Compounding(listIndex("compounding", parser.value("compounding"), compoundingNames));
+    inputs.frequency = Frequency(listIndex("frequency", parser.value("frequency"), frequencyNames));
     inputs.view =
         listIndex("view", parser.value("view"), {"annual", "all"}) == 0 ? View::Annual : View::All;
     inputs.days = daysInYearSetting(listIndex("days", parser.value("days"), daysChoiceNames()));

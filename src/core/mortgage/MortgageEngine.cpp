@@ -278,19 +278,16 @@ MortgageResult calculateMortgage(const MortgageInputs& inputs) {
     result.DateView = inputs.DateView;
 
     const double T = termYears(inputs);
-    const std::optional<PaymentFrequency> frequency =
-        paymentFrequency(inputs.frequencyRow, inputs.days);
-    const std::optional<int> c = compoundingPeriods(inputs.compoundingRow);
-    if (!frequency || !c)
-        return failed(std::move(result), Failure::WrongEntry);
+    const PaymentFrequency frequency = paymentFrequency(inputs.frequency, inputs.days);
     if (inputs.mode == Mode::Mortgage && T >= MortgageYearLimit + 1)
         return failed(std::move(result), Failure::TermLimit);
-    result.kind = frequency->kind;
+    result.kind = frequency.kind;
     result.DaysInYear = inputs.days.DaysInYear;
 
-    const CompoundedRate rate = compoundedRate(inputs.ratePercent.toDouble(), *c);
-    if (!findRates(result, rate, *frequency) ||
-        !findPayment(result, rate, *frequency, inputs.principal.toDouble(), T) ||
+    const CompoundedRate rate =
+        compoundedRate(inputs.ratePercent.toDouble(), compoundingPeriods(inputs.compounding));
+    if (!findRates(result, rate, frequency) ||
+        !findPayment(result, rate, frequency, inputs.principal.toDouble(), T) ||
         !fillSchedule(result, inputs, loopBound(result.kind, T)) || !findTotals(result, inputs))
         return failed(std::move(result), Failure::WrongEntry);
     result.progress = Progress::Complete;

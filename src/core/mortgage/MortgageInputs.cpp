@@ -1,7 +1,5 @@
 #include "core/mortgage/MortgageInputs.h"
 
-#include "core/mortgage/PaymentFrequency.h"
-
 #include <algorithm>
 
 namespace pennywell::mortgage {
@@ -31,8 +29,6 @@ MortgageInputs defaultInputs(Mode mode) {
     inputs.principal = Currency::fromWhole(loan ? 20000 : 100000);
     inputs.ratePercent = Currency::fromUnits(101250);
     inputs.term = Currency::fromWhole(loan ? 48 : 25);
-    inputs.compoundingRow = compoundingRows().first();
-    inputs.frequencyRow = frequencyRows().first();
     return inputs;
 }
 

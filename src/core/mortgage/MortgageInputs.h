@@ -2,6 +2,7 @@
 
 #include "core/money/Currency.h"
 #include "core/mortgage/DaysInYear.h"
+#include "core/mortgage/PaymentFrequency.h"
 
 #include <QDate>
 #include <QString>
@@ -33,8 +34,8 @@ struct MortgageInputs {
     // As typed: years for a mortgage, whole months for a loan (a loan's years are kept exact
     // rather than rounded to four decimals, so short loans pay off).
     Currency term;
-    QString compoundingRow;
-    QString frequencyRow;
+    Compounding compounding = Compounding::Monthly;
+    Frequency frequency = Frequency::Monthly;
     DaysInYearSetting days;
     View view = View::Annual;
     bool DateView = false; // payment dates shown instead of numbers

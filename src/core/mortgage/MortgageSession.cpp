@@ -87,8 +87,12 @@ MortgageOutcome MortgageSession::calculate(const QString& termShown) {
     results_.ResultCount = result.ResultCount;
     results_.GraphTitle = result.GraphTitle;
     const QString extras = extrasText(result);
-    last_ = MortgageHandOff{inputs_,   std::move(result),      boxes,
-                            termShown, inputs_.compoundingRow, inputs_.frequencyRow,
+    last_ = MortgageHandOff{inputs_,
+                            std::move(result),
+                            boxes,
+                            termShown,
+                            listText(inputs_.compounding),
+                            listText(inputs_.frequency),
                             extras};
     return {boxes, std::nullopt};
 }

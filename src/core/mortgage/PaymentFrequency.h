@@ -8,6 +8,13 @@
 
 namespace pennywell::mortgage {
 
+// How often interest is compounded, in the order of the "Comperiod" list.
+enum class Compounding { Monthly, Bimonthly, Quarterly, Semiannual, Annual };
+
+// How often and how much is paid, in the order of the "FreqPmt" list; the accelerated choices
+// pay a share of the monthly payment every two weeks or every week.
+enum class Frequency { Monthly, Semimonthly, TwoWeeks, OneWeek, BiweeklyAcc, WeeklyAcc };
+
 // The kind of a payment decides the schedule's rate, the loop bound and the date step; the
 // frequency numbers below decide how many payments make a year and how the rate is converted.
 enum class PaymentKind { Monthly, HalfMonthly, TwoWeekly, Weekly };
@@ -19,14 +26,19 @@ struct PaymentFrequency {
     double paymentScale = 1;    // k: the share of the monthly payment paid each time
 };
 
-// The rows of the two drop-down lists, exactly as shown.
+// The rows of the two drop-down lists, exactly as shown, in the order of the choices.
 const QStringList& compoundingRows();
 const QStringList& frequencyRows();
 
-// Interest compounding periods per year for a compounding row; empty for any other text.
-std::optional<int> compoundingPeriods(const QString& row);
+// A choice as its list shows it, and back; a text that is no row of the list is no choice.
+QString listText(Compounding compounding);
+QString listText(Frequency frequency);
+std::optional<Compounding> compoundingOfRow(const QString& row);
+std::optional<Frequency> frequencyOfRow(const QString& row);
 
-// The frequency of a payment row; empty for any other text.
-std::optional<PaymentFrequency> paymentFrequency(const QString& row, const DaysInYearSetting& days);
+// Interest compounding periods per year.
+int compoundingPeriods(Compounding compounding);
+
+PaymentFrequency paymentFrequency(Frequency frequency, const DaysInYearSetting& days);
 
 } // namespace pennywell::mortgage

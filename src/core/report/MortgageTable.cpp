@@ -93,8 +93,8 @@ void printHeaderBlock(Printout& out, const MortgageInputs& inputs, const Mortgag
     out.rightAt(15, 8, formatNumber(inputs.ratePercent.toDouble(), u"###.000"))
         .append(QStringLiteral("%"));
     out.rightAt(29, 4, formatNumber(inputs.term.toDouble(), u"###"));
-    out.rightAt(40, 16, inputs.compoundingRow);
-    out.rightAt(61, 16, inputs.frequencyRow);
+    out.rightAt(40, 16, listText(inputs.compounding));
+    out.rightAt(61, 16, listText(inputs.frequency));
     out.endLine();
     printRuleAndSpace(out);
     printCaptions(out, resultCaptions(inputs.mode));

@@ -87,8 +87,8 @@ void MortgageCalc::calculate() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
     MortgageInputs& inputs = session_.inputs();
-    inputs.compoundingRow = comperiod_->currentText();
-    inputs.frequencyRow = freqPmt_->currentText();
+    inputs.compounding = Compounding(comperiod_->currentIndex());
+    inputs.frequency = Frequency(freqPmt_->currentIndex());
     inputs.view = state_.ScreenMode == int(View::All) ? View::All : View::Annual;
     inputs.FirstPayDate = state_.FirstPayDate;
     const MortgageOutcome outcome = session_.calculate(inTerm_->currentText());

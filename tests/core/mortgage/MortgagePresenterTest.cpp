@@ -42,7 +42,7 @@ TEST(MortgagePresenter, DaysInYearShowsForTheWeeklyKindsOnly) {
     EXPECT_EQ(boxTexts(calculateMortgage(in), "$").InDays, QStringLiteral("365"));
     in.days = daysInYearSetting(0);
     EXPECT_EQ(boxTexts(calculateMortgage(in), "$").InDays, QStringLiteral("365.25"));
-    in.frequencyRow = frequencyRows()[Semimonthly];
+    in.frequency = Frequency::Semimonthly;
     EXPECT_EQ(boxTexts(calculateMortgage(in), "$").InDays, QStringLiteral("Normal"));
 }
 

@@ -19,15 +19,15 @@ inline MortgageInputs inputs(double principal, double rate, double term, int com
     in.principal = money(principal);
     in.ratePercent = money(rate);
     in.term = money(term);
-    in.compoundingRow = compoundingRows()[compoundingRow];
-    in.frequencyRow = frequencyRows()[frequencyRow];
+    in.compounding = Compounding(compoundingRow);
+    in.frequency = Frequency(frequencyRow);
     in.view = view;
     in.FirstPayDate = QDate(2027, 1, 31); // a fixed "today"
     return in;
 }
 
-enum Compounding { Monthly, Bimonthly, Quarterly, Semiannual, Annual };
-enum Frequency { PayMonthly, Semimonthly, TwoWeeks, OneWeek, BiweeklyAcc, WeeklyAcc };
+enum CompoundingRow { Monthly, Bimonthly, Quarterly, Semiannual, Annual };
+enum FrequencyRow { PayMonthly, Semimonthly, TwoWeeks, OneWeek, BiweeklyAcc, WeeklyAcc };
 
 } // namespace pennywell::mortgage::testing
 
