@@ -15,7 +15,7 @@ bool spoolerStarted = false;
 // A schedule of 46 full pages at 63 lines per page, each line as wide as the widest report.
 render::PrintDocument longSchedule() {
     report::PrintedReport schedule;
-    schedule.fontChoice = 1;
+    schedule.fontChoice = PrinterFont::CourierNew10;
     for (int pageNumber = 1; pageNumber <= 46; ++pageNumber) {
         QStringList page{QString()};
         while (page.size() < 63)

@@ -29,8 +29,8 @@ MortgageInputs longestTable() {
 static void layOutTheLongestMortgageTable(benchmark::State& state) {
     const MortgageInputs inputs = longestTable();
     const MortgageResult result = calculateMortgage(inputs);
-    const report::ReportOptions options{QStringLiteral("Schedule for the bank"), 0,
-                                        QStringLiteral("$")};
+    const report::ReportOptions options{QStringLiteral("Schedule for the bank"),
+                                        pennywell::PrinterFont::Standard, QStringLiteral("$")};
     for (auto _ : state)
         benchmark::DoNotOptimize(report::mortgageTable(inputs, result, options));
     state.counters["rows"] = result.ResultCount - 1;

@@ -10,8 +10,8 @@ using namespace pennywell;
 namespace {
 
 QString described(const PersonalSettings& settings) {
-    return settings.CurrencySymbol + u'|' + QString::number(settings.PrinterFontChoice) + u'|' +
-           settings.UserName;
+    return settings.CurrencySymbol + u'|' +
+           QString::number(fontNumber(settings.PrinterFontChoice)) + u'|' + settings.UserName;
 }
 
 } // namespace
@@ -21,8 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     fuzzCheck(!loaded.CurrencySymbol.isEmpty() &&
                   loaded.CurrencySymbol.size() <= PersonalSettings::MaximumSymbolLength,
               "a loaded symbol has one or two characters", loaded.CurrencySymbol);
-    fuzzCheck(loaded.PrinterFontChoice >= 0 &&
-                  loaded.PrinterFontChoice < PersonalSettings::FontChoiceCount,
+    fuzzCheck(printerFontNumbered(fontNumber(loaded.PrinterFontChoice)).has_value(),
               "a loaded font choice is one of the four");
 
     const PersonalSettings reloaded = parseSettings(settingsLine(loaded)).settings;

@@ -36,7 +36,7 @@ QString userCurrencySymbol() {
     return userSettings().CurrencySymbol;
 }
 
-int userPrinterFontChoice() {
+PrinterFont userPrinterFontChoice() {
     return userSettings().PrinterFontChoice;
 }
 

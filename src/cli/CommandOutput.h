@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/settings/PrinterFont.h"
 #include "core/state/PlannerMessage.h"
 
 #include <QJsonObject>
@@ -21,8 +22,8 @@ std::optional<OutputFormat> outputFormat(const QCommandLineParser& parser);
 // The currency symbol of the user's settings, as the windows show it ("$" without settings).
 QString userCurrencySymbol();
 
-// The printer font choice of the user's settings (0 without settings).
-int userPrinterFontChoice();
+// The printer font of the user's settings (the printer's own without settings).
+PrinterFont userPrinterFontChoice();
 
 // A calculation the window refuses: the message box it would show, and the option whose value
 // it refuses where that is known.

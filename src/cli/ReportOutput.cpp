@@ -64,7 +64,8 @@ ReportOptionsRead readReportOptions(const QCommandLineParser& parser, OutputForm
         const QStringList choices = {"0", "1", "2", "3"};
         if (!choices.contains(font))
             read.problem = "--font: expected 0|1|2|3: '" + font + u'\'';
-        request.fontChoice = int(choices.indexOf(font));
+        request.fontChoice =
+            printerFontNumbered(int(choices.indexOf(font))).value_or(PrinterFont::Standard);
     }
     return read;
 }

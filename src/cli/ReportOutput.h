@@ -15,7 +15,7 @@ namespace pennywell::cli {
 struct ReportRequest {
     bool wanted = false;
     QString HeaderLine;
-    int fontChoice = 0;
+    PrinterFont fontChoice = PrinterFont::Standard;
     QString outputPath; // the PDF file, with --format pdf
 };
 

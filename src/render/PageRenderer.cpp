@@ -164,16 +164,15 @@ bool isEmpty(const PrintDocument& document) {
 
 } // namespace
 
-QFont reportFont(int fontChoice) {
-    static constexpr int PointSizes[] = {10, 10, 11, 12};
-    const int choice = fontChoice >= 1 && fontChoice <= 3 ? fontChoice : 0;
+QFont reportFont(PrinterFont fontChoice) {
+    static constexpr int PointSizes[PrinterFontCount] = {10, 10, 11, 12};
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setBold(false);
     font.setKerning(false);
     font.setHintingPreference(QFont::PreferNoHinting);
-    font.setPointSizeF(PointSizes[choice]);
+    font.setPointSizeF(PointSizes[fontNumber(fontChoice)]);
     return font;
 }
 

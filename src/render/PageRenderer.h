@@ -13,7 +13,7 @@ namespace pennywell::render {
 // The face a report is printed in for a font choice: "Courier New" at 10, 11 or 12 point for
 // choices 1 to 3, and at 10 point for the standard choice 0, so the columns line up whatever
 // the choice. Never bold.
-QFont reportFont(int fontChoice);
+QFont reportFont(PrinterFont fontChoice);
 
 // Where the text of a report goes on each page, in points from the paper's top left corner.
 struct TextPageGeometry {

@@ -34,7 +34,7 @@ TEST_F(SettingsFile, MissingFileGivesTheDefaults) {
     const SettingsLoadResult loaded = loadSettings(path());
     EXPECT_FALSE(loaded.complete);
     EXPECT_EQ(loaded.settings.CurrencySymbol, "$");
-    EXPECT_EQ(loaded.settings.PrinterFontChoice, 0);
+    EXPECT_EQ(loaded.settings.PrinterFontChoice, PrinterFont::Standard);
     EXPECT_TRUE(loaded.settings.UserName.isEmpty());
 }
 
@@ -43,7 +43,7 @@ TEST_F(SettingsFile, ReadsTheThreeFieldsInOrder) {
     const SettingsLoadResult loaded = loadSettings(path());
     EXPECT_TRUE(loaded.complete);
     EXPECT_EQ(loaded.settings.CurrencySymbol, "EU");
-    EXPECT_EQ(loaded.settings.PrinterFontChoice, 2);
+    EXPECT_EQ(loaded.settings.PrinterFontChoice, PrinterFont::CourierNew11);
     EXPECT_EQ(loaded.settings.UserName, "Sam Smith");
 }
 
@@ -61,7 +61,7 @@ TEST_F(SettingsFile, EmptySymbolBecomesTheDollarAndOtherFieldsAreKept) {
     const SettingsLoadResult loaded = loadSettings(path());
     EXPECT_TRUE(loaded.complete);
     EXPECT_EQ(loaded.settings.CurrencySymbol, "$");
-    EXPECT_EQ(loaded.settings.PrinterFontChoice, 3);
+    EXPECT_EQ(loaded.settings.PrinterFontChoice, PrinterFont::CourierNew12);
     EXPECT_EQ(loaded.settings.UserName, "Ann");
 }
 
@@ -77,18 +77,18 @@ TEST_F(SettingsFile, BlanksBeforeFieldsAndTrailingTextAreSkipped) {
     const SettingsLoadResult loaded = loadSettings(path());
     EXPECT_TRUE(loaded.complete);
     EXPECT_EQ(loaded.settings.CurrencySymbol, "#");
-    EXPECT_EQ(loaded.settings.PrinterFontChoice, 1);
+    EXPECT_EQ(loaded.settings.PrinterFontChoice, PrinterFont::CourierNew10);
     EXPECT_EQ(loaded.settings.UserName, "Jo, the saver");
 }
 
 TEST_F(SettingsFile, FontChoiceOutsideTheFourOptionsIsTheStandardFont) {
     write("\"$\",7,\"Sam\"\r\n");
-    EXPECT_EQ(loadSettings(path()).settings.PrinterFontChoice, 0);
+    EXPECT_EQ(loadSettings(path()).settings.PrinterFontChoice, PrinterFont::Standard);
     write("\"$\",-1,\"Sam\"\r\n");
-    EXPECT_EQ(loadSettings(path()).settings.PrinterFontChoice, 0);
+    EXPECT_EQ(loadSettings(path()).settings.PrinterFontChoice, PrinterFont::Standard);
     for (const QByteArray& huge : {QByteArray(11, '9'), "-" + QByteArray(400, '9')}) {
         write("\"$\"," + huge + ",\"Sam\"\r\n");
-        EXPECT_EQ(loadSettings(path()).settings.PrinterFontChoice, 0);
+        EXPECT_EQ(loadSettings(path()).settings.PrinterFontChoice, PrinterFont::Standard);
         EXPECT_EQ(loadSettings(path()).settings.UserName, "Sam");
     }
 }
@@ -103,7 +103,7 @@ TEST_F(SettingsFile, AFailedReadKeepsWhatWasReadBeforeIt) {
     write("\"EU\",1");
     loaded = loadSettings(path());
     EXPECT_FALSE(loaded.complete);
-    EXPECT_EQ(loaded.settings.PrinterFontChoice, 1);
+    EXPECT_EQ(loaded.settings.PrinterFontChoice, PrinterFont::CourierNew10);
 
     write("");
     loaded = loadSettings(path());
@@ -112,26 +112,29 @@ TEST_F(SettingsFile, AFailedReadKeepsWhatWasReadBeforeIt) {
 }
 
 TEST_F(SettingsFile, WritesOneQuotedLineWithCrLf) {
-    EXPECT_EQ(settingsLine({QStringLiteral("$"), 2, QStringLiteral("Sam")}),
+    EXPECT_EQ(settingsLine({QStringLiteral("$"), PrinterFont::CourierNew11, QStringLiteral("Sam")}),
               QByteArray("\"$\",2,\"Sam\"\r\n"));
-    EXPECT_EQ(settingsLine({QString(), 0, QString()}), QByteArray("\"\",0,\"\"\r\n"));
+    EXPECT_EQ(settingsLine({QString(), PrinterFont::Standard, QString()}),
+              QByteArray("\"\",0,\"\"\r\n"));
 }
 
 TEST_F(SettingsFile, RoundTripsThroughTheFile) {
-    const PersonalSettings saved{QStringLiteral("£"), 1, QStringLiteral("  Zoë Ann  ")};
+    const PersonalSettings saved{QStringLiteral("£"), PrinterFont::CourierNew10,
+                                 QStringLiteral("  Zoë Ann  ")};
     ASSERT_TRUE(saveSettings(path(), saved));
     EXPECT_EQ(read(), settingsLine(saved));
     const SettingsLoadResult loaded = loadSettings(path());
     EXPECT_TRUE(loaded.complete);
     EXPECT_EQ(loaded.settings.CurrencySymbol, saved.CurrencySymbol);
-    EXPECT_EQ(loaded.settings.PrinterFontChoice, 1);
+    EXPECT_EQ(loaded.settings.PrinterFontChoice, PrinterFont::CourierNew10);
     EXPECT_EQ(loaded.settings.UserName, saved.UserName);
 }
 
 TEST_F(SettingsFile, AFailedWriteLeavesTheOldFileAndReportsIt) {
     write("\"$\",1,\"Old\"\r\n");
     const QString missingFolder = dir_.filePath(QStringLiteral("missing/Personal.pws"));
-    EXPECT_FALSE(saveSettings(missingFolder, {QStringLiteral("$"), 2, QStringLiteral("New")}));
+    EXPECT_FALSE(saveSettings(
+        missingFolder, {QStringLiteral("$"), PrinterFont::CourierNew11, QStringLiteral("New")}));
     EXPECT_FALSE(QFileInfo::exists(missingFolder));
     EXPECT_EQ(read(), QByteArray("\"$\",1,\"Old\"\r\n"));
 }

@@ -140,7 +140,7 @@ QWidget* budgetWithRecords(World& world) {
 }
 
 QWidget* savings(World& world, const char* button) {
-    world.state.ScreenMode = 1;
+    world.state.ScreenMode = PlannerView::SavingsGrowth;
     auto* window = new SavingsCalc(world.state, world.services.services);
     window->show();
     clickButton(window, button);

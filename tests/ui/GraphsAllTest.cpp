@@ -307,7 +307,7 @@ private slots:
 
     void savingsPlannerGetsItsGridBackAfterTheGraph() {
         state_ = AppState();
-        state_.ScreenMode = 1;
+        state_.ScreenMode = PlannerView::SavingsGrowth;
         auto* planner = new SavingsCalc(state_, services_.services);
         QVERIFY(showAndActivate(planner));
         clickButton(planner, "SCalc");

@@ -102,7 +102,7 @@ const MonkeyWindow MonkeyWindows[] = {
      }},
     {"SavingsCalc",
      [](MonkeyWorld& w) -> QWidget* {
-         w.state.ScreenMode = 1;
+         w.state.ScreenMode = PlannerView::SavingsGrowth;
          return new SavingsCalc(w.state, w.services);
      }},
     {"YearSaveCalc",

@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(child<QLabel>("Label8")->text(),
                  QStringLiteral(" Total paid over   life of mortgage"));
         QVERIFY(child<QRadioButton>("Option2")->isChecked());
-        QCOMPARE(state_.ScreenMode, 1);
+        QCOMPARE(state_.ScreenMode, PlannerView::MortgageAnnual);
         QCOMPARE(gridRows(), 25);
         QCOMPARE(heading(), QStringLiteral("  Payment   No.  Year"));
         // Every column is one default width widened by 520, 550, 650, 700, 700 and 700 twips;
@@ -326,7 +326,7 @@ private slots:
         open(MortgagePlan);
         click("MCalc");
         child<QRadioButton>("Option1")->click();
-        QCOMPARE(state_.ScreenMode, 2);
+        QCOMPARE(state_.ScreenMode, PlannerView::MortgageAll);
         QVERIFY(box("InMonthPI").isEmpty());
         QCOMPARE(state_.EditStarted, 0);
         click("MCalc");
@@ -336,7 +336,7 @@ private slots:
         QCOMPARE(heading(), QStringLiteral("  Payment   No.  Year"));
 
         child<QRadioButton>("Option2")->click();
-        QCOMPARE(state_.ScreenMode, 1);
+        QCOMPARE(state_.ScreenMode, PlannerView::MortgageAnnual);
         QVERIFY(cell(0, 1).isEmpty());
         QCOMPARE(gridRows(), 303); // cleared, not shrunk, until the next calculation
         click("MCalc");
@@ -490,7 +490,7 @@ private slots:
         QTRY_VERIFY(menu.isVisible());
         QTRY_VERIFY(!openedPlanner());
         QCOMPARE(application.state().graph.ResultCount, 0);
-        QCOMPARE(application.state().ScreenMode, 0);
+        QCOMPARE(application.state().ScreenMode, PlannerView::None);
         QVERIFY(application.state().mortgage.result.PayTable.empty());
 
         testing::clickButton(&menu, "Canadian");
@@ -499,7 +499,7 @@ private slots:
         QCOMPARE(mortgage->windowTitle(), QStringLiteral("Mortgage Tables"));
         mortgage->close(); // the title bar leaves like the exit button
         QTRY_VERIFY(menu.isVisible());
-        QCOMPARE(application.state().ScreenMode, 0);
+        QCOMPARE(application.state().ScreenMode, PlannerView::None);
     }
 
     // Alt+X then Alt+A typed ahead, faster than the program answers: the exit acts before the

@@ -31,7 +31,7 @@ private slots:
         scripted.fileDialogs.answers.enqueue(path);
 
         report::PrintedReport pages;
-        pages.fontChoice = 1;
+        pages.fontChoice = PrinterFont::CourierNew10;
         pages.pages = {{QString(), QStringLiteral(" The Smiths"), QString(),
                         QStringLiteral("                               BUDGET STATEMENT")}};
         printDocument(nullptr, services,

@@ -60,7 +60,7 @@ QStringList fullPage(int lines, int pageNumber) {
 
 report::PrintedReport reportOf(int fontChoice, int linesOnFullPage) {
     report::PrintedReport report;
-    report.fontChoice = fontChoice;
+    report.fontChoice = PrinterFont(fontChoice);
     report.pages = {fullPage(linesOnFullPage, 1),
                     {QString(), QStringLiteral(" Total:"), QStringLiteral("  ends here")}};
     return report;
@@ -126,7 +126,7 @@ private slots:
     void everyFontChoiceReadsBackColumnForColumn() {
         QFETCH(int, fontChoice);
         QFETCH(qreal, pointSize);
-        const QFont font = render::reportFont(fontChoice);
+        const QFont font = render::reportFont(PrinterFont(fontChoice));
         QCOMPARE(font.pointSizeF(), pointSize);
         QVERIFY(!font.bold());
         QVERIFY(QFontInfo(font).fixedPitch());
@@ -166,7 +166,8 @@ private slots:
         QVERIFY(geometry.left >= printable.left());
         QVERIFY(geometry.left + 76 * geometry.charWidth <= printable.right() + 0.01);
         QVERIFY(geometry.lineStep > 0.9 * geometry.lineHeight); // tightened, still readable
-        QCOMPARE(geometry.font.pointSizeF(), render::reportFont(fontChoice).pointSizeF());
+        QCOMPARE(geometry.font.pointSizeF(),
+                 render::reportFont(PrinterFont(fontChoice)).pointSizeF());
     }
 
     // The drawing fills the width inside the margins at the top of the page, in its colours.
@@ -351,7 +352,7 @@ private slots:
 private:
     static render::PrintDocument document() {
         report::PrintedReport pages;
-        pages.fontChoice = 1;
+        pages.fontChoice = PrinterFont::CourierNew10;
         pages.pages = {{QString(), QStringLiteral(" header"), QString(),
                         QStringLiteral("                               Mortgage Table")},
                        {QString(), QStringLiteral(" Total:      $1.00")}};

@@ -42,7 +42,7 @@ private slots:
 
     void init() {
         state_ = AppState();
-        state_.ScreenMode = 1;
+        state_.ScreenMode = PlannerView::SavingsGrowth;
         services_.messenger.shown.clear();
         services_.beeper.count = 0;
         window_ = new SavingsCalc(state_, services_.services);
@@ -441,7 +441,7 @@ private slots:
         press("SGraphs");
         press("SExit");
         QVERIFY(!window_->isVisible());
-        QCOMPARE(state_.ScreenMode, 0);
+        QCOMPARE(state_.ScreenMode, PlannerView::None);
         QCOMPARE(state_.graph.ResultCount, 0);
         QCOMPARE(state_.graph.GraphKind, 0);
         QCOMPARE(state_.savings.EntryValues[AnnualAmountSlot], Currency());

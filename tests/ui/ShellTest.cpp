@@ -47,7 +47,7 @@ private slots:
 
         const AppState& state = application.state();
         QCOMPARE(state.settings.CurrencySymbol, QStringLiteral("$"));
-        QCOMPARE(state.settings.PrinterFontChoice, 0);
+        QCOMPARE(state.settings.PrinterFontChoice, PrinterFont::Standard);
         QCOMPARE(state.LinesPerPage, 53);
         QCOMPARE(state.FirstPayDate, today);
         QCOMPARE(QDir::current(), QDir(folder_->path()));
@@ -97,7 +97,7 @@ private slots:
         Application application;
         application.start(folder_->path(), QDate(2026, 1, 31));
         QCOMPARE(application.state().settings.CurrencySymbol, QStringLiteral("EU"));
-        QCOMPARE(application.state().settings.PrinterFontChoice, 3);
+        QCOMPARE(application.state().settings.PrinterFontChoice, PrinterFont::CourierNew12);
         auto* myName = child<QLabel>(&application.menu(), "MyName");
         QVERIFY(myName->isVisible());
         QCOMPARE(myName->text(), QStringLiteral("Sam"));
@@ -255,7 +255,7 @@ private slots:
     }
 
     void settingsWindowShowsTheCurrentSettings() {
-        state_.settings = {QStringLiteral("EU"), 2, QStringLiteral("Sam")};
+        state_.settings = {QStringLiteral("EU"), PrinterFont::CourierNew11, QStringLiteral("Sam")};
         ChangeFnt window(state_);
         QCOMPARE(window.windowTitle(), QStringLiteral("Personalize"));
         const auto options = window.findChildren<QRadioButton*>("PtrFt");
@@ -379,7 +379,7 @@ private slots:
         ChangeFnt window(state_);
         QVERIFY(showAndActivate(&window));
         window.findChildren<QRadioButton*>("PtrFt")[3]->click();
-        QCOMPARE(state_.settings.PrinterFontChoice, 3);
+        QCOMPARE(state_.settings.PrinterFontChoice, PrinterFont::CourierNew12);
         QVERIFY(readSettings().isEmpty()); // written only when the window is left
         window.close();
         QCOMPARE(readSettings(), QByteArray("\"$\",3,\"\"\r\n"));

@@ -50,7 +50,7 @@ private slots:
 
     void aReportReachesPaperColumnForColumn() {
         report::PrintedReport pages;
-        pages.fontChoice = 3;
+        pages.fontChoice = PrinterFont::CourierNew12;
         pages.pages = {{QString(), QStringLiteral(" Smith family"), QString(),
                         QStringLiteral("                               Mortgage Table"),
                         QStringLiteral(" ") + QString(75, QLatin1Char('_')),
@@ -112,35 +112,36 @@ private slots:
     // Each planner's print button, through the header dialog, the renderer and the spooler:
     // what comes off the queue is the core's pages, page for page and column for column.
     void theMortgageTablePrintsEveryPageOfTheSchedule() {
-        state_.settings.PrinterFontChoice = 0;
+        state_.settings.PrinterFontChoice = PrinterFont::Standard;
         MortgageCalc window(state_, printingServices_);
         QVERIFY(showAndActivate(&window));
         clickButton(&window, "Option1"); // every payment: 300 rows over seven pages
         clickButton(&window, "MCalc");
         printThrough(&window, "MPrinter", QStringLiteral("For the bank"));
-        const report::PrintedReport expected = report::mortgageTable(
-            state_.mortgage.inputs, state_.mortgage.result,
-            {QStringLiteral("For the bank"), 0, state_.settings.CurrencySymbol});
+        const report::PrintedReport expected =
+            report::mortgageTable(state_.mortgage.inputs, state_.mortgage.result,
+                                  {QStringLiteral("For the bank"), PrinterFont::Standard,
+                                   state_.settings.CurrencySymbol});
         QCOMPARE(expected.pages.size(), 7);
         QCOMPARE(printedPages(expected), expectedPages(expected));
         QCOMPARE(state_.LinesPerPage, 53);
     }
 
     void theSavingsTablePrintsAsLaidOut() {
-        state_.settings.PrinterFontChoice = 3;
+        state_.settings.PrinterFontChoice = PrinterFont::CourierNew12;
         SavingsCalc window(state_, printingServices_);
         QVERIFY(showAndActivate(&window));
         clickButton(&window, "SCalc");
         printThrough(&window, "SPrinter", QString());
-        const report::PrintedReport expected =
-            report::savingsTable(state_.savings, state_.graph.ResultCount,
-                                 {QString(), 3, state_.settings.CurrencySymbol});
+        const report::PrintedReport expected = report::savingsTable(
+            state_.savings, state_.graph.ResultCount,
+            {QString(), PrinterFont::CourierNew12, state_.settings.CurrencySymbol});
         QCOMPARE(printedPages(expected), expectedPages(expected));
         QCOMPARE(state_.LinesPerPage, 51);
     }
 
     void theBudgetStatementPrintsTheOpenBudget() {
-        state_.settings.PrinterFontChoice = 2;
+        state_.settings.PrinterFontChoice = PrinterFont::CourierNew11;
         state_.programFolder = QStringLiteral(PENNYWELL_SOURCE_DIR "/resources");
         const QString sample = QStringLiteral(PENNYWELL_SOURCE_DIR "/resources/Sample.bgt");
         Budget window(state_, printingServices_);
@@ -153,9 +154,10 @@ private slots:
         QVERIFY(tables);
         sortBudgetTable(tables->income, BudgetSortOrder::NamesAscending);
         sortBudgetTable(tables->expense, BudgetSortOrder::NamesAscending);
-        const report::PrintedReport expected = report::budgetStatement(
-            *tables, annualPeriod(),
-            {QStringLiteral("Family meeting"), 2, state_.settings.CurrencySymbol});
+        const report::PrintedReport expected =
+            report::budgetStatement(*tables, annualPeriod(),
+                                    {QStringLiteral("Family meeting"), PrinterFont::CourierNew11,
+                                     state_.settings.CurrencySymbol});
         QCOMPARE(printedPages(expected), expectedPages(expected));
     }
 

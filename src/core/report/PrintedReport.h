@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/settings/PrinterFont.h"
+
 #include <QList>
 #include <QStringList>
 
@@ -9,7 +11,7 @@ namespace pennywell::report {
 // its items already placed at their character columns (column 1 is the first character).
 // A report is data, so the windows, the command line and the tests print the same pages.
 struct PrintedReport {
-    int fontChoice = 0; // the PrinterFontChoice the pages were laid out for (0..3)
+    PrinterFont fontChoice = PrinterFont::Standard; // the font the pages were laid out for
     QList<QStringList> pages;
 };
 

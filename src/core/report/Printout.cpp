@@ -10,24 +10,25 @@ constexpr int PageNumberColumn = 40;
 
 } // namespace
 
-int linesPerPage(int fontChoice) {
+int linesPerPage(PrinterFont fontChoice) {
     switch (fontChoice) {
-    case 1:
-        return 63;
-    case 2:
-        return 56;
-    case 3:
-        return 51;
-    default:
+    case PrinterFont::Standard:
         return 53;
+    case PrinterFont::CourierNew10:
+        return 63;
+    case PrinterFont::CourierNew11:
+        return 56;
+    case PrinterFont::CourierNew12:
+        return 51;
     }
+    return 53;
 }
 
 bool cancelsPrintout(const QString& HeaderLine) {
     return HeaderLine == CancelledHeader;
 }
 
-Printout::Printout(int fontChoice)
+Printout::Printout(PrinterFont fontChoice)
     : fontChoice_(fontChoice), LinesPerPage_(linesPerPage(fontChoice)) {
     pages_.append(QStringList());
     SetPrinterFont();

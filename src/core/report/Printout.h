@@ -6,9 +6,8 @@
 
 namespace pennywell::report {
 
-// Body lines after which a report starts a new page, for a printer font choice (0..3); any
-// other choice prints in the printer's own font and counts as 0.
-int linesPerPage(int fontChoice);
+// Body lines after which a report starts a new page in a printer font.
+int linesPerPage(PrinterFont fontChoice);
 
 // The header the print-header dialog returns when it was cancelled. Typed as the only
 // character of a header it abandons the printout just the same.
@@ -19,7 +18,7 @@ bool cancelsPrintout(const QString& HeaderLine);
 // laid out for and the user's currency symbol.
 struct ReportOptions {
     QString HeaderLine;
-    int fontChoice = 0;
+    PrinterFont fontChoice = PrinterFont::Standard;
     QString currencySymbol = QStringLiteral("$");
 };
 
@@ -29,7 +28,7 @@ struct ReportOptions {
 // document ends without an empty page and without a number on its last page.
 class Printout {
 public:
-    explicit Printout(int fontChoice);
+    explicit Printout(PrinterFont fontChoice);
 
     int LinesPerPage() const { return LinesPerPage_; }
 
@@ -65,7 +64,7 @@ private:
     void SetPrinterFont();
     void placeOnLine(int column, const QString& text);
 
-    int fontChoice_;
+    PrinterFont fontChoice_;
     int LinesPerPage_;
     QList<QStringList> pages_;
     QString current_;

@@ -95,8 +95,8 @@ SettingsLoadResult parseSettings(const QByteArray& bytes) {
         const auto fontField = reader.next();
         const auto font = fontField ? wholeNumber(*fontField) : std::nullopt;
         if (font) {
-            const bool known = *font >= 0 && *font < PersonalSettings::FontChoiceCount;
-            result.settings.PrinterFontChoice = known ? *font : 0;
+            result.settings.PrinterFontChoice =
+                printerFontNumbered(*font).value_or(PrinterFont::Standard);
             if (const auto name = reader.next()) {
                 result.settings.UserName = *name;
                 result.complete = true;
@@ -117,8 +117,8 @@ SettingsLoadResult loadSettings(const QString& path) {
 
 QByteArray settingsLine(const PersonalSettings& settings) {
     return '"' + settings.CurrencySymbol.toUtf8() + "\"," +
-           QByteArray::number(settings.PrinterFontChoice) + ",\"" + settings.UserName.toUtf8() +
-           "\"\r\n";
+           QByteArray::number(fontNumber(settings.PrinterFontChoice)) + ",\"" +
+           settings.UserName.toUtf8() + "\"\r\n";
 }
 
 SaveResult saveSettings(const QString& path, const PersonalSettings& settings) {

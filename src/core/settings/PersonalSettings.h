@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/files/SaveResult.h"
+#include "core/settings/PrinterFont.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,12 +10,11 @@ namespace pennywell {
 
 // The three things a user personalises, kept in "Personal.pws" next to the program.
 struct PersonalSettings {
-    static constexpr int FontChoiceCount = 4; // 0 printer standard, 1..3 Courier New 10/11/12 pt
     static constexpr int MaximumNameLength = 97;
     static constexpr int MaximumSymbolLength = 2;
 
     QString CurrencySymbol = QStringLiteral("$");
-    int PrinterFontChoice = 0;
+    PrinterFont PrinterFontChoice = PrinterFont::Standard;
     QString UserName;
 };
 

@@ -19,16 +19,27 @@ struct GraphHandOff {
 
 enum PlanKindValue { MortgagePlan = 1, LoanPlan = 2 };
 
+// The view the open planner shows: the mortgage planner's annual totals or every payment, the
+// savings planner's growth table; none while no planner is open.
+enum class PlannerView { None, MortgageAnnual, MortgageAll, SavingsGrowth };
+
+constexpr PlannerView plannerView(mortgage::View view) {
+    return view == mortgage::View::All ? PlannerView::MortgageAll : PlannerView::MortgageAnnual;
+}
+constexpr mortgage::View mortgageView(PlannerView view) {
+    return view == PlannerView::MortgageAll ? mortgage::View::All : mortgage::View::Annual;
+}
+
 // Everything the windows share, owned by the application and handed to each window.
 struct AppState {
     QString programFolder;
     QString recoveryFolder; // where the budget keeps unsaved work; empty: nowhere
     PersonalSettings settings;
-    int LinesPerPage = 53; // until a printout sets the printer font; also after unread settings
-    int EditStarted = 0;   // 1 from the first key in a box until the box is left
+    int LinesPerPage = 53;    // until a printout sets the printer font; also after unread settings
+    bool EditStarted = false; // from the first key in a box until the box is left
     int PlanKind = MortgagePlan;
-    int ScreenMode = 0; // meaning belongs to the open planner; 0 when none is open
-    int HelpShown = 0;
+    PlannerView ScreenMode = PlannerView::None;
+    bool HelpShown = false; // the mortgage or savings window's quick help is open
     QDate FirstPayDate;
     GraphHandOff graph;
     // Left by the mortgage planner's last calculation for its printout and graph.

@@ -168,7 +168,7 @@ void Budget::discardWork() {
     document_.discard();
     income_.entry = BudgetEntry{};
     expense_.entry = BudgetEntry{};
-    state_.EditStarted = 0;
+    state_.EditStarted = false;
     recovery_->discard();
 }
 

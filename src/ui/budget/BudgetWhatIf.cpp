@@ -46,7 +46,7 @@ void Budget::startChange(Half& half, int number, const QString& description,
     half.amount->setText(budgetAmountBoxText(half.entry.amount));
     half.payments->setText(budgetPaymentsBoxText(half.entry.paymentsPerYear));
     half.budgeted->setText(budgetAmountBoxText(half.entry.budgeted));
-    state_.EditStarted = 0;
+    state_.EditStarted = false;
     tableOf(half).chosenRecord = number;
     setChangeMode(half, true);
 }

@@ -134,8 +134,8 @@ InputBox::InputBox(QWidget* focusTarget, QLineEdit* edit, AppState& state, Input
     // Text pasted before any key is typed is an edit all the same: it starts the edit (and
     // clears the planner's results), so leaving the box stores what it shows.
     connect(edit_, &QLineEdit::textEdited, this, [this] {
-        if (state_.EditStarted == 0 && rules_.emptiesOnFirstKey) {
-            state_.EditStarted = 1;
+        if (!state_.EditStarted && rules_.emptiesOnFirstKey) {
+            state_.EditStarted = true;
             if (rules_.onFirstKey)
                 rules_.onFirstKey();
         }
@@ -156,7 +156,7 @@ InputBox* InputBox::attach(QComboBox* combo, AppState& state, InputBoxRules rule
 
 void InputBox::startEdit() {
     edit_->clear();
-    state_.EditStarted = 1;
+    state_.EditStarted = true;
     if (rules_.onFirstKey)
         rules_.onFirstKey();
 }
@@ -174,7 +174,7 @@ bool InputBox::keyPressed(int keyCode) {
         return false;
     }
     const int accepted = rules_.filter(keyCode);
-    if (state_.EditStarted == 0 && rules_.emptiesOnFirstKey)
+    if (!state_.EditStarted && rules_.emptiesOnFirstKey)
         startEdit();
     if (accepted != 0 && accepted != keyCode) {
         edit_->insert(QString(QChar(accepted)));
@@ -216,11 +216,11 @@ void InputBox::showContextMenu(const QPoint& globalPosition) {
 }
 
 void InputBox::leave() {
-    if (state_.EditStarted == 0 && !rules_.commitsWithoutEdit)
+    if (!state_.EditStarted && !rules_.commitsWithoutEdit)
         return;
     if (rules_.onLeave)
         edit_->setText(rules_.onLeave(edit_->text()));
-    state_.EditStarted = 0;
+    state_.EditStarted = false;
 }
 
 bool InputBox::keyTyped(QKeyEvent* key) {

@@ -14,8 +14,8 @@ QuickHelpToggle::QuickHelpToggle(AppState& state, const Parts& parts,
     : QObject(parent), state_(state), parts_(parts), forgetResults_(std::move(forgetResults)) {}
 
 void QuickHelpToggle::clearResults() {
-    state_.EditStarted = 1;
-    if (state_.HelpShown == 1)
+    state_.EditStarted = true;
+    if (state_.HelpShown)
         return;
     parts_.panel->clear();
     parts_.cells->clearCells();
@@ -23,12 +23,12 @@ void QuickHelpToggle::clearResults() {
     if (parts_.button->text() != CloseHelpCaption)
         return;
     showPanel(false);
-    state_.EditStarted = 0;
-    state_.HelpShown = 0;
+    state_.EditStarted = false;
+    state_.HelpShown = false;
 }
 
 void QuickHelpToggle::toggle(const QString& text) {
-    state_.HelpShown = 1 - state_.HelpShown;
+    state_.HelpShown = !state_.HelpShown;
     if (parts_.button->text() != QuickHelpCaption) {
         clearResults(); // also closes the panel
         return;

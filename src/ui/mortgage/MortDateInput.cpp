@@ -40,7 +40,7 @@ MortDateInput::MortDateInput(AppState& state, Services& services, QWidget* paren
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(twipsRect(720, 120, 2160, 540));
 
-    state_.EditStarted = 0;
+    state_.EditStarted = false;
     inDate_ = new QLineEdit(shortDate(state_.FirstPayDate), this);
     inDate_->setObjectName(QStringLiteral("InDate"));
     showAsFigureInput(inDate_);

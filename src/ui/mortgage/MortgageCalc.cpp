@@ -48,10 +48,10 @@ MortgageCalc::MortgageCalc(AppState& state, Services& services, QWidget* parent)
 }
 
 void MortgageCalc::load() {
-    state_.HelpShown = 0;
-    state_.EditStarted = 0;
+    state_.HelpShown = false;
+    state_.EditStarted = false;
     annual_->setChecked(true);
-    state_.ScreenMode = int(View::Annual);
+    state_.ScreenMode = PlannerView::MortgageAnnual;
 
     const ModeTexts texts = session_.texts();
     setWindowTitle(texts.caption);
@@ -81,15 +81,15 @@ void MortgageCalc::ClearResults() {
 }
 
 void MortgageCalc::calculate() {
-    state_.HelpShown = 0;
+    state_.HelpShown = false;
     ClearResults();
-    state_.EditStarted = 0;
+    state_.EditStarted = false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
     MortgageInputs& inputs = session_.inputs();
     inputs.compounding = Compounding(comperiod_->currentIndex());
     inputs.frequency = Frequency(freqPmt_->currentIndex());
-    inputs.view = state_.ScreenMode == int(View::All) ? View::All : View::Annual;
+    inputs.view = mortgageView(state_.ScreenMode);
     inputs.FirstPayDate = state_.FirstPayDate;
     const MortgageOutcome outcome = session_.calculate(inTerm_->currentText());
     showBoxes(outcome.boxes);
@@ -117,9 +117,9 @@ void MortgageCalc::showBoxes(const MortgageBoxes& boxes) {
 
 void MortgageCalc::showView(View view) {
     (view == View::Annual ? annual_ : all_)->setChecked(true);
-    state_.ScreenMode = int(view);
+    state_.ScreenMode = plannerView(view);
     ClearResults();
-    state_.EditStarted = 0;
+    state_.EditStarted = false;
 }
 
 void MortgageCalc::toggleDates() {
@@ -133,7 +133,7 @@ void MortgageCalc::toggleDates() {
         mDateNumber_->setText(ViewDateCaption);
         session_.inputs().DateView = false;
     }
-    state_.EditStarted = 0;
+    state_.EditStarted = false;
 }
 
 void MortgageCalc::showDaysInYear() {
@@ -144,7 +144,7 @@ void MortgageCalc::showDaysInYear() {
 
 void MortgageCalc::showAdditionalPayments() {
     ClearResults();
-    state_.EditStarted = 0;
+    state_.EditStarted = false;
     MortgageInputs& inputs = session_.inputs();
     MortPrePay dialog(inputs.extraPayments, inputs.ExtraCount, termYears(inputs), state_, services_,
                       this);
@@ -176,9 +176,9 @@ void MortgageCalc::exitToMenu() {
     if (exited_)
         return;
     exited_ = true;
-    state_.ScreenMode = 0;
-    state_.EditStarted = 0;
-    state_.HelpShown = 0;
+    state_.ScreenMode = PlannerView::None;
+    state_.EditStarted = false;
+    state_.HelpShown = false;
     state_.mortgage = MortgageHandOff();
     mTextBox_->clear();
     state_.graph.ResultCount = 0;

@@ -48,7 +48,7 @@ void MortgageCalc::attachInputBehaviour() {
                            [this](const QString& text) { return session_.commitRate(text); }))
         ->setNext(inTerm_);
     InputBoxRules term = rules(digitKeyFilter(beeper), [this](const QString& text) {
-        return session_.commitTerm(text, state_.EditStarted == 1);
+        return session_.commitTerm(text, state_.EditStarted);
     });
     term.commitsWithoutEdit = true; // the limit is checked on every leave
     InputBox::attach(inTerm_, state_, std::move(term))->setNext(comperiod_);

@@ -67,7 +67,7 @@ void printTextReport(QWidget* parent, AppState& state, Services& services, const
     render::PrintDocument document{name, report::PrintedReport()};
     {
         const BusyCursor busy; // from the font set-up to the end of the printout
-        const int fontChoice = state.settings.PrinterFontChoice;
+        const PrinterFont fontChoice = state.settings.PrinterFontChoice;
         state.LinesPerPage = report::linesPerPage(fontChoice);
         document.content =
             layOut(report::ReportOptions{header, fontChoice, state.settings.CurrencySymbol});

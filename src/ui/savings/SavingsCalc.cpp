@@ -90,8 +90,8 @@ SavingsCalc::SavingsCalc(AppState& state, Services& services, QWidget* parent)
         QStringLiteral("A lump sum and yearly investments projected year by year"));
 
     session_.open();
-    state_.EditStarted = 0;
-    state_.HelpShown = 0;
+    state_.EditStarted = false;
+    state_.HelpShown = false;
 
     showGrid(*gridModel_, freshGrowthGrid());
     buildInputBoxes();
@@ -261,9 +261,9 @@ void SavingsCalc::clearResults() {
 }
 
 void SavingsCalc::calculate() {
-    state_.HelpShown = 0;
+    state_.HelpShown = false;
     clearResults(); // with the help closed, this also takes back the results
-    state_.EditStarted = 0;
+    state_.EditStarted = false;
 
     const SavingsOutcome outcome = session_.calculate();
     showGrid(*gridModel_, outcome.grid);
@@ -298,16 +298,16 @@ void SavingsCalc::openYearlyCalculator() {
             [this] { boxes_[AnnualAmountSlot]->setEditText(session_.boxText(AnnualAmountSlot)); });
     ModalLoop::exec(dialog);
     clearResults();
-    state_.EditStarted = 0;
+    state_.EditStarted = false;
 }
 
 void SavingsCalc::closeEvent(QCloseEvent* event) {
     state_.savings = SavingsState();
-    state_.ScreenMode = 0;
+    state_.ScreenMode = PlannerView::None;
     state_.graph.ResultCount = 0;
     state_.graph.GraphKind = 0;
-    state_.EditStarted = 0;
-    state_.HelpShown = 0;
+    state_.EditStarted = false;
+    state_.HelpShown = false;
     event->accept();
 }
 

@@ -76,9 +76,11 @@ void ChangeFnt::buildFontOptions() {
         option->setGeometry(twipsRect(240, 360 + index * 390, 2900, 330));
         fontOptions_->addButton(option, index);
     }
-    fontOptions_->button(state_.settings.PrinterFontChoice)->setChecked(true);
-    connect(fontOptions_, &QButtonGroup::idClicked, this,
-            [this](int index) { state_.settings.PrinterFontChoice = index; });
+    fontOptions_->button(fontNumber(state_.settings.PrinterFontChoice))->setChecked(true);
+    connect(fontOptions_, &QButtonGroup::idClicked, this, [this](int index) {
+        state_.settings.PrinterFontChoice =
+            printerFontNumbered(index).value_or(PrinterFont::Standard);
+    });
 }
 
 void ChangeFnt::attachInputBehaviour() {
@@ -107,7 +109,7 @@ void ChangeFnt::saveSettings() {
     state_.settings.CurrencySymbol = inCurrency_->text().trimmed();
     // A failed write is not reported: the new values stay in use until the program ends.
     pennywell::saveSettings(QDir(state_.programFolder).filePath(SettingsFileName), state_.settings);
-    state_.EditStarted = 0;
+    state_.EditStarted = false;
     accept();
 }
 

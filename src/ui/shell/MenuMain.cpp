@@ -99,7 +99,7 @@ QWidget* MenuMain::openPlanner(Planner planner) {
     if (factory == plannerFactories_.end())
         return nullptr;
     if (planner == Planner::Savings)
-        state_.ScreenMode = 1;
+        state_.ScreenMode = PlannerView::SavingsGrowth;
     else if (planner == Planner::Loans)
         state_.PlanKind = LoanPlan;
     else if (planner == Planner::Mortgage)

@@ -77,7 +77,8 @@ TEST_F(FullDisk, SettingsOnACompletelyFullDiskStayAsTheyWere) {
     disk_.fill(0);
     ASSERT_EQ(disk_.freeBytes(), 0);
 
-    EXPECT_FALSE(saveSettings(path, {QStringLiteral("EU"), 1, QStringLiteral("Sam Smith")}));
+    EXPECT_FALSE(saveSettings(
+        path, {QStringLiteral("EU"), PrinterFont::CourierNew10, QStringLiteral("Sam Smith")}));
     EXPECT_EQ(contentOf(path), OldSettings);
     EXPECT_EQ(filesOnDisk(), QStringList({"Personal.pws", "filler"}));
 }

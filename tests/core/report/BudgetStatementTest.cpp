@@ -27,7 +27,7 @@ BudgetTables incomeOnly(int records) {
 
 PrintedReport printed(const BudgetTables& tables, const char* period = "annual",
                       const QString& header = "Family") {
-    return budgetStatement(tables, *periodFromKey(period), {header, 0, "$"});
+    return budgetStatement(tables, *periodFromKey(period), {header, PrinterFont::Standard, "$"});
 }
 
 // The page on which a line starting with the text is printed, -1 when none.

@@ -28,7 +28,8 @@ struct Printed {
 Printed printed(const MortgageInputs& in, int fontChoice = 0, const QString& header = "Bank") {
     Printed p;
     p.result = calculateMortgage(in);
-    p.report = mortgageTable(in, p.result, {header, fontChoice, "$"}, {QLocale::c(), true});
+    p.report =
+        mortgageTable(in, p.result, {header, PrinterFont(fontChoice), "$"}, {QLocale::c(), true});
     return p;
 }
 
@@ -104,7 +105,7 @@ TEST(MortgageTable, AnnualTwentyFiveYearsPrintsOnOnePageWithTheTotals) {
 TEST(MortgageTable, EveryFontChoiceBreaksAtItsLinesPerPage) {
     for (int choice = 0; choice < 4; ++choice) {
         const Printed p = printed(twentyFiveYears(View::All), choice);
-        const int perPage = linesPerPage(choice);
+        const int perPage = linesPerPage(PrinterFont(choice));
         EXPECT_EQ(rowsOn(p.report.pages[0], AllRow), perPage - 24) << choice;
         EXPECT_EQ(rowsOn(p.report.pages[1], AllRow), perPage - 7) << choice;
         EXPECT_TRUE(pagesNumberedButTheLast(p.report)) << choice;
@@ -162,7 +163,8 @@ TEST(MortgageTable, LoanDatesAndWideFiguresAreShownWhole) {
         << firstRow.toStdString();
     // Where the short form is longer than the date column ("31 Jan 2027"), dates are printed
     // as yyyy-MM-dd and stay clear of the next column.
-    const PrintedReport people = mortgageTable(loan, p.result, {"Bank", 0, "$"}, {QLocale::c()});
+    const PrintedReport people =
+        mortgageTable(loan, p.result, {"Bank", PrinterFont::Standard, "$"}, {QLocale::c()});
     EXPECT_EQ(people.pages[0][24], firstRow);
 }
 

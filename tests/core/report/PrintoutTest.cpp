@@ -5,11 +5,12 @@
 
 #include <gtest/gtest.h>
 
+using namespace pennywell;
 using namespace pennywell::report;
 using namespace pennywell::report::testing;
 
 TEST(Printout, ItemsGoToTheirColumnsOrToThatColumnOfTheNextLine) {
-    Printout out(0);
+    Printout out(PrinterFont::Standard);
     out.at(2, "ab").at(6, "cd").at(4, "ef").endLine();
     out.rightAt(3, 5, "12").append("%").endLine();
     out.line(2, "first\r\nsecond\nthird");
@@ -21,7 +22,7 @@ TEST(Printout, ItemsGoToTheirColumnsOrToThatColumnOfTheNextLine) {
 }
 
 TEST(Printout, AFigureWiderThanItsFieldKeepsEveryDigit) {
-    Printout out(0);
+    Printout out(PrinterFont::Standard);
     out.rightAt(5, 4, "123456").endLine();
     out.at(1, "abcd").rightAt(8, 4, "123456").endLine();
     out.at(1, "abcdef").rightAt(8, 4, "123456").endLine();
@@ -33,14 +34,14 @@ TEST(Printout, AFigureWiderThanItsFieldKeepsEveryDigit) {
 TEST(Printout, EveryFontChoiceSetsItsLinesPerPage) {
     const int expected[] = {53, 63, 56, 51};
     for (int choice = 0; choice < 4; ++choice) {
-        EXPECT_EQ(Printout(choice).LinesPerPage(), expected[choice]) << choice;
-        EXPECT_EQ(Printout(choice).EndPrintout().fontChoice, choice);
+        const PrinterFont font = PrinterFont(choice);
+        EXPECT_EQ(Printout(font).LinesPerPage(), expected[choice]) << choice;
+        EXPECT_EQ(Printout(font).EndPrintout().fontChoice, font);
     }
-    EXPECT_EQ(Printout(7).LinesPerPage(), 53);
 }
 
 TEST(Printout, PageBreakNumbersTheClosedPageAndTheLastPageHasNoNumber) {
-    Printout out(3);
+    Printout out(PrinterFont::CourierNew12);
     for (int line = 1; line <= 110; ++line) {
         out.line(2, QString::number(line));
         if (out.fillsPage(line))
@@ -58,17 +59,17 @@ TEST(Printout, PageBreakNumbersTheClosedPageAndTheLastPageHasNoNumber) {
 }
 
 TEST(Printout, KeepTogetherMovesABlockThatWouldReachThePageEnd) {
-    Printout out(0);
+    Printout out(PrinterFont::Standard);
     EXPECT_TRUE(out.needsNewPageFor(53 - 9, 9));
     EXPECT_FALSE(out.needsNewPageFor(53 - 10, 9));
 }
 
 TEST(Printout, HeaderIsPrintedAtColumnTwoAndAnEmptyHeaderGivesEmptyLines) {
-    Printout out(0);
+    Printout out(PrinterFont::Standard);
     out.printHeader("Smith family  ");
     EXPECT_EQ(out.EndPrintout().pages[0], (QStringList{"", " Smith family", ""}));
 
-    Printout empty(0);
+    Printout empty(PrinterFont::Standard);
     empty.printHeader("");
     EXPECT_EQ(empty.EndPrintout().pages[0], (QStringList{"", "", ""}));
 }

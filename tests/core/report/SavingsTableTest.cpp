@@ -29,7 +29,7 @@ Printed printed(int years, int fontChoice = 0, const QString& header = "Adviser"
     p.savings.EntryValues[TermSlot] = Currency::fromUnits(years * Currency::UnitsPerWhole);
     const GrowthResult result = calculateGrowth(growthInputsFrom(p.savings));
     p.savings.growthTable = result.table;
-    p.report = savingsTable(p.savings, result.resultCount, {header, fontChoice, "$"});
+    p.report = savingsTable(p.savings, result.resultCount, {header, PrinterFont(fontChoice), "$"});
     return p;
 }
 
@@ -91,7 +91,7 @@ TEST(SavingsTable, AtFiftyOneLinesFiftyYearsCloseAfterYear26AndTheCountRestartsA
     EXPECT_EQ(firstYearOn(p.report.pages[1]), 27);
 
     // A longer table than the planner makes shows where the restarted count closes page two.
-    const PrintedReport report = savingsTable(p.savings, 80, {"", 3, "$"});
+    const PrintedReport report = savingsTable(p.savings, 80, {"", PrinterFont::CourierNew12, "$"});
     ASSERT_EQ(report.pages.size(), 3);
     EXPECT_EQ(countMatching(report.pages[1], YearRow), 51 - 6);
     EXPECT_EQ(firstYearOn(report.pages[2]), 27 + 45);
