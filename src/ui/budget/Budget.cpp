@@ -4,6 +4,7 @@
 #include "core/budget/BudgetMessages.h"
 #include "core/budget/BudgetPeriod.h"
 #include "core/budget/BudgetPresenter.h"
+#include "core/budget/BudgetTexts.h"
 #include "core/budget/DescriptionLength.h"
 #include "core/format/LeadingNumber.h"
 #include "core/report/BudgetStatement.h"
@@ -41,6 +42,7 @@
 namespace pennywell::ui {
 
 namespace messages = budget_messages;
+namespace texts = budget_texts;
 using namespace budget_controls;
 
 namespace {
@@ -78,16 +80,16 @@ const BudgetHalfLayout IncomeHalf{
     .promptLeft = 1260,
     .noRecordsToDelete = messages::NoIncomeToDelete,
     .frame = {"Frame2", messages::IncomeCaption},
-    .description = {"InIncDesc", " Description of the source of income"},
-    .amount = {"InIncAmt", " Amount of income"},
+    .description = {"InIncDesc", texts::IncomeDescriptionLabel},
+    .amount = {"InIncAmt", texts::IncomeAmountLabel},
     .payments = "InIncFreq",
     .budgeted = "InIncBgtAmt",
-    .add = {"AddIncome1", "&Add"},
-    .whatIf = {"CorrectRec1", "&What If?"},
-    .remove = {"DelRecord1", "D&elete"},
-    .addChanged = {"AddCorRec1", "Add Changed &Record"},
+    .add = {"AddIncome1", texts::IncomeAddCaption},
+    .whatIf = {"CorrectRec1", texts::IncomeWhatIfCaption},
+    .remove = {"DelRecord1", texts::IncomeDeleteCaption},
+    .addChanged = {"AddCorRec1", texts::IncomeAddChangedCaption},
     .grid = {"BGrid1", messages::IncomeHeading},
-    .totalsLabel = {"Label3", " Total annual income"},
+    .totalsLabel = {"Label3", texts::IncomeTotalsLabel},
     .total = "TotInc",
     .totalBudgeted = "TotIncBgt",
 };
@@ -98,16 +100,16 @@ const BudgetHalfLayout ExpenseHalf{
     .promptLeft = 6300,
     .noRecordsToDelete = messages::NoExpenseToDelete,
     .frame = {"Frame1", messages::ExpenseCaption},
-    .description = {"InExpDesc", " Description of the expense purpose"},
-    .amount = {"InExpAmt", " Amount of expense"},
+    .description = {"InExpDesc", texts::ExpenseDescriptionLabel},
+    .amount = {"InExpAmt", texts::ExpenseAmountLabel},
     .payments = "InExpFreq",
     .budgeted = "InExpBgtAmt",
-    .add = {"AddExpense2", "Ad&d"},
-    .whatIf = {"CorrectRec2", "What &If?"},
-    .remove = {"DelRecord2", "De&lete"},
-    .addChanged = {"AddCorRec2", "Add C&hanged Record"},
+    .add = {"AddExpense2", texts::ExpenseAddCaption},
+    .whatIf = {"CorrectRec2", texts::ExpenseWhatIfCaption},
+    .remove = {"DelRecord2", texts::ExpenseDeleteCaption},
+    .addChanged = {"AddCorRec2", texts::ExpenseAddChangedCaption},
     .grid = {"BGrid2", messages::ExpenseHeading},
-    .totalsLabel = {"Label4", " Total annual expenses"},
+    .totalsLabel = {"Label4", texts::ExpenseTotalsLabel},
     .total = "TotExp",
     .totalBudgeted = "TotExpBgt",
 };
@@ -118,9 +120,8 @@ Budget::Budget(AppState& state, Services& services, QWidget* parent)
     : QWidget(parent), state_(state), services_(services),
       currentFolder_(budgetDialogFolder(state.programFolder, state.budgetFolders)) {
     setObjectName(QStringLiteral("Budget"));
-    setWindowTitle(QStringLiteral("Budget Calculations"));
-    setAccessibleDescription(QStringLiteral("Income and expense records, their totals and the "
-                                            "net balance for a chosen period"));
+    setWindowTitle(texts::WindowCaption);
+    setAccessibleDescription(texts::WindowDescription);
 
     buildHalf(income_, IncomeHalf);
     buildHalf(expense_, ExpenseHalf);
@@ -180,9 +181,9 @@ void Budget::addEntryBoxes(QWidget* frame, Half& half) {
     QLabel* amountLabel =
         addLabel(frame, "", layout.amount.caption, twipsRect(120, 870, 1560, 240));
     QLabel* paymentsLabel =
-        addLabel(frame, "", QStringLiteral("# paymts per year"), twipsRect(1680, 870, 1440, 240));
+        addLabel(frame, "", texts::PaymentsLabel, twipsRect(1680, 870, 1440, 240));
     QLabel* budgetedLabel =
-        addLabel(frame, "", QStringLiteral("Amount budgeted"), twipsRect(3120, 870, 1380, 240));
+        addLabel(frame, "", texts::BudgetedLabel, twipsRect(3120, 870, 1380, 240));
     half.amount = addBox(frame, layout.amount.name, twipsRect(120, 1110, 1380, 330), true);
     half.payments = addBox(frame, layout.payments, twipsRect(1680, 1110, 1080, 330), true);
     half.budgeted = addBox(frame, layout.budgeted, twipsRect(3120, 1110, 1380, 330), true);
@@ -270,13 +271,11 @@ void Budget::buildCommonControls() {
     for (const BudgetSortChoice& choice : budgetSortChoices())
         orders.append(choice.listText);
 
-    QLabel* periodLabel =
-        addLabel(this, "", QStringLiteral(" Show for period"), twipsRect(60, 4995, 1260, 240));
+    QLabel* periodLabel = addLabel(this, "", texts::PeriodLabel, twipsRect(60, 4995, 1260, 240));
     freqPeriod_ = addList(this, "FreqPeriod", periods, twipsRect(1320, 4935, 1920, 360));
     nameAfterLabel(freqPeriod_, periodLabel);
     freqPeriod_->setCurrentText(annualPeriod().listText);
-    QLabel* sortLabel =
-        addLabel(this, "", QStringLiteral(" Sorted by"), twipsRect(3300, 4995, 780, 240));
+    QLabel* sortLabel = addLabel(this, "", texts::SortLabel, twipsRect(3300, 4995, 780, 240));
     sortBy_ = addList(this, "SortBy", orders, twipsRect(4080, 4935, 2040, 360));
     nameAfterLabel(sortBy_, sortLabel);
     for (QComboBox* list : {freqPeriod_, sortBy_}) {
@@ -290,8 +289,7 @@ void Budget::buildCommonControls() {
     QLabel* budgeted =
         addLabel(this, "Label15", messages::BudgetedHeading, twipsRect(7860, 4995, 1500, 240));
     budgeted->setAlignment(Qt::AlignCenter);
-    netLabel_ = addLabel(this, "Label7", QStringLiteral(" Annual Net Balance"),
-                         twipsRect(3000, 5370, 3060, 300));
+    netLabel_ = addLabel(this, "Label7", texts::NetBalanceLabel, twipsRect(3000, 5370, 3060, 300));
     netLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     netBalance_ = addResult(this, "NetBalance", twipsRect(6180, 5340, 1500, 360));
     netBalanceBudgeted_ = addResult(this, "NetBalanceBgt", twipsRect(7860, 5340, 1500, 360));
@@ -299,13 +297,15 @@ void Budget::buildCommonControls() {
     labelledBy(netBalanceBudgeted_, {netLabel_, budgeted});
     nameFigures(annualPeriod());
 
-    QPushButton* open = addButton(this, {"FilOpen", "&Open File"}, twipsRect(90, 5835, 1740, 420));
+    QPushButton* open =
+        addButton(this, {"FilOpen", texts::OpenFileCaption}, twipsRect(90, 5835, 1740, 420));
     QPushButton* save =
-        addButton(this, {"FilSave", "&Save File"}, twipsRect(1935, 5835, 1740, 420));
-    QPushButton* print = addButton(this, {"Ptr2", "To &Printer"}, twipsRect(3780, 5835, 1740, 420));
+        addButton(this, {"FilSave", texts::SaveFileCaption}, twipsRect(1935, 5835, 1740, 420));
+    QPushButton* print =
+        addButton(this, {"Ptr2", ToPrinterCaption}, twipsRect(3780, 5835, 1740, 420));
     help2_ = addButton(this, {"Help2", QuickHelpCaption}, twipsRect(5625, 5835, 1740, 420));
     QPushButton* exit =
-        addButton(this, {"ExitBudget", "E&xit to Menu"}, twipsRect(7470, 5835, 1860, 420));
+        addButton(this, {"ExitBudget", ExitToMenuCaption}, twipsRect(7470, 5835, 1860, 420));
     connect(open, &QPushButton::clicked, this, &Budget::openFile);
     connect(save, &QPushButton::clicked, this, &Budget::saveFile);
     connect(print, &QPushButton::clicked, this, [this] { printStatement(); });

@@ -1,5 +1,6 @@
 #include "core/budget/BudgetMessages.h"
 #include "core/budget/BudgetRecovery.h"
+#include "core/budget/BudgetTexts.h"
 #include "core/budget/DescriptionLength.h"
 #include "core/state/AppState.h"
 #include "core/state/FolderHistory.h"
@@ -24,8 +25,6 @@ namespace messages = budget_messages;
 
 namespace {
 
-const QString BudgetFilter = QStringLiteral("Budget Database (*.bgt)|*.bgt");
-
 // The one budget file a drag brings; empty for anything else (text, several files, a link).
 QString draggedBudgetFile(const QMimeData* data) {
     if (!data || data->urls().size() != 1)
@@ -48,7 +47,7 @@ bool Budget::userGoesBackToSave() {
 std::optional<QString> Budget::chooseFile(bool save) {
     // The sample budget lives in the program's folder, one click away in the side bar.
     const FileDialogRequest request{save ? FileDialogKind::Save : FileDialogKind::Open,
-                                    BudgetFilter,
+                                    budget_texts::FileFilter,
                                     currentFolder_,
                                     document_.fileName(),
                                     {state_.programFolder},

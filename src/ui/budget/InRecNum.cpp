@@ -1,6 +1,8 @@
 #include "ui/budget/InRecNum.h"
 
+#include "core/budget/BudgetTexts.h"
 #include "core/format/LeadingNumber.h"
+#include "core/state/SharedCaptions.h"
 #include "ui/common/Accessibility.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/InputBox.h"
@@ -31,13 +33,12 @@ int roundedRecordNumber(double value) {
 InRecNum::InRecNum(Purpose purpose, AppState& state, Beeper& beeper, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("InRecNum"));
-    setWindowTitle(QStringLiteral("Input "));
-    setAccessibleDescription(QStringLiteral("The number of a record"));
+    setWindowTitle(budget_texts::RecordPromptCaption);
+    setAccessibleDescription(budget_texts::RecordPromptDescription);
     setFixedSize(fromTwips(2880), fromTwips(1500));
 
-    auto* label = new QLabel(purpose == Purpose::Delete
-                                 ? QStringLiteral(" Type in record       number to delete")
-                                 : QStringLiteral(" Type in record       number to change"),
+    auto* label = new QLabel(purpose == Purpose::Delete ? budget_texts::DeletePromptLabel
+                                                        : budget_texts::ChangePromptLabel,
                              this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setWordWrap(true);
@@ -50,10 +51,10 @@ InRecNum::InRecNum(Purpose purpose, AppState& state, Beeper& beeper, QWidget* pa
     curVal_->setGeometry(twipsRect(1920, 240, 840, 360));
     nameAfterLabel(curVal_, label);
 
-    auto* accept = new QPushButton(QStringLiteral("&OK"), this);
+    auto* accept = new QPushButton(OkCaption, this);
     accept->setObjectName(QStringLiteral("Accept"));
     accept->setGeometry(twipsRect(240, 900, 1080, 420));
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(CancelCaption, this);
     cancel->setObjectName(QStringLiteral("NoAccept"));
     cancel->setGeometry(twipsRect(1560, 900, 1080, 420));
     cancel->setAutoDefault(false);

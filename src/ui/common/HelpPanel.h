@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state/SharedCaptions.h"
+
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QString>
@@ -7,10 +9,6 @@
 namespace pennywell::ui {
 
 class Beeper;
-
-// The captions of the button that opens a planner's quick-help panel and closes it again.
-inline const QString QuickHelpCaption = QStringLiteral("Quick &Help");
-inline const QString CloseHelpCaption = QStringLiteral("Close &Help");
 
 // A quick-help panel laid over a planner's results: it can be read, scrolled and copied from
 // but not typed into; a typed key beeps. Enter moves to the window's first box where the
