@@ -73,4 +73,33 @@ PlannerMessage failureMessage(Failure failure, Mode mode);
 // The quick-help panel, its paragraphs joined by CR LF.
 QString quickHelpText(Mode mode);
 
+// The window's description, its view options and the buttons of its own.
+inline const QString WindowDescription =
+    QStringLiteral("The payment for a principal, rate and term, and the schedule of payments");
+inline const QString AnnualViewCaption = QStringLiteral("Annual");
+inline const QString AllViewCaption = QStringLiteral("All ");
+inline const QString DaysInYearCaption = QStringLiteral("&Days in year");
+inline const QString AdditionalPaymentCaption = QStringLiteral("&Additional payment");
+
+// The days-in-year dialog.
+inline const QString DaysInYearTitle = QStringLiteral("Accelerated payments");
+inline const QString DaysInYearDescription =
+    QStringLiteral("Days in a year for two-weekly and weekly payments");
+inline const QString DaysInYearFrame = QStringLiteral(" Change interest rate factor - days ");
+inline const QString DaysInYearNote = QStringLiteral("Most Financial Institutions use 365");
+
+// The additional-payments dialog.
+inline const QString PrePayTitle = QStringLiteral("Additional Payments");
+inline const QString PrePayDescription =
+    QStringLiteral("An additional payment for each year of the term");
+inline const QString PrePayYearLabel = QStringLiteral("Year");
+inline const QString PrePayAmountLabel = QStringLiteral("Amount");
+inline const QString EraseAllCaption = QStringLiteral("&Erase all");
+inline const QString PrePayYearHeading = QStringLiteral("Year Number");
+inline const QString PrePayAmountHeading = QStringLiteral("Amount of Payment");
+
+// The date dialog.
+inline const QString DateInputTitle = QStringLiteral("Date Input");
+inline const QString DateInputDescription = QStringLiteral("The date of the first payment");
+
 } // namespace pennywell::mortgage

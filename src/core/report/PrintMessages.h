@@ -20,6 +20,12 @@ inline const QString PdfFilter = QStringLiteral("PDF Files (*.pdf)|*.pdf");
 inline const QString ContinueWithPrintout = QStringLiteral("Continue with Printout.");
 inline const QString PrintInColour = QStringLiteral("Print in Color.");
 
+// The prompt for the printout's header line.
+inline const QString HeaderTitle = QStringLiteral("Input");
+inline const QString HeaderDescription = QStringLiteral("The header line of the printout");
+inline const QString HeaderPrompt = QStringLiteral(" Type in one line header information.");
+inline const QString ContinuePrintoutCaption = QStringLiteral("Continue &Printout");
+
 inline QString spoolerRefused(const QString& reason) {
     return QStringLiteral("The printer did not accept the printout: %1").arg(reason);
 }

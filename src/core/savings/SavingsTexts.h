@@ -35,4 +35,13 @@ inline const QString YearlyRateLabel = QStringLiteral(" Annual Interest/Growth (
 inline const QString FrequencyLabel = QStringLiteral("       Invested");
 inline const QString YearlyResultLabel = QStringLiteral(" Amount at end of Year");
 
+inline const QString WindowCaption = QStringLiteral("Investment Growth Calculations");
+inline const QString WindowDescription =
+    QStringLiteral("A lump sum and yearly investments projected year by year");
+inline const QString YearCaption = QStringLiteral("&Year");
+inline const QString YearlyCaption = QStringLiteral("Investments made during each Year");
+inline const QString YearlyDescription =
+    QStringLiteral("What regular investments made during a year are worth at its end");
+inline const QString InsertCaption = QStringLiteral("&Insert");
+
 } // namespace pennywell::savings_texts

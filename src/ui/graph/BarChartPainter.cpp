@@ -1,5 +1,7 @@
 #include "ui/graph/BarChartPainter.h"
 
+#include "core/graph/GraphTexts.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPalette>
@@ -110,7 +112,7 @@ void drawYearLabels(QPainter& painter, const BarChartContent& content, const Bar
         painter.restore();
     }
     painter.setFont(g.moneyFont);
-    painter.drawText(g.yearTitle, Qt::AlignCenter, QStringLiteral("Year"));
+    painter.drawText(g.yearTitle, Qt::AlignCenter, graph::YearAxisTitle);
 }
 
 } // namespace

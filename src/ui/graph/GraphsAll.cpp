@@ -1,8 +1,10 @@
 #include "ui/graph/GraphsAll.h"
 
 #include "core/format/TableMessages.h"
+#include "core/graph/GraphTexts.h"
 #include "core/report/PrintMessages.h"
 #include "core/state/AppState.h"
+#include "core/state/SharedCaptions.h"
 #include "render/PrintDocument.h"
 #include "ui/common/BusyCursor.h"
 #include "ui/common/Controls.h"
@@ -56,8 +58,8 @@ GraphsAll::GraphsAll(AppState& state, Services& services, QWidget* parent)
     : QWidget(parent), state_(state), services_(services), graph1_(new BarChart(this)),
       label1_(new QLabel(this)) {
     setObjectName(QStringLiteral("GraphsAll"));
-    setWindowTitle(QStringLiteral("Graphs"));
-    setAccessibleDescription(QStringLiteral("The yearly amounts of the last calculation as bars"));
+    setWindowTitle(graph::WindowCaption);
+    setAccessibleDescription(graph::WindowDescription);
 
     // The chart's title, over the chart in either style.
     label1_->setObjectName(QStringLiteral("Label1"));
@@ -97,13 +99,11 @@ void GraphsAll::buildButtons() {
         button->setAccessibleName(spoken);
         return button;
     };
-    sav2D_ = addSpokenButton("Sav2D", QStringLiteral("Show Graph in &2D"),
-                             QStringLiteral("Show Graph in 2D"));
-    threeDeeButton_ = addSpokenButton("ThreeDee", QStringLiteral("Show Graph in &3D"),
-                                      QStringLiteral("Show Graph in 3D"));
-    ptr_ = addSpokenButton("Ptr", QStringLiteral("&To Printer"), QStringLiteral("To Printer"));
-    exitBut_ =
-        addSpokenButton("ExitBut", QStringLiteral("E&xit to Menu"), QStringLiteral("Exit to Menu"));
+    sav2D_ = addSpokenButton("Sav2D", graph::TwoDeeCaption, QStringLiteral("Show Graph in 2D"));
+    threeDeeButton_ =
+        addSpokenButton("ThreeDee", graph::ThreeDeeCaption, QStringLiteral("Show Graph in 3D"));
+    ptr_ = addSpokenButton("Ptr", graph::ToPrinterCaption, QStringLiteral("To Printer"));
+    exitBut_ = addSpokenButton("ExitBut", ExitToMenuCaption, QStringLiteral("Exit to Menu"));
     // As designed the 3D button is off, so the first 2D drawing turns it on and focuses it.
     threeDeeButton_->setEnabled(false);
 

@@ -1,5 +1,6 @@
 #include "ui/help/HelpWindow.h"
 
+#include "core/help/HelpTexts.h"
 #include "core/help/ManualPages.h"
 #include "core/state/ProgramName.h"
 #include "ui/common/Beeper.h"
@@ -38,7 +39,7 @@ QUrl manualUrl(const QString& page) {
     return QUrl(QStringLiteral("qrc") + help::ManualRoot + page);
 }
 
-const QString HelpTitle = ProgramName + QStringLiteral(" Help");
+const QString HelpTitle = ProgramName + help::TitleSuffix;
 
 // The page, its lines no longer than a printed page's however wide the screen: a line across a
 // whole wide screen is hard to follow back to its start. Each change of the line width lays the
@@ -92,8 +93,7 @@ QTextBrowser* manualPage() {
 HelpWindow::HelpWindow(Services& services) : services_(services) {
     setObjectName(QStringLiteral("HelpViewer"));
     setAccessibleName(HelpTitle);
-    setAccessibleDescription(
-        QStringLiteral("The manual, one page at a time, with links between the pages"));
+    setAccessibleDescription(help::WindowDescription);
     setAttribute(Qt::WA_QuitOnClose, false); // the menu alone decides when the program ends
 
     browser_ = manualPage();
@@ -103,8 +103,8 @@ HelpWindow::HelpWindow(Services& services) : services_(services) {
     toolbar->addSpacing(24);
     addFind(toolbar);
     toolbar->addSpacing(24);
-    QPushButton* print = addButton(toolbar, "HelpPrint", QStringLiteral("P&rint"),
-                                   QStringLiteral("Print this page"));
+    QPushButton* print =
+        addButton(toolbar, "HelpPrint", help::PrintCaption, QStringLiteral("Print this page"));
     connect(print, &QPushButton::clicked, this, &HelpWindow::printPage);
 
     auto* layout = new QVBoxLayout(this);
@@ -114,11 +114,11 @@ HelpWindow::HelpWindow(Services& services) : services_(services) {
 }
 
 void HelpWindow::addNavigation(QHBoxLayout* toolbar) {
-    QPushButton* contents = addButton(toolbar, "HelpContents", QStringLiteral("&Contents"),
+    QPushButton* contents = addButton(toolbar, "HelpContents", help::ContentsCaption,
                                       QStringLiteral("Contents of the manual"));
-    back_ = addButton(toolbar, "HelpBack", QStringLiteral("&Back"),
+    back_ = addButton(toolbar, "HelpBack", help::BackCaption,
                       QStringLiteral("Back to the previous page"));
-    forward_ = addButton(toolbar, "HelpForward", QStringLiteral("&Forward"),
+    forward_ = addButton(toolbar, "HelpForward", help::ForwardCaption,
                          QStringLiteral("Forward to the next page"));
     back_->setEnabled(false);
     forward_->setEnabled(false);
@@ -130,7 +130,7 @@ void HelpWindow::addNavigation(QHBoxLayout* toolbar) {
 }
 
 void HelpWindow::addFind(QHBoxLayout* toolbar) {
-    auto* findLabel = new QLabel(QStringLiteral("F&ind:"));
+    auto* findLabel = new QLabel(help::FindLabel);
     findBox_ = new QLineEdit;
     findBox_->setObjectName(QStringLiteral("HelpFind"));
     findBox_->setAccessibleName(QStringLiteral("Find in this page"));
@@ -142,9 +142,9 @@ void HelpWindow::addFind(QHBoxLayout* toolbar) {
     findLabel->setBuddy(findBox_);
     toolbar->addWidget(findLabel);
     toolbar->addWidget(findBox_, 1);
-    QPushButton* next = addButton(toolbar, "HelpFindNext", QStringLiteral("Find &Next"),
+    QPushButton* next = addButton(toolbar, "HelpFindNext", help::FindNextCaption,
                                   QStringLiteral("Find the next match"));
-    QPushButton* previous = addButton(toolbar, "HelpFindPrevious", QStringLiteral("Find &Previous"),
+    QPushButton* previous = addButton(toolbar, "HelpFindPrevious", help::FindPreviousCaption,
                                       QStringLiteral("Find the previous match"));
     connect(findBox_, &QLineEdit::returnPressed, this, [this] { findNext(false); });
     connect(next, &QPushButton::clicked, this, [this] { findNext(false); });
@@ -233,7 +233,7 @@ QString HelpWindow::pageTitle() const {
 
 void HelpWindow::showPageTitle() {
     const QString title = browser_->documentTitle();
-    setWindowTitle(title.isEmpty() ? HelpTitle : title + QStringLiteral(" - ") + HelpTitle);
+    setWindowTitle(title.isEmpty() ? HelpTitle : title + help::TitleSeparator + HelpTitle);
 }
 
 } // namespace pennywell::ui

@@ -3,6 +3,7 @@
 #include "core/mortgage/MortgageTexts.h"
 #include "core/mortgage/PaymentDates.h"
 #include "core/state/AppState.h"
+#include "core/state/SharedCaptions.h"
 #include "ui/common/Accessibility.h"
 #include "ui/common/Controls.h"
 #include "ui/common/InputBox.h"
@@ -30,8 +31,8 @@ QString shortDate(const QDate& date) {
 MortDateInput::MortDateInput(AppState& state, Services& services, QWidget* parent)
     : QDialog(parent), state_(state), services_(services) {
     setObjectName(QStringLiteral("MortDateInput"));
-    setWindowTitle(QStringLiteral("Date Input"));
-    setAccessibleDescription(QStringLiteral("The date of the first payment"));
+    setWindowTitle(mortgage::DateInputTitle);
+    setAccessibleDescription(mortgage::DateInputDescription);
     setFixedSize(fromTwips(3600), fromTwips(2220));
 
     auto* label = new QLabel(mortgage::FirstDateLabel, this);
@@ -48,7 +49,7 @@ MortDateInput::MortDateInput(AppState& state, Services& services, QWidget* paren
     inDate_->setGeometry(twipsRect(600, 780, 2400, 390));
     nameAfterLabel(inDate_, label);
 
-    okExit_ = addButton(this, "OkExit", QStringLiteral("&OK"), twipsRect(1080, 1440, 1440, 450));
+    okExit_ = addButton(this, "OkExit", OkCaption, twipsRect(1080, 1440, 1440, 450));
     connect(okExit_, &QPushButton::clicked, this, &MortDateInput::reject);
 
     InputBoxRules rules;

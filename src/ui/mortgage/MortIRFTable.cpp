@@ -1,5 +1,7 @@
 #include "ui/mortgage/MortIRFTable.h"
 
+#include "core/mortgage/MortgageTexts.h"
+#include "core/state/SharedCaptions.h"
 #include "ui/common/Controls.h"
 #include "ui/common/Twips.h"
 
@@ -14,11 +16,11 @@ namespace pennywell::ui {
 MortIRFTable::MortIRFTable(mortgage::DaysInYearSetting& days, QWidget* parent)
     : QDialog(parent), days_(days) {
     setObjectName(QStringLiteral("MortIRFTable"));
-    setWindowTitle(QStringLiteral("Accelerated payments"));
-    setAccessibleDescription(QStringLiteral("Days in a year for two-weekly and weekly payments"));
+    setWindowTitle(mortgage::DaysInYearTitle);
+    setAccessibleDescription(mortgage::DaysInYearDescription);
     setFixedSize(fromTwips(4200), fromTwips(3300));
 
-    auto* frame = new QGroupBox(QStringLiteral(" Change interest rate factor - days "), this);
+    auto* frame = new QGroupBox(mortgage::DaysInYearFrame, this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(twipsRect(240, 120, 3720, 1800));
 
@@ -36,13 +38,12 @@ MortIRFTable::MortIRFTable(mortgage::DaysInYearSetting& days, QWidget* parent)
     connect(options, &QButtonGroup::idClicked, this,
             [this](int index) { days_ = mortgage::daysInYearSetting(index); });
 
-    auto* note = new QLabel(QStringLiteral("Most Financial Institutions use 365"), this);
+    auto* note = new QLabel(mortgage::DaysInYearNote, this);
     note->setObjectName(QStringLiteral("Label1"));
     note->setAlignment(Qt::AlignCenter);
     note->setGeometry(twipsRect(240, 2040, 3720, 300));
 
-    auto* exit =
-        addButton(this, "ExitMort", QStringLiteral("E&xit"), twipsRect(1380, 2550, 1440, 450));
+    auto* exit = addButton(this, "ExitMort", ExitCaption, twipsRect(1380, 2550, 1440, 450));
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -2,7 +2,9 @@
 
 #include "core/format/LeadingNumber.h"
 #include "core/format/NumberFormat.h"
+#include "core/mortgage/MortgageTexts.h"
 #include "core/state/AppState.h"
+#include "core/state/SharedCaptions.h"
 #include "ui/common/Accessibility.h"
 #include "ui/common/Beeper.h"
 #include "ui/common/Controls.h"
@@ -43,8 +45,8 @@ MortPrePay::MortPrePay(mortgage::ExtraPayments& extraPayments, int& ExtraCount, 
       entry_(extraPayments, ExtraCount, int(std::lround(termYears))),
       TermYears_(int(std::lround(termYears))), state_(state), services_(services) {
     setObjectName(QStringLiteral("MortPrePay"));
-    setWindowTitle(QStringLiteral("Additional Payments"));
-    setAccessibleDescription(QStringLiteral("An additional payment for each year of the term"));
+    setWindowTitle(mortgage::PrePayTitle);
+    setAccessibleDescription(mortgage::PrePayDescription);
     setFixedSize(fromTwips(5400), fromTwips(5700));
 
     auto* note = new QLabel(this);
@@ -57,9 +59,9 @@ MortPrePay::MortPrePay(mortgage::ExtraPayments& extraPayments, int& ExtraCount, 
 }
 
 void MortPrePay::addEntryBoxes() {
-    auto* yearLabel = new QLabel(QStringLiteral("Year"), this);
+    auto* yearLabel = new QLabel(mortgage::PrePayYearLabel, this);
     yearLabel->setGeometry(twipsRect(240, 180, 1200, 285));
-    auto* amountLabel = new QLabel(QStringLiteral("Amount"), this);
+    auto* amountLabel = new QLabel(mortgage::PrePayAmountLabel, this);
     amountLabel->setGeometry(twipsRect(1560, 180, 2000, 285));
 
     inYear_ = new QLineEdit(this);
@@ -80,12 +82,11 @@ void MortPrePay::addEntryBoxes() {
 }
 
 void MortPrePay::addButtons() {
-    usePrePay_ =
-        addButton(this, "UsePrePay", QStringLiteral("&OK"), twipsRect(3780, 480, 1380, 420));
+    usePrePay_ = addButton(this, "UsePrePay", OkCaption, twipsRect(3780, 480, 1380, 420));
     connect(usePrePay_, &QPushButton::clicked, this, &MortPrePay::useAll);
 
     auto* doNotUse =
-        addButton(this, "DoNotUse", QStringLiteral("&Erase all"), twipsRect(3780, 1020, 1380, 420));
+        addButton(this, "DoNotUse", mortgage::EraseAllCaption, twipsRect(3780, 1020, 1380, 420));
     connect(doNotUse, &QPushButton::clicked, this, &MortPrePay::eraseAll);
 }
 
@@ -124,8 +125,7 @@ void MortPrePay::attachBoxes() {
 void MortPrePay::showYears() {
     pGrid_->setColumnCount(2);
     pGrid_->setRowCount(std::max(TermYears_ + 1, MinimumGridRows) - 1);
-    pGrid_->setHorizontalHeaderLabels(
-        {QStringLiteral("Year Number"), QStringLiteral("Amount of Payment")});
+    pGrid_->setHorizontalHeaderLabels({mortgage::PrePayYearHeading, mortgage::PrePayAmountHeading});
     pGrid_->setColumnWidth(0, fromTwips(1250));
     pGrid_->setColumnWidth(1, fromTwips(1870));
 

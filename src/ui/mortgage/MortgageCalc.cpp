@@ -37,8 +37,7 @@ MortgageCalc::MortgageCalc(AppState& state, Services& services, QWidget* parent)
       session_(state.PlanKind == LoanPlan ? Mode::Loan : Mode::Mortgage, state.mortgage,
                state.graph, state.settings.CurrencySymbol) {
     setObjectName(QStringLiteral("MortgageCalc"));
-    setAccessibleDescription(
-        QStringLiteral("The payment for a principal, rate and term, and the schedule of payments"));
+    setAccessibleDescription(mortgage::WindowDescription);
     buildInputs();
     buildResults();
     buildButtons();

@@ -2,6 +2,7 @@
 #include "core/mortgage/MortgageTexts.h"
 #include "core/mortgage/PaymentFrequency.h"
 #include "core/state/AppState.h"
+#include "core/state/SharedCaptions.h"
 #include "ui/common/Accessibility.h"
 #include "ui/common/Colours.h"
 #include "ui/common/Controls.h"
@@ -152,10 +153,10 @@ void MortgageCalc::buildResults() {
     showPayments->setGeometry(twipsRect(FactorColumn.labelLeft, rowTop(2),
                                         FactorColumn.labelWidth + FactorColumn.boxWidth + 30,
                                         RowHeight));
-    annual_ = new QRadioButton(QStringLiteral("Annual"), this);
+    annual_ = new QRadioButton(mortgage::AnnualViewCaption, this);
     annual_->setObjectName(QStringLiteral("Option2"));
     annual_->setGeometry(twipsRect(FactorColumn.labelLeft + 60, rowTop(3), 1200, RowHeight));
-    all_ = new QRadioButton(QStringLiteral("All "), this);
+    all_ = new QRadioButton(mortgage::AllViewCaption, this);
     all_->setObjectName(QStringLiteral("Option1"));
     all_->setGeometry(twipsRect(FactorColumn.boxLeft + 120, rowTop(3), 1200, RowHeight));
     connect(annual_, &QRadioButton::clicked, this, [this] { showView(View::Annual); });
@@ -171,14 +172,14 @@ void MortgageCalc::buildButtons() {
         return addButton(this, name, caption,
                          twipsRect(60 + (index % 4) * 2355, 2190 + (index / 4) * 420, 2295, 375));
     };
-    mCalc_ = buttonAt("MCalc", QStringLiteral("&Calculate"), 0);
-    QPushButton* showIrf = buttonAt("MShowIRF", QStringLiteral("&Days in year"), 1);
+    mCalc_ = buttonAt("MCalc", CalculateCaption, 0);
+    QPushButton* showIrf = buttonAt("MShowIRF", mortgage::DaysInYearCaption, 1);
     mDateNumber_ = buttonAt("MDateNumber", ViewDateCaption, 2);
-    QPushButton* addPrePay = buttonAt("MAddPrePay", QStringLiteral("&Additional payment"), 3);
-    mGraphs_ = buttonAt("MGraphs", QStringLiteral("&Show Graph"), 4);
-    mPrinter_ = buttonAt("MPrinter", QStringLiteral("To &Printer"), 5);
+    QPushButton* addPrePay = buttonAt("MAddPrePay", mortgage::AdditionalPaymentCaption, 3);
+    mGraphs_ = buttonAt("MGraphs", ShowGraphCaption, 4);
+    mPrinter_ = buttonAt("MPrinter", ToPrinterCaption, 5);
     mHelp_ = buttonAt("MHelp", QuickHelpCaption, 6);
-    QPushButton* exit = buttonAt("MExit", QStringLiteral("E&xit to Menu"), 7);
+    QPushButton* exit = buttonAt("MExit", ExitToMenuCaption, 7);
 
     connect(mCalc_, &QPushButton::clicked, this, &MortgageCalc::calculate);
     connect(showIrf, &QPushButton::clicked, this, &MortgageCalc::showDaysInYear);

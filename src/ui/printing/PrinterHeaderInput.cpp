@@ -1,5 +1,7 @@
 #include "ui/printing/PrinterHeaderInput.h"
 
+#include "core/report/PrintMessages.h"
+#include "core/state/SharedCaptions.h"
 #include "ui/common/Controls.h"
 #include "ui/common/InputBox.h"
 #include "ui/common/ModalLoop.h"
@@ -19,12 +21,12 @@ QString PrinterHeaderInput::ask(AppState& state, QWidget* parent) {
 
 PrinterHeaderInput::PrinterHeaderInput(AppState& state, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("PrinterHeaderInput"));
-    setWindowTitle(QStringLiteral("Input"));
-    setAccessibleDescription(QStringLiteral("The header line of the printout"));
+    setWindowTitle(report::print_messages::HeaderTitle);
+    setAccessibleDescription(report::print_messages::HeaderDescription);
     setFixedSize(fromTwips(3990), fromTwips(1425));
     move(fromTwips(2565), fromTwips(4050));
 
-    auto* label = new QLabel(QStringLiteral(" Type in one line header information."), this);
+    auto* label = new QLabel(report::print_messages::HeaderPrompt, this);
     label->setObjectName(QStringLiteral("FName"));
     label->setGeometry(twipsRect(120, 120, 3750, 300));
 
@@ -34,11 +36,10 @@ PrinterHeaderInput::PrinterHeaderInput(AppState& state, QWidget* parent) : QDial
     inFName_->setGeometry(twipsRect(120, 450, 3750, 330));
     label->setBuddy(inFName_);
 
-    auto* accept = addButton(this, "Acept", QStringLiteral("Continue &Printout"),
+    auto* accept = addButton(this, "Acept", report::print_messages::ContinuePrintoutCaption,
                              twipsRect(120, 900, 1800, 420));
     accept->setAccessibleName(QStringLiteral("Continue printout"));
-    auto* cancel =
-        addButton(this, "NAcept", QStringLiteral("&Cancel"), twipsRect(2070, 900, 1800, 420));
+    auto* cancel = addButton(this, "NAcept", CancelCaption, twipsRect(2070, 900, 1800, 420));
     cancel->setAccessibleName(QStringLiteral("Cancel"));
     cancel->setAutoDefault(false);
 

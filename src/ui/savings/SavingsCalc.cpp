@@ -6,6 +6,7 @@
 #include "core/savings/SavingsInputs.h"
 #include "core/savings/SavingsTexts.h"
 #include "core/state/AppState.h"
+#include "core/state/SharedCaptions.h"
 #include "ui/common/Accessibility.h"
 #include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
@@ -85,9 +86,8 @@ SavingsCalc::SavingsCalc(AppState& state, Services& services, QWidget* parent)
       session_(state.savings, state.graph, state.settings.CurrencySymbol),
       gridModel_(new TextGridModel(this)) {
     setObjectName(QStringLiteral("SavingsCalc"));
-    setWindowTitle(QStringLiteral("Investment Growth Calculations"));
-    setAccessibleDescription(
-        QStringLiteral("A lump sum and yearly investments projected year by year"));
+    setWindowTitle(savings_texts::WindowCaption);
+    setAccessibleDescription(savings_texts::WindowDescription);
 
     session_.open();
     state_.EditStarted = false;
@@ -199,18 +199,14 @@ void SavingsCalc::buildButtons() {
     // Below the years box; its last line, "each:", reads on to the Year button beside it.
     yearLabel->setGeometry(twipsRect(120, 5340, 2640, 960));
     auto* yearButton =
-        addButton(this, "YearSavings", QStringLiteral("&Year"), twipsRect(1770, 5880, 990, 420));
+        addButton(this, "YearSavings", savings_texts::YearCaption, twipsRect(1770, 5880, 990, 420));
 
     const int top = 5880;
-    calculateButton_ =
-        addButton(this, "SCalc", QStringLiteral("&Calculate"), twipsRect(2850, top, 1230, 420));
-    graphButton_ =
-        addButton(this, "SGraphs", QStringLiteral("&Show Graph"), twipsRect(4170, top, 1230, 420));
-    printButton_ =
-        addButton(this, "SPrinter", QStringLiteral("To &Printer"), twipsRect(5490, top, 1230, 420));
+    calculateButton_ = addButton(this, "SCalc", CalculateCaption, twipsRect(2850, top, 1230, 420));
+    graphButton_ = addButton(this, "SGraphs", ShowGraphCaption, twipsRect(4170, top, 1230, 420));
+    printButton_ = addButton(this, "SPrinter", ToPrinterCaption, twipsRect(5490, top, 1230, 420));
     auto* helpButton = addButton(this, "SHelp", QuickHelpCaption, twipsRect(6810, top, 1230, 420));
-    auto* exitButton =
-        addButton(this, "SExit", QStringLiteral("E&xit to Menu"), twipsRect(8130, top, 1230, 420));
+    auto* exitButton = addButton(this, "SExit", ExitToMenuCaption, twipsRect(8130, top, 1230, 420));
 
     quickHelp_ = new QuickHelpToggle(
         state_, {helpButton, helpPanel_, grid_, gridModel_, {printButton_, graphButton_}},

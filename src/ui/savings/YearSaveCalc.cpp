@@ -2,6 +2,7 @@
 
 #include "core/savings/SavingsTexts.h"
 #include "core/state/AppState.h"
+#include "core/state/SharedCaptions.h"
 #include "ui/common/Accessibility.h"
 #include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
@@ -43,9 +44,8 @@ YearSaveCalc::YearSaveCalc(AppState& state, Services& services, QWidget* parent)
     : QDialog(parent), state_(state), services_(services),
       session_(state.savings, state.settings.CurrencySymbol) {
     setObjectName(QStringLiteral("YearSaveCalc"));
-    setWindowTitle(QStringLiteral("Investments made during each Year"));
-    setAccessibleDescription(
-        QStringLiteral("What regular investments made during a year are worth at its end"));
+    setWindowTitle(savings_texts::YearlyCaption);
+    setAccessibleDescription(savings_texts::YearlyDescription);
     setFixedSize(fromTwips(5310), fromTwips(3780));
     buildControls();
     attachInputBehaviour();
@@ -92,11 +92,11 @@ void YearSaveCalc::buildControls() {
     const auto buttonAt = [this](const char* name, const QString& caption, int left) {
         return addButton(this, name, caption, twipsRect(left, 3120, 1530, 450));
     };
-    calculateButton_ = buttonAt("YCalc", QStringLiteral("&Calculate"), 120);
+    calculateButton_ = buttonAt("YCalc", CalculateCaption, 120);
     connect(calculateButton_, &QPushButton::clicked, this, &YearSaveCalc::calculate);
-    connect(buttonAt("YInsert", QStringLiteral("&Insert"), 1890), &QPushButton::clicked, this,
+    connect(buttonAt("YInsert", savings_texts::InsertCaption, 1890), &QPushButton::clicked, this,
             &YearSaveCalc::insert);
-    connect(buttonAt("YExit", QStringLiteral("E&xit"), 3660), &QPushButton::clicked, this,
+    connect(buttonAt("YExit", ExitCaption, 3660), &QPushButton::clicked, this,
             &YearSaveCalc::exitDialog);
 }
 

@@ -3,6 +3,8 @@
 #include "core/format/RightAlign.h"
 #include "core/settings/PersonalSettings.h"
 #include "core/state/AppState.h"
+#include "core/state/SettingsTexts.h"
+#include "core/state/SharedCaptions.h"
 #include "ui/common/Accessibility.h"
 #include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
@@ -27,13 +29,13 @@ const QString DoubleQuote = QStringLiteral("\"");
 
 ChangeFnt::ChangeFnt(AppState& state, QWidget* parent) : QDialog(parent), state_(state) {
     setObjectName(QStringLiteral("ChangeFnt"));
-    setWindowTitle(tr("Personalize"));
-    setAccessibleDescription(tr("Your printer font, name and currency symbol"));
+    setWindowTitle(settings_texts::WindowCaption);
+    setAccessibleDescription(settings_texts::WindowDescription);
     setFixedSize(fromTwips(3735), fromTwips(4710));
 
     buildFontOptions();
 
-    auto* nameLabel = new QLabel(tr("Type in your name"), this);
+    auto* nameLabel = new QLabel(settings_texts::NameLabel, this);
     nameLabel->setObjectName(QStringLiteral("Label3"));
     nameLabel->setGeometry(twipsRect(240, 2280, 3255, 285));
 
@@ -43,7 +45,7 @@ ChangeFnt::ChangeFnt(AppState& state, QWidget* parent) : QDialog(parent), state_
     inMyName_->setGeometry(twipsRect(240, 2580, 3255, 360));
     nameAfterLabel(inMyName_, nameLabel);
 
-    auto* currencyLabel = new QLabel(tr("  Change Currency Symbol."), this);
+    auto* currencyLabel = new QLabel(settings_texts::CurrencyLabel, this);
     currencyLabel->setObjectName(QStringLiteral("Label2"));
     currencyLabel->setGeometry(twipsRect(120, 3150, 2800, 285));
 
@@ -54,7 +56,7 @@ ChangeFnt::ChangeFnt(AppState& state, QWidget* parent) : QDialog(parent), state_
     inCurrency_->setGeometry(twipsRect(2955, 3105, 540, 360));
     nameAfterLabel(inCurrency_, currencyLabel);
 
-    exitFonts_ = addButton(this, "ExitFonts", tr("E&xit to Menu"), twipsRect(840, 3840, 2055, 450));
+    exitFonts_ = addButton(this, "ExitFonts", ExitToMenuCaption, twipsRect(840, 3840, 2055, 450));
     exitFonts_->setAutoDefault(false); // not the default: Enter on an option does nothing
     connect(exitFonts_, &QPushButton::clicked, this, &ChangeFnt::saveSettings);
 
@@ -62,12 +64,13 @@ ChangeFnt::ChangeFnt(AppState& state, QWidget* parent) : QDialog(parent), state_
 }
 
 void ChangeFnt::buildFontOptions() {
-    auto* frame = new QGroupBox(tr("Change Printer Font"), this);
+    auto* frame = new QGroupBox(settings_texts::FontFrame, this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(twipsRect(240, 120, 3255, 2000));
 
-    const QStringList captions = {tr("Standard Printer Font"), tr("Courier New 10 point font"),
-                                  tr("Courier New 11 point font"), tr("Courier New 12 point font")};
+    const QStringList captions = {settings_texts::StandardFontOption,
+                                  settings_texts::Courier10Option, settings_texts::Courier11Option,
+                                  settings_texts::Courier12Option};
     fontOptions_ = new QButtonGroup(this);
     for (int index = 0; index < captions.size(); ++index) {
         auto* option = new QRadioButton(captions[index], frame);

@@ -2,6 +2,7 @@
 
 #include "core/help/ManualPages.h"
 #include "core/state/AppState.h"
+#include "core/state/MenuTexts.h"
 #include "core/state/ProgramName.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/HelpViewer.h"
@@ -33,7 +34,7 @@ QLabel* addPanel(QWidget* parent, const char* name, const QRect& geometry, const
 MenuMain::MenuMain(AppState& state, Services& services) : state_(state), services_(services) {
     setObjectName(QStringLiteral("MenuMain"));
     setWindowTitle(ProgramName);
-    setAccessibleDescription(QStringLiteral("Main menu: choose a planner, the settings or help"));
+    setAccessibleDescription(menu_texts::WindowDescription);
     placeAsMainWindow(this);
 
     addPanel(this, "Label3", twipsRect(1800, 120, 6025, 855), QStringLiteral("#1f4e79"));
@@ -46,14 +47,14 @@ MenuMain::MenuMain(AppState& state, Services& services) : state_(state), service
     title->setStyleSheet(QStringLiteral("color: white;"));
     title->setGeometry(twipsRect(2020, 225, 5585, 645));
 
-    plannerButtons_[Planner::Budget] = addButton("ToBudget", tr("Planning your &Budget"), 1100);
-    plannerButtons_[Planner::Savings] = addButton("Savings", tr("Planning your &Savings"), 1650);
-    plannerButtons_[Planner::Loans] = addButton("LoanPmt", tr("Planning your &Loans"), 2200);
-    plannerButtons_[Planner::Mortgage] = addButton("Canadian", tr("Planning your &Mortgage"), 2750);
-    QPushButton* howTo = addButton("HowTo", tr("&How to Use the Program"), 3300);
-    QPushButton* about = addButton("About", tr("&About..."), 3850);
-    QPushButton* settings = addButton("PTrFnt", tr("Personali&ze Settings"), 4400);
-    QPushButton* exit = addButton("ExitButten", tr("E&xit from Program"), 4950);
+    plannerButtons_[Planner::Budget] = addButton("ToBudget", menu_texts::BudgetCaption, 1100);
+    plannerButtons_[Planner::Savings] = addButton("Savings", menu_texts::SavingsCaption, 1650);
+    plannerButtons_[Planner::Loans] = addButton("LoanPmt", menu_texts::LoansCaption, 2200);
+    plannerButtons_[Planner::Mortgage] = addButton("Canadian", menu_texts::MortgageCaption, 2750);
+    QPushButton* howTo = addButton("HowTo", menu_texts::HowToCaption, 3300);
+    QPushButton* about = addButton("About", menu_texts::AboutCaption, 3850);
+    QPushButton* settings = addButton("PTrFnt", menu_texts::SettingsCaption, 4400);
+    QPushButton* exit = addButton("ExitButten", menu_texts::ExitCaption, 4950);
 
     for (const auto& [planner, button] : plannerButtons_) {
         button->setEnabled(false);
